@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, or says which ones to install.
+# Sourced by run.sh and test.sh; usable alone: scripts/deps.sh [extra packages...]
+set -euo pipefail
+
+TOLVANE_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+tolvane_missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+tolvane_install_deps() {
+    local missing
+    mapfile -t missing < <(tolvane_missing_packages "${TOLVANE_PACKAGES[@]}" "$@")
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    tolvane_install_deps "$@"
+fi
