@@ -6,6 +6,7 @@ set -euo pipefail
 TOLVANE_PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
+    libhidapi-dev libudev-dev
 )
 
 tolvane_missing_packages() {

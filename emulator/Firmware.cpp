@@ -1,0 +1,407 @@
+#include "Firmware.h"
+
+namespace emulator {
+
+namespace {
+
+constexpr std::uint16_t kVendorId = 0x0483;
+constexpr std::uint16_t kProductId = 0x5017;
+
+enum Code : std::uint8_t {
+    kKeyRecord = 0xF0,
+    kBeginWrite = 0xF1,
+    kOptionsRecord = 0xF4,
+    kAcknowledge = 0xF5,
+    kEnd = 0xF6,
+    kTrackRecord = 0xF9,
+    kReadRequest = 0xE2,
+    kLights = 0xD0,
+    kSwitchQuery = 0xD1,
+    kCardSettings = 0xFA,
+    kGarbage = 0x5A,
+};
+
+// The programmer's replies carry their code in byte 2.
+hidio::Report ProgrammerReply(std::uint8_t code) {
+    hidio::Report report{};
+    report[2] = code;
+    return report;
+}
+
+hidio::Report KeyReply(int layer, int button, const std::vector<std::uint8_t>& codes) {
+    hidio::Report report = ProgrammerReply(kKeyRecord);
+    report[3] = static_cast<std::uint8_t>(layer);
+    report[4] = static_cast<std::uint8_t>(button);
+    report[5] = static_cast<std::uint8_t>(codes.size());
+    for (std::size_t i = 0; i < codes.size() && 6 + i < report.size(); ++i) {
+        report[6 + i] = codes[i];
+    }
+    return report;
+}
+
+hidio::Report TrackReply(const std::array<TrackProgramming, kTracks>& tracks) {
+    hidio::Report report = ProgrammerReply(kTrackRecord);
+    for (std::size_t t = 0; t < kTracks; ++t) {
+        report[3 + t] = tracks[t].mode;
+        report[6 + 2 * t] = tracks[t].prefixShift;
+        report[7 + 2 * t] = tracks[t].prefixKey;
+        report[12 + 2 * t] = tracks[t].suffixShift;
+        report[13 + 2 * t] = tracks[t].suffixKey;
+    }
+    return report;
+}
+
+hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
+    hidio::Report report = ProgrammerReply(kOptionsRecord);
+    std::copy(options.begin(), options.end(), report.begin() + 3);
+    return report;
+}
+
+class VendorEndpoint final : public hidio::VirtualEndpoint {
+  public:
+    explicit VendorEndpoint(std::shared_ptr<VirtualKeyboard::Firmware> firmware)
+        : firmware_(std::move(firmware)) {}
+    hidio::OpenStatus AcceptOpen() override { return firmware_->AcceptOpen(); }
+    std::chrono::milliseconds WriteCompletionDelay() override {
+        return firmware_->WriteCompletionDelay();
+    }
+    void OnOutputReport(const hidio::Report& report) override { firmware_->OnOutput(report); }
+
+  private:
+    std::shared_ptr<VirtualKeyboard::Firmware> firmware_;
+};
+
+// The boot keyboard collection: the system keeps it for itself.
+class BootKeyboardEndpoint final : public hidio::VirtualEndpoint {
+  public:
+    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::Refused; }
+    std::chrono::milliseconds WriteCompletionDelay() override { return {}; }
+    void OnOutputReport(const hidio::Report&) override {}
+};
+
+}  // namespace
+
+VirtualKeyboard::Firmware::Firmware(hidio::VirtualBus& bus_, std::string id_,
+                                    std::string stateFile_)
+    : bus(bus_), id(std::move(id_)), stateFile(std::move(stateFile_)) {
+    if (!stateFile.empty()) {
+        LoadProgrammingState(stateFile, programming, lamps);
+    }
+}
+
+hidio::InterfaceInfo VirtualKeyboard::Firmware::VendorInterface() const {
+    return {"virtual:hid#vid_0483&pid_5017&mi_01#" + id,
+            kVendorId,
+            kProductId,
+            1,
+            0xFF00,
+            0x01,
+            "TR48 POS Keyboard (virtual)"};
+}
+
+hidio::InterfaceInfo VirtualKeyboard::Firmware::BootInterface() const {
+    return {"virtual:hid#vid_0483&pid_5017&mi_00#" + id,
+            kVendorId,
+            kProductId,
+            0,
+            0x01,
+            0x06,
+            "TR48 POS Keyboard (virtual)"};
+}
+
+void VirtualKeyboard::Firmware::Plug() {
+    {
+        std::lock_guard lock(mutex);
+        if (plugged || shutDown) {
+            return;
+        }
+        plugged = true;
+        reading_ = false;  // a keyboard starts afresh when it is plugged in
+    }
+    plugChanged.notify_all();
+    bus.Plug(BootInterface(), std::make_shared<BootKeyboardEndpoint>());
+    // The interface holds the firmware: handles the host keeps open may outlive the keyboard.
+    bus.Plug(VendorInterface(), std::make_shared<VendorEndpoint>(shared_from_this()));
+}
+
+void VirtualKeyboard::Firmware::Unplug() {
+    {
+        std::lock_guard lock(mutex);
+        if (!plugged) {
+            return;
+        }
+        plugged = false;
+        reading_ = false;
+    }
+    plugChanged.notify_all();
+    bus.Unplug(VendorInterface().path);
+    bus.Unplug(BootInterface().path);
+}
+
+void VirtualKeyboard::Firmware::Shutdown() {
+    Unplug();
+    {
+        std::lock_guard lock(mutex);
+        shutDown = true;
+    }
+    replyThread_ = std::jthread();  // stops and joins the reply thread, if one runs
+}
+
+hidio::OpenStatus VirtualKeyboard::Firmware::AcceptOpen() const {
+    std::lock_guard lock(mutex);
+    if (!plugged) {
+        return hidio::OpenStatus::NotFound;
+    }
+    if (faults.denyAccess) {
+        return hidio::OpenStatus::AccessDenied;
+    }
+    return faults.refuseOpens ? hidio::OpenStatus::Refused : hidio::OpenStatus::Opened;
+}
+
+std::chrono::milliseconds VirtualKeyboard::Firmware::WriteCompletionDelay() const {
+    std::lock_guard lock(mutex);
+    return faults.writeCompletionDelay;
+}
+
+void VirtualKeyboard::Firmware::OnOutput(const hidio::Report& report) {
+    Effects effects;
+    {
+        std::lock_guard lock(mutex);
+        if (!plugged) {
+            return;
+        }
+        trace.Record(hidio::Direction::HostToDevice, report);
+        ++reportsReceived;
+        Handle(report, effects);
+        effects.unplug = CountReportAndCheckUnplug();
+    }
+    Apply(effects);
+}
+
+void VirtualKeyboard::Firmware::Handle(const hidio::Report& report, Effects& effects) {
+    switch (report[1]) {
+        case kReadRequest:
+            StartRead(effects);
+            break;
+        case kAcknowledge:
+            if (!reading_) {
+                break;
+            }
+            if (faults.dropAcknowledges > 0) {
+                --faults.dropAcknowledges;
+                break;
+            }
+            SendNextRecord(effects);
+            break;
+        case kBeginWrite:
+            break;  // records are stored as they come, so nothing to prepare
+        case kKeyRecord:
+            StoreKeyRecord(report);
+            break;
+        case kTrackRecord:
+            StoreTrackRecord(report);
+            break;
+        case kOptionsRecord:
+            std::copy_n(report.begin() + 2, 4, programming.options.begin());
+            break;
+        case kEnd:
+            effects.save = true;
+            break;
+        case kLights: {
+            const bool on = report[3] != 0;
+            switch (report[2]) {
+                case 1:
+                    lamps.num = on;
+                    break;
+                case 2:
+                    lamps.caps = on;
+                    break;
+                case 3:
+                    lamps.scroll = on;
+                    break;
+                default:
+                    break;
+            }
+            effects.save = true;
+            break;
+        }
+        case kSwitchQuery: {
+            hidio::Report answer{};
+            answer[1] = kSwitchQuery;
+            answer[2] = switchPosition;
+            if (!faults.silent) {
+                effects.replies.push_back(answer);
+            }
+            break;
+        }
+        case kCardSettings:
+            if (report[2] >= 1 && report[2] <= kTracks) {
+                std::copy_n(report.begin() + 1, kCardRecordSize, cards[report[2] - 1u].begin());
+            }
+            break;
+        default:
+            break;  // the keyboard ignores what it does not know
+    }
+}
+
+void VirtualKeyboard::Firmware::StartRead(Effects& effects) {
+    outbox_.clear();
+    if (faults.outOfRangeRecords) {
+        outbox_.push_back(KeyReply(1, 0, {4}));
+        outbox_.push_back(KeyReply(1, 85, {4}));
+        outbox_.push_back(KeyReply(7, 1, {4}));
+    }
+    for (int layer = 1; layer <= kLayers; ++layer) {
+        for (int button = 1; button <= kButtons; ++button) {
+            outbox_.push_back(KeyReply(layer, button, programming.keys[button][layer]));
+        }
+    }
+    outbox_.push_back(TrackReply(programming.tracks));
+    outbox_.push_back(OptionsReply(programming.options));
+    if (faults.oversizedRecordAt && *faults.oversizedRecordAt >= 0 &&
+        static_cast<std::size_t>(*faults.oversizedRecordAt) < outbox_.size()) {
+        hidio::Report& record = outbox_[static_cast<std::size_t>(*faults.oversizedRecordAt)];
+        record[2] = kKeyRecord;
+        record[5] = 60;
+        std::fill(record.begin() + 6, record.end(), std::uint8_t{4});
+    }
+    nextRecord_ = 0;
+    recordsSent_ = 0;
+    reading_ = true;
+    SendNextRecord(effects);
+}
+
+void VirtualKeyboard::Firmware::SendNextRecord(Effects& effects) {
+    if (faults.silent ||
+        (faults.silentAfterRecords && recordsSent_ >= *faults.silentAfterRecords)) {
+        return;
+    }
+    if (nextRecord_ >= outbox_.size()) {
+        effects.replies.push_back(ProgrammerReply(kEnd));
+        reading_ = false;
+        return;
+    }
+    if (faults.garbageReplies) {
+        hidio::Report garbage{};
+        garbage.fill(0xA5);
+        garbage[0] = 0;
+        garbage[2] = kGarbage;
+        effects.replies.push_back(garbage);
+    }
+    effects.replies.push_back(outbox_[nextRecord_++]);
+    ++recordsSent_;
+}
+
+void VirtualKeyboard::Firmware::StoreKeyRecord(const hidio::Report& report) {
+    const int layer = report[2];
+    const int button = report[3];
+    const int count = report[4];
+    if (layer < 1 || layer > kLayers || button < 1 || button > kButtons || count > kMaxCodes) {
+        return;  // the keyboard has no place for it
+    }
+    programming.keys[button][layer].assign(report.begin() + 5, report.begin() + 5 + count);
+}
+
+void VirtualKeyboard::Firmware::StoreTrackRecord(const hidio::Report& report) {
+    for (std::size_t t = 0; t < kTracks; ++t) {
+        TrackProgramming& track = programming.tracks[t];
+        track.mode = report[2 + t];
+        track.prefixShift = report[5 + 2 * t];
+        track.prefixKey = report[6 + 2 * t];
+        track.suffixShift = report[11 + 2 * t];
+        track.suffixKey = report[12 + 2 * t];
+    }
+}
+
+bool VirtualKeyboard::Firmware::CountReportAndCheckUnplug() {
+    ++reportsHandled;
+    return faults.unplugAfterReports &&
+           reportsHandled >= static_cast<std::size_t>(*faults.unplugAfterReports);
+}
+
+void VirtualKeyboard::Firmware::Apply(Effects& effects) {
+    for (const hidio::Report& reply : effects.replies) {
+        Reply(reply);
+    }
+    if (effects.save) {
+        SaveState();
+    }
+    if (effects.unplug) {
+        {
+            std::lock_guard lock(mutex);
+            faults.unplugAfterReports.reset();  // once; the test plugs it back
+        }
+        Unplug();
+    }
+}
+
+void VirtualKeyboard::Firmware::Reply(const hidio::Report& report) {
+    std::chrono::milliseconds delay;
+    {
+        std::lock_guard lock(mutex);
+        delay = faults.replyDelay;
+    }
+    if (delay.count() <= 0) {
+        SendNow(report);
+        return;
+    }
+    std::lock_guard lock(replyMutex_);
+    if (!replyThread_.joinable()) {
+        replyThread_ = std::jthread([this](std::stop_token stop) { ReplyLoop(stop); });
+    }
+    delayed_.emplace_back(std::chrono::steady_clock::now() + delay, report);
+    replyQueued_.notify_all();
+}
+
+void VirtualKeyboard::Firmware::ReplyLoop(std::stop_token stop) {
+    std::unique_lock lock(replyMutex_);
+    while (!stop.stop_requested()) {
+        if (!replyQueued_.wait(lock, stop, [this] { return !delayed_.empty(); })) {
+            return;
+        }
+        const auto due = delayed_.front().first;
+        replyQueued_.wait_until(lock, stop, due, [] { return false; });
+        if (stop.stop_requested()) {
+            return;
+        }
+        const hidio::Report report = delayed_.front().second;
+        delayed_.pop_front();
+        lock.unlock();
+        SendNow(report);
+        lock.lock();
+    }
+}
+
+void VirtualKeyboard::Firmware::SendNow(const hidio::Report& report) {
+    bool unplug = false;
+    {
+        std::lock_guard lock(mutex);
+        if (!plugged) {
+            return;
+        }
+        trace.Record(hidio::Direction::DeviceToHost, report);
+        unplug = CountReportAndCheckUnplug();
+    }
+    bus.SendInput(VendorInterface().path, report);
+    if (unplug) {
+        Effects effects;
+        effects.unplug = true;
+        Apply(effects);
+    }
+}
+
+void VirtualKeyboard::Firmware::SaveState() {
+    if (stateFile.empty()) {
+        return;
+    }
+    Programming copy;
+    Lamps lampsCopy;
+    {
+        std::lock_guard lock(mutex);
+        copy = programming;
+        lampsCopy = lamps;
+    }
+    SaveProgrammingState(stateFile, copy, lampsCopy);
+}
+
+}  // namespace emulator

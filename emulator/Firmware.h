@@ -1,0 +1,79 @@
+// The keyboard's firmware behind the virtual keyboard's two interfaces.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "VirtualKeyboard.h"
+
+namespace emulator {
+
+struct VirtualKeyboard::Firmware : std::enable_shared_from_this<VirtualKeyboard::Firmware> {
+    Firmware(hidio::VirtualBus& bus, std::string id, std::string stateFile);
+
+    void Plug();
+    void Unplug();
+    void Shutdown();  // pulled out for good: nothing is sent or stored after this
+
+    // A report from the host reached the vendor interface.
+    void OnOutput(const hidio::Report& report);
+    hidio::OpenStatus AcceptOpen() const;
+    std::chrono::milliseconds WriteCompletionDelay() const;
+
+    // Sends one report to the host now or, with a reply delay, from the reply thread.
+    void Reply(const hidio::Report& report);
+
+    hidio::InterfaceInfo VendorInterface() const;
+    hidio::InterfaceInfo BootInterface() const;
+
+    hidio::VirtualBus& bus;
+    const std::string id;
+    const std::string stateFile;
+    hidio::WireTrace trace;
+
+    mutable std::mutex mutex;
+    mutable std::condition_variable plugChanged;
+    Programming programming;
+    Lamps lamps;
+    std::array<std::array<std::uint8_t, kCardRecordSize>, kTracks> cards{};
+    std::uint8_t switchPosition = 0;
+    Faults faults;
+    bool plugged = false;
+    bool shutDown = false;
+    std::size_t reportsHandled = 0;  // both ways, for the unplug fault
+    std::size_t reportsReceived = 0;
+
+  private:
+    // What a report makes the keyboard do once its lock is released.
+    struct Effects {
+        std::vector<hidio::Report> replies;
+        bool unplug = false;
+        bool save = false;
+    };
+
+    void Handle(const hidio::Report& report, Effects& effects);
+    void StartRead(Effects& effects);
+    void SendNextRecord(Effects& effects);
+    void StoreKeyRecord(const hidio::Report& report);
+    void StoreTrackRecord(const hidio::Report& report);
+    bool CountReportAndCheckUnplug();
+    void Apply(Effects& effects);
+    void SendNow(const hidio::Report& report);
+    void SaveState();
+    void ReplyLoop(std::stop_token stop);
+
+    // The read the host asked for: records still to send, each after an acknowledge.
+    std::vector<hidio::Report> outbox_;
+    std::size_t nextRecord_ = 0;
+    int recordsSent_ = 0;
+    bool reading_ = false;
+
+    std::mutex replyMutex_;
+    std::condition_variable_any replyQueued_;
+    std::deque<std::pair<std::chrono::steady_clock::time_point, hidio::Report>> delayed_;
+    std::jthread replyThread_;
+};
+
+}  // namespace emulator

@@ -1,0 +1,123 @@
+// The virtual keyboard's state file, so that a demo keyboard keeps its programming between
+// runs. One item a line:
+//   key BUTTON LAYER CODE...
+//   track INDEX MODE PREFIX_SHIFT PREFIX_KEY SUFFIX_SHIFT SUFFIX_KEY
+//   options COUNTRY REPEAT CLICK SCOPE
+//   lamps NUM CAPS SCROLL
+// Lines that do not fit are ignored, so a damaged file never makes the keyboard unusable.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "VirtualKeyboard.h"
+
+namespace emulator {
+
+namespace {
+
+bool ReadBytes(std::istringstream& in, std::vector<std::uint8_t>& values, std::size_t most) {
+    unsigned value = 0;
+    while (in >> value) {
+        if (value > 255 || values.size() >= most) {
+            return false;
+        }
+        values.push_back(static_cast<std::uint8_t>(value));
+    }
+    return in.eof();
+}
+
+void ApplyLine(const std::string& line, Programming& programming, Lamps& lamps) {
+    std::istringstream in(line);
+    std::string kind;
+    int first = 0;
+    if (!(in >> kind)) {
+        return;
+    }
+    std::vector<std::uint8_t> values;
+    if (kind == "key") {
+        int layer = 0;
+        if (!(in >> first >> layer) || first < 1 || first > kButtons || layer < 1 ||
+            layer > kLayers || !ReadBytes(in, values, kMaxCodes)) {
+            return;
+        }
+        programming.keys[static_cast<std::size_t>(first)][static_cast<std::size_t>(layer)] = values;
+    } else if (kind == "track") {
+        if (!(in >> first) || first < 0 || first >= kTracks || !ReadBytes(in, values, 5) ||
+            values.size() != 5) {
+            return;
+        }
+        programming.tracks[static_cast<std::size_t>(first)] = {values[0], values[1], values[2],
+                                                               values[3], values[4]};
+    } else if (kind == "options") {
+        if (ReadBytes(in, values, 4) && values.size() == 4) {
+            std::copy(values.begin(), values.end(), programming.options.begin());
+        }
+    } else if (kind == "lamps") {
+        if (ReadBytes(in, values, 3) && values.size() == 3) {
+            lamps = {values[0] != 0, values[1] != 0, values[2] != 0};
+        }
+    }
+}
+
+}  // namespace
+
+bool SaveProgrammingState(const std::string& path, const Programming& programming,
+                          const Lamps& lamps) {
+    std::ostringstream out;
+    for (int button = 1; button <= kButtons; ++button) {
+        for (int layer = 1; layer <= kLayers; ++layer) {
+            const auto& codes =
+                programming.keys[static_cast<std::size_t>(button)][static_cast<std::size_t>(layer)];
+            if (codes.empty()) {
+                continue;
+            }
+            out << "key " << button << ' ' << layer;
+            for (std::uint8_t code : codes) {
+                out << ' ' << unsigned{code};
+            }
+            out << '\n';
+        }
+    }
+    for (std::size_t t = 0; t < kTracks; ++t) {
+        const TrackProgramming& track = programming.tracks[t];
+        out << "track " << t << ' ' << unsigned{track.mode} << ' ' << unsigned{track.prefixShift}
+            << ' ' << unsigned{track.prefixKey} << ' ' << unsigned{track.suffixShift} << ' '
+            << unsigned{track.suffixKey} << '\n';
+    }
+    out << "options";
+    for (std::uint8_t value : programming.options) {
+        out << ' ' << unsigned{value};
+    }
+    out << "\nlamps " << lamps.num << ' ' << lamps.caps << ' ' << lamps.scroll << '\n';
+
+    // Written beside the old file and renamed over it, so a failed save keeps the old one.
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << out.str();
+        if (!file.flush()) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    return !error;
+}
+
+bool LoadProgrammingState(const std::string& path, Programming& programming, Lamps& lamps) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    Programming loaded;
+    std::string line;
+    while (std::getline(file, line)) {
+        ApplyLine(line, loaded, lamps);
+    }
+    programming = loaded;
+    return true;
+}
+
+}  // namespace emulator

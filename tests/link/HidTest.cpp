@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "LinkFixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+using hidio::Direction;
+
+Payload PayloadOf(std::uint8_t code) {
+    Payload payload{};
+    payload[0] = code;
+    return payload;
+}
+
+using HidTest = LinkFixture;
+
+TEST(KeyboardInterfaces, BootKeyboardAndMouseCollectionsAreSkipped) {
+    hidio::InterfaceInfo info{"p", 0x0483, 0x5017, 1, 0xFF00, 1, ""};
+    EXPECT_TRUE(IsKeyboardVendorInterface(info));
+    info.usagePage = 0x01;
+    info.usage = 0x06;
+    EXPECT_FALSE(IsKeyboardVendorInterface(info));
+    info.usage = 0x02;
+    EXPECT_FALSE(IsKeyboardVendorInterface(info));
+    info.usage = 0x80;  // system control: not refused by the filter
+    EXPECT_TRUE(IsKeyboardVendorInterface(info));
+    info = {"p", 0x0483, 0x5018, 1, 0xFF00, 1, ""};
+    EXPECT_FALSE(IsKeyboardVendorInterface(info));
+}
+
+TEST_F(HidTest, TheFirstKeyboardInEnumerationOrderGetsEveryReport) {
+    emulator::VirtualKeyboard second(bus, "2");
+    second.Plug();
+    const std::stop_source stop;
+    KeyboardSearchResult found = hid.FindKeyboard();
+    ASSERT_EQ(found.outcome, KeyboardSearch::Found);
+    EXPECT_EQ(found.path, keyboard->VendorPath());
+    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
+    EXPECT_EQ(keyboard->ReportsReceived(), 2u);
+    EXPECT_EQ(second.ReportsReceived(), 0u);
+}
+
+TEST_F(HidTest, AnInterfaceThatWillNotOpenIsSkipped) {
+    emulator::VirtualKeyboard second(bus, "2");
+    second.Plug();
+    emulator::Faults refuse;
+    refuse.refuseOpens = true;
+    keyboard->SetFaults(refuse);
+    EXPECT_EQ(hid.FindKeyboard().path, second.VendorPath());
+    second.SetFaults(refuse);
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+}
+
+TEST_F(HidTest, AKeyboardThisUserMayNotOpenIsReportedAsSuch) {
+    emulator::Faults deny;
+    deny.denyAccess = true;
+    keyboard->SetFaults(deny);
+    const KeyboardSearchResult found = hid.FindKeyboard();
+    EXPECT_EQ(found.outcome, KeyboardSearch::AccessDenied);
+    EXPECT_EQ(found.path, keyboard->VendorPath());
+    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::NotFound);
+    EXPECT_EQ(watch.LastSearch(), KeyboardSearch::AccessDenied);
+}
+
+TEST_F(HidTest, RestrictingToAPathIgnoresOtherKeyboards) {
+    emulator::VirtualKeyboard second(bus, "2");
+    second.Plug();
+    hid.RestrictToPath(second.VendorPath());
+    EXPECT_EQ(hid.FindKeyboard().path, second.VendorPath());
+    second.Unplug();
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+}
+
+TEST_F(HidTest, ReceivingWhileTheKeyboardIsNotPresentLeavesTheBufferAlone) {
+    hid.m_bDevicePresent = 0;
+    Payload payload;
+    payload.fill(0x77);
+    const std::stop_source stop;
+    EXPECT_FALSE(hid.ReceiveReport(payload, stop.get_token()));
+    EXPECT_EQ(payload[0], 0x77);
+    EXPECT_EQ(payload[63], 0x77);
+}
+
+TEST_F(HidTest, SendingWaitsForAnUnpluggedKeyboardToComeBack) {
+    keyboard->Unplug();
+    const std::stop_source stop;
+    std::atomic<bool> sent{false};
+    std::thread sender([&] { sent = hid.SendReport(PayloadOf(0xD1), stop.get_token()); });
+    keyboard->Plug();
+    sender.join();
+    EXPECT_TRUE(sent.load());
+    EXPECT_EQ(keyboard->ReportsReceived(), 1u);
+}
+
+TEST_F(HidTest, SendingToAnAbsentKeyboardEndsWhenTheTransferIsStopped) {
+    keyboard->Unplug();
+    std::stop_source stop;
+    std::atomic<bool> sent{true};
+    std::thread sender([&] { sent = hid.SendReport(PayloadOf(0xD1), stop.get_token()); });
+    stop.request_stop();
+    sender.join();
+    EXPECT_FALSE(sent.load());
+}
+
+TEST_F(HidTest, AWriteThatCompletesLateIsTriedThreeTimesThenGivenUp) {
+    emulator::Faults faults;
+    faults.writeCompletionDelay = std::chrono::milliseconds(150);
+    keyboard->SetFaults(faults);
+    const std::stop_source stop;
+    EXPECT_FALSE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_EQ(hid.writeTimeouts(), 3u);
+    hid.EndTransfer();
+    // A write the channel stopped waiting for still reached the keyboard.
+    EXPECT_GE(keyboard->ReportsReceived(), 1u);
+}
+
+TEST_F(HidTest, AWriteThatCompletesWithinTheWaitCountsNoTimeOut) {
+    emulator::Faults faults;
+    faults.writeCompletionDelay = std::chrono::milliseconds(30);
+    keyboard->SetFaults(faults);
+    const std::stop_source stop;
+    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_EQ(hid.writeTimeouts(), 0u);  // counted per report, not per run
+    EXPECT_EQ(keyboard->ReportsReceived(), 2u);
+}
+
+TEST_F(HidTest, OneHandleServesAWholeTransfer) {
+    const std::stop_source stop;
+    hid.m_bDevicePresent = 1;
+    ASSERT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 1u);
+    Payload answer{};
+    ASSERT_TRUE(hid.ReceiveReport(answer, stop.get_token()));
+    EXPECT_EQ(answer[0], 0xD1);
+    EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 1u);
+    hid.EndTransfer();
+    EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 0u);
+}
+
+class DeviceWatchTest : public LinkFixture {
+  protected:
+    DeviceWatchTest() {
+        hid.m_hNotifyWnd = [this](DeviceChangeEvent event) { events.push_back(event); };
+    }
+    std::vector<DeviceChangeEvent> events;
+};
+
+TEST_F(DeviceWatchTest, CheckFindsTheKeyboardAndRegistersOnce) {
+    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::Found);
+    EXPECT_EQ(image.status.keyboardConnected.load(), 1);
+    EXPECT_EQ(hid.m_bDevicePresent.load(), 1u);
+    EXPECT_EQ(hid.m_bNotifyRegistered, 1u);
+    EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 0u);  // the check closed its handle
+    watch.DeviceCheck();
+
+    keyboard->Unplug();
+    keyboard->Plug();
+    // Two interfaces go and come back; one registration gives one notice each.
+    EXPECT_EQ(events, (std::vector<DeviceChangeEvent>{
+                          DeviceChangeEvent::RemovalComplete, DeviceChangeEvent::RemovalComplete,
+                          DeviceChangeEvent::Arrival, DeviceChangeEvent::Arrival}));
+}
+
+TEST_F(DeviceWatchTest, RemovalAndArrivalFollowTheKeyboard) {
+    watch.DeviceCheck();
+    keyboard->Unplug();
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::RemovalComplete),
+              ConnectionPicture::NotFound);
+    EXPECT_EQ(image.status.keyboardConnected.load(), 0);
+    EXPECT_EQ(hid.m_bDevicePresent.load(), 0u);
+    keyboard->Plug();
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::NodesChanged), std::nullopt);
+    EXPECT_EQ(hid.m_bDevicePresent.load(), 1u);
+    EXPECT_EQ(image.status.keyboardConnected.load(), 0);  // only an arrival connects
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::Arrival), ConnectionPicture::Found);
+    EXPECT_EQ(image.status.keyboardConnected.load(), 1);
+}
+
+TEST_F(DeviceWatchTest, RemovingAnotherDeviceKeepsTheKeyboardUsable) {
+    emulator::VirtualKeyboard other(bus, "2");
+    other.Plug();
+    watch.DeviceCheck();
+    other.Unplug();
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::RemovalComplete), std::nullopt);
+    EXPECT_EQ(image.status.keyboardConnected.load(), 1);
+}
+
+}  // namespace
+}  // namespace tolvane::testing

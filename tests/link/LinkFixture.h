@@ -1,0 +1,67 @@
+// Shared set-up of the link tests: a virtual bus with one virtual keyboard plugged in, the
+// channel, the image and the worker/monitor pair, plus helpers to read traces.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "VirtualKeyboard.h"
+#include "hidio/VirtualBus.h"
+#include "image/KeyboardImage.h"
+#include "link/DeviceWatch.h"
+#include "link/Hid.h"
+#include "link/TransferMonitor.h"
+#include "link/TransferProtocol.h"
+
+namespace tolvane::testing {
+
+class RecordingListener : public TransferListener {
+  public:
+    void OnProgress(std::uint32_t reportCount) override { progress.push_back(reportCount); }
+    void OnOutcome(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+    std::vector<std::uint32_t> progress;
+    std::vector<TransferOutcome> outcomes;
+};
+
+inline hidio::Report HostReport(const Payload& payload) {
+    hidio::Report report{};
+    std::copy(payload.begin(), payload.end(), report.begin() + 1);
+    return report;
+}
+
+inline std::vector<hidio::Report> ReportsOf(const hidio::WireTrace& trace, hidio::Direction way) {
+    std::vector<hidio::Report> reports;
+    for (const hidio::TraceEntry& entry : trace.Entries()) {
+        if (entry.direction == way) {
+            reports.push_back(entry.report);
+        }
+    }
+    return reports;
+}
+
+class LinkFixture : public ::testing::Test {
+  protected:
+    LinkFixture() { keyboard->Plug(); }
+
+    TransferOutcome RunTransfer(TransferKind kind) {
+        watch.DeviceCheck();
+        EXPECT_EQ(StartTransfer(kind, image, hid, worker, monitor), StartResult::Started);
+        return monitor.RunToEnd();
+    }
+
+    hidio::VirtualBus bus;
+    std::unique_ptr<emulator::VirtualKeyboard> keyboard =
+        std::make_unique<emulator::VirtualKeyboard>(bus, "1");
+    std::unique_ptr<KeyboardImage> ownedImage = std::make_unique<KeyboardImage>();
+    KeyboardImage& image = *ownedImage;
+    CHid hid{&bus};
+    DeviceWatch watch{image, hid};
+    TransferWorker worker;
+    RecordingListener listener;
+    TransferMonitor monitor{image, worker, listener};
+};
+
+}  // namespace tolvane::testing

@@ -1,0 +1,57 @@
+#include "link/DeviceWatch.h"
+
+namespace tolvane {
+
+DeviceWatch::DeviceWatch(KeyboardImage& image, CHid& hid) : image_(image), hid_(hid) {}
+
+bool DeviceWatch::Search() {
+    KeyboardSearchResult result = hid_.FindKeyboard();  // the handle closes here
+    lastSearch_ = result.outcome;
+    const bool found = result.outcome == KeyboardSearch::Found;
+    hid_.m_bDevicePresent.store(found ? 1 : 0);
+    return found;
+}
+
+void DeviceWatch::RegisterOnce() {
+    if (hid_.m_bNotifyRegistered == 0) {
+        hid_.RegisterNotifications();
+        hid_.m_bNotifyRegistered = 1;
+    }
+}
+
+ConnectionPicture DeviceWatch::DeviceCheck() {
+    image_.status.keyboardConnected.store(0);
+    image_.status.transferMode.store(kTransferIdle);
+    const bool found = Search();
+    RegisterOnce();
+    if (!found) {
+        return ConnectionPicture::NotFound;
+    }
+    image_.status.keyboardConnected.store(1);
+    return ConnectionPicture::Found;
+}
+
+std::optional<ConnectionPicture> DeviceWatch::OnDeviceChange(DeviceChangeEvent event) {
+    switch (event) {
+        case DeviceChangeEvent::NodesChanged:
+            Search();
+            RegisterOnce();
+            return std::nullopt;
+        case DeviceChangeEvent::Arrival:
+            return DeviceCheck();
+        case DeviceChangeEvent::RemovalComplete: {
+            const bool found = Search();
+            RegisterOnce();
+            if (found) {
+                // Another device went away: the keyboard is still here and stays usable.
+                image_.status.keyboardConnected.store(1);
+                return std::nullopt;
+            }
+            image_.status.keyboardConnected.store(0);
+            return ConnectionPicture::NotFound;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tolvane

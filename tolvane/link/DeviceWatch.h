@@ -1,0 +1,39 @@
+// Whether the keyboard is plugged in: the check at start-up and on every arrival notice,
+// and the handling of the other device-change notices. The GUI maps the connection state
+// to its picture; everything else is decided here.
+#pragma once
+
+#include <optional>
+
+#include "image/KeyboardImage.h"
+#include "link/Hid.h"
+
+namespace tolvane {
+
+enum class ConnectionPicture { Found, NotFound };
+
+class DeviceWatch {
+  public:
+    DeviceWatch(KeyboardImage& image, CHid& hid);
+
+    // Looks for the keyboard, registers for notices once, and sets keyboardConnected,
+    // m_bDevicePresent and transferMode. Returns the picture to show.
+    ConnectionPicture DeviceCheck();
+
+    // One device-change notice. Returns the picture to show, or nothing when the picture
+    // stays as it is.
+    std::optional<ConnectionPicture> OnDeviceChange(DeviceChangeEvent event);
+
+    // What the last search found, so that a caller can say why a keyboard is unusable.
+    KeyboardSearch LastSearch() const { return lastSearch_; }
+
+  private:
+    bool Search();
+    void RegisterOnce();
+
+    KeyboardImage& image_;
+    CHid& hid_;
+    KeyboardSearch lastSearch_ = KeyboardSearch::NotFound;
+};
+
+}  // namespace tolvane

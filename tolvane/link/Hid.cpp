@@ -1,0 +1,130 @@
+#include "link/Hid.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+#include "link/StopWait.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::uint16_t kGenericDesktopPage = 0x01;
+constexpr std::uint16_t kMouseUsage = 0x02;
+constexpr std::uint16_t kKeyboardUsage = 0x06;
+
+constexpr auto kWriteCompletionWait = std::chrono::milliseconds(100);
+constexpr std::uint32_t kWriteAttempts = 3;
+constexpr auto kAbsentPause = std::chrono::milliseconds(20);
+constexpr auto kReceiveSlice = std::chrono::milliseconds(50);
+
+}  // namespace
+
+bool IsKeyboardVendorInterface(const hidio::InterfaceInfo& info) {
+    if (info.vendorId != kKeyboardVendorId || info.productId != kKeyboardProductId) {
+        return false;
+    }
+    const bool bootCollection = info.usagePage == kGenericDesktopPage &&
+                                (info.usage == kKeyboardUsage || info.usage == kMouseUsage);
+    return !bootCollection;
+}
+
+CHid::CHid(hidio::Bus* bus) : bus_(bus) {}
+
+CHid::~CHid() {
+    // The watch goes first: a notice must not reach a half-destroyed channel.
+    m_hDevNotify.reset();
+}
+
+hidio::Bus& CHid::Bus() {
+    return bus_ != nullptr ? *bus_ : hidio::CurrentBus();
+}
+
+void CHid::RestrictToPath(std::string path) {
+    onlyPath_ = std::move(path);
+}
+
+KeyboardSearchResult CHid::FindKeyboard() {
+    KeyboardSearchResult result;
+    for (const hidio::InterfaceInfo& info : Bus().Enumerate()) {
+        if (!IsKeyboardVendorInterface(info) || (!onlyPath_.empty() && info.path != onlyPath_)) {
+            continue;
+        }
+        hidio::OpenResult opened = Bus().Open(info.path);
+        if (opened.status == hidio::OpenStatus::Opened) {
+            return {KeyboardSearch::Found, std::move(opened.device), info.path, {}};
+        }
+        if (opened.status == hidio::OpenStatus::AccessDenied &&
+            result.outcome == KeyboardSearch::NotFound) {
+            result = {KeyboardSearch::AccessDenied, nullptr, info.path, opened.message};
+        }
+    }
+    return result;
+}
+
+bool CHid::RegisterNotifications() {
+    m_hDevNotify = Bus().StartWatch([this](hidio::WatchEvent event, const std::string&) {
+        if (m_hNotifyWnd) {
+            m_hNotifyWnd(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::Arrival
+                                                             : DeviceChangeEvent::RemovalComplete);
+        }
+    });
+    return m_hDevNotify != nullptr;
+}
+
+bool CHid::OpenForTransfer() {
+    if (!transferDevice_) {
+        transferDevice_ = FindKeyboard().device;
+    }
+    return transferDevice_ != nullptr;
+}
+
+bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
+    hidio::Report report{};
+    std::copy(payload.begin(), payload.end(), report.begin() + 1);
+    writeTimeouts_.store(0);
+    while (!stop.stop_requested()) {
+        if (!OpenForTransfer()) {
+            WaitOrStop(stop, kAbsentPause);
+            continue;
+        }
+        switch (transferDevice_->Write(report, kWriteCompletionWait)) {
+            case hidio::IoResult::Ok:
+                return true;
+            case hidio::IoResult::TimedOut:
+                if (writeTimeouts_.fetch_add(1) + 1 >= kWriteAttempts) {
+                    return false;  // given up; the transfer goes on with the next report
+                }
+                break;
+            case hidio::IoResult::Failed:
+                transferDevice_.reset();  // gone: wait for it and open it afresh
+                break;
+        }
+    }
+    return false;
+}
+
+bool CHid::ReceiveReport(Payload& payload, std::stop_token stop) {
+    if (m_bDevicePresent.load() == 0 || stop.stop_requested() || !OpenForTransfer()) {
+        return false;
+    }
+    hidio::Report report{};
+    switch (transferDevice_->Read(report, kReceiveSlice)) {
+        case hidio::IoResult::Ok:
+            std::copy(report.begin() + 1, report.end(), payload.begin());
+            return true;
+        case hidio::IoResult::TimedOut:
+            return false;
+        case hidio::IoResult::Failed:
+            transferDevice_.reset();
+            return false;
+    }
+    return false;
+}
+
+void CHid::EndTransfer() {
+    transferDevice_.reset();
+}
+
+}  // namespace tolvane

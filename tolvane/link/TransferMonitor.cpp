@@ -1,0 +1,90 @@
+#include "link/TransferMonitor.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace tolvane {
+
+TransferMonitor::TransferMonitor(KeyboardImage& image, TransferWorker& worker,
+                                 TransferListener& listener)
+    : image_(image), worker_(worker), listener_(listener) {}
+
+void TransferMonitor::Begin(TransferKind kind) {
+    kind_ = kind;
+    image_.status.transferDone.store(0);
+    image_.status.reportCount.store(0);
+    lastSeen_ = 0xFFFF;
+    idlePolls_ = 1;
+    ended_ = false;
+}
+
+TransferOutcome TransferMonitor::Poll() {
+    if (ended_) {
+        return TransferOutcome::Running;
+    }
+    const std::uint32_t count = image_.status.reportCount.load();
+    if (count != lastSeen_) {
+        listener_.OnProgress(count);
+        lastSeen_ = count;
+        idlePolls_ = 0;
+    }
+    if (image_.status.transferDone.load() == 1) {
+        return Succeed();
+    }
+    if (++idlePolls_ > kIdlePollLimit) {
+        return Fail();
+    }
+    return TransferOutcome::Running;
+}
+
+TransferOutcome TransferMonitor::RunToEnd() {
+    for (;;) {
+        const TransferOutcome outcome = Poll();
+        if (outcome != TransferOutcome::Running || ended_) {
+            return outcome;
+        }
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+TransferOutcome TransferMonitor::Succeed() {
+    ended_ = true;
+    worker_.Stop();  // it has finished; joining it makes the image ours again
+    TransferOutcome outcome = TransferOutcome::WriteSucceeded;
+    if (kind_ == TransferKind::Read) {
+        image_.DeriveAllLayerTexts();
+        outcome = TransferOutcome::ReadSucceeded;
+    }
+    listener_.OnOutcome(outcome);
+    return outcome;
+}
+
+TransferOutcome TransferMonitor::Fail() {
+    ended_ = true;
+    worker_.Stop();
+    if (kind_ == TransferKind::Read) {
+        image_.ClearAllButtons();  // a half-read image is not kept
+    }
+    image_.status.reportCount.store(0);
+    image_.status.transferMode.store(kTransferIdle);
+    image_.status.transferDone.store(0);
+    listener_.OnOutcome(TransferOutcome::Failed);
+    return TransferOutcome::Failed;
+}
+
+int TransferMonitor::Percent(std::uint32_t position) {
+    return static_cast<int>(std::min(position, kProgressRange) * 100 / kProgressRange);
+}
+
+StartResult StartTransfer(TransferKind kind, KeyboardImage& image, CHid& hid,
+                          TransferWorker& worker, TransferMonitor& monitor) {
+    if (image.status.keyboardConnected.load() == 0) {
+        return StartResult::NotConnected;
+    }
+    image.status.transferMode.store(kind == TransferKind::Read ? kTransferRead : kTransferWrite);
+    monitor.Begin(kind);
+    worker.Start(kind, image, hid);
+    return StartResult::Started;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,70 @@
+// Follows a running transfer and decides how it ended.
+//
+// The owner polls it every 5 ms (the GUI from a timer, the command-line program from a
+// loop). Progress is the worker's reportCount; a transfer fails when 201 polls in a row
+// (about one second) bring no progress, however long it has run before. After a
+// successful read every display text is derived again; after a failed read the half-read
+// buttons are cleared. A failed transfer's worker is stopped for good in both directions:
+// the user has been told it failed, so it must not go on in the background.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "image/KeyboardImage.h"
+#include "link/TransferWorker.h"
+
+namespace tolvane {
+
+enum class TransferOutcome { Running, ReadSucceeded, WriteSucceeded, Failed };
+
+class TransferListener {
+  public:
+    virtual ~TransferListener() = default;
+    // reportCount changed; 0..504 for the progress bar (a full transfer counts 506).
+    virtual void OnProgress(std::uint32_t reportCount) = 0;
+    // The transfer ended; the image is already up to date.
+    virtual void OnOutcome(TransferOutcome outcome) = 0;
+};
+
+class TransferMonitor {
+  public:
+    static constexpr auto kPollInterval = std::chrono::milliseconds(5);
+    static constexpr int kIdlePollLimit = 200;
+    static constexpr std::uint32_t kProgressRange = 504;
+
+    TransferMonitor(KeyboardImage& image, TransferWorker& worker, TransferListener& listener);
+
+    // Resets the transfer status; call before the worker starts.
+    void Begin(TransferKind kind);
+
+    // One poll. Returns Running until the transfer has ended.
+    TransferOutcome Poll();
+
+    // Polls every kPollInterval until the transfer ends.
+    TransferOutcome RunToEnd();
+
+    // The percentage the progress title shows for a position of the bar.
+    static int Percent(std::uint32_t position);
+
+  private:
+    TransferOutcome Succeed();
+    TransferOutcome Fail();
+
+    KeyboardImage& image_;
+    TransferWorker& worker_;
+    TransferListener& listener_;
+    TransferKind kind_ = TransferKind::Read;
+    std::uint32_t lastSeen_ = 0xFFFF;
+    int idlePolls_ = 1;
+    bool ended_ = true;
+};
+
+enum class StartResult { Started, NotConnected };
+
+// The read and write commands: refused while no keyboard is connected, otherwise they set
+// transferMode, reset the status and start the worker. The caller then polls the monitor.
+StartResult StartTransfer(TransferKind kind, KeyboardImage& image, CHid& hid,
+                          TransferWorker& worker, TransferMonitor& monitor);
+
+}  // namespace tolvane

@@ -1,0 +1,26 @@
+#include "link/TransferWorker.h"
+
+#include "link/TransferProtocol.h"
+
+namespace tolvane {
+
+void TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
+    Stop();
+    thread_ = std::jthread([kind, &image, &hid](std::stop_token stop) {
+        if (kind == TransferKind::Read) {
+            ReadTransfer(image, hid, stop);
+        } else {
+            WriteTransfer(image, hid, stop);
+        }
+        hid.EndTransfer();
+    });
+}
+
+void TransferWorker::Stop() {
+    if (thread_.joinable()) {
+        thread_.request_stop();
+        thread_.join();
+    }
+}
+
+}  // namespace tolvane

@@ -1,0 +1,34 @@
+// The thread that runs one read or write transfer.
+#pragma once
+
+#include <thread>
+
+#include "image/KeyboardImage.h"
+#include "link/Hid.h"
+
+namespace tolvane {
+
+enum class TransferKind { Read, Write };
+
+class TransferWorker {
+  public:
+    TransferWorker() = default;
+    ~TransferWorker() { Stop(); }
+    TransferWorker(const TransferWorker&) = delete;
+    TransferWorker& operator=(const TransferWorker&) = delete;
+
+    // Starts the transfer body on its own thread; a transfer still running is stopped
+    // first. The channel's transfer handle is closed when the body ends.
+    void Start(TransferKind kind, KeyboardImage& image, CHid& hid);
+
+    // Asks the transfer to stop and waits until its thread has ended: afterwards nothing
+    // but the caller touches the image.
+    void Stop();
+
+    bool Started() const { return thread_.joinable(); }
+
+  private:
+    std::jthread thread_;
+};
+
+}  // namespace tolvane
