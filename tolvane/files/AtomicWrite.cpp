@@ -96,6 +96,18 @@ FileWriteResult WriteAndFlush(FileHandle file, const fs::path& temporary, std::s
 
 }  // namespace
 
+bool CanCreateFilesIn(const fs::path& folder) {
+    fs::path probe;
+    FileHandle file = CreateTemporary(folder / "probe", probe);
+    if (!file) {
+        return false;
+    }
+    file.reset();
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return true;
+}
+
 std::string PathText(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -103,6 +115,9 @@ std::string PathText(const fs::path& path) {
 
 FileWriteResult WriteFileAtomically(const fs::path& target, std::string_view bytes,
                                     bool createFolders) {
+    if (target.empty() || !target.has_filename()) {
+        return FileWriteResult{false, "no file name given"};
+    }
     const fs::path real = RealTarget(target);
     std::error_code error;
     if (fs::is_directory(real, error)) {

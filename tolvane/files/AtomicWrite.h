@@ -22,6 +22,10 @@ struct FileWriteResult {
 FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                     bool createFolders = false);
 
+// Whether a new file can be made in the folder: tried, not guessed from permission bits,
+// which say nothing of read-only mounts, access lists or an administrator's rights.
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
 // A path as UTF-8 text for messages; never throws for characters the locale lacks.
 std::string PathText(const std::filesystem::path& path);
 
