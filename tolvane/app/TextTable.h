@@ -18,7 +18,7 @@ enum class InterfaceLanguage : std::uint8_t {
 };
 
 enum class TextId : std::uint8_t {
-    // The main window's message table, in its historical order.
+    // The main window's messages and run-time menu items.
     kPleaseConnectKeyboard,
     kConfirmDeletion,
     kClearAllCaption,
@@ -45,7 +45,7 @@ enum class TextId : std::uint8_t {
     kPleaseEnterKey,
     kEscNotAllowed,
 
-    // Failures the original program never reported.
+    // File failures, told in the interface language like every other message.
     kDataFileOpenFailed,
     kDataFileSaveFailed,
     kUserKeyListFull,
