@@ -9,6 +9,11 @@ TOLVANE_PACKAGES=(
     libhidapi-dev libudev-dev
 )
 
+# The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.
+TOLVANE_FUZZ_PACKAGES=(
+    clang-14 libclang-rt-14-dev
+)
+
 tolvane_missing_packages() {
     local pkg
     for pkg in "$@"; do

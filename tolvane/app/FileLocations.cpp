@@ -1,0 +1,66 @@
+#include "app/FileLocations.h"
+
+#include "files/AtomicWrite.h"
+
+namespace tolvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kProgramFolderName = "Tolvane";
+
+fs::path FromVariable(const EnvironmentLookup& environment, std::string_view name) {
+    const std::optional<std::string> value = environment(name);
+    if (!value || value->empty()) {
+        return {};
+    }
+    return fs::path(*value);
+}
+
+bool Exists(const fs::path& path) {
+    std::error_code ignored;
+    return fs::exists(path, ignored);
+}
+
+}  // namespace
+
+fs::path UserConfigFolder(const EnvironmentLookup& environment) {
+    fs::path base;
+#if defined(_WIN32)
+    base = FromVariable(environment, "APPDATA");
+#elif defined(__APPLE__)
+    const fs::path home = FromVariable(environment, "HOME");
+    base = home.empty() ? home : home / "Library" / "Preferences";
+#else
+    base = FromVariable(environment, "XDG_CONFIG_HOME");
+    // The XDG rule ignores a relative value.
+    if (base.empty() || base.is_relative()) {
+        const fs::path home = FromVariable(environment, "HOME");
+        base = home.empty() ? home : home / ".config";
+    }
+#endif
+    return base.empty() ? base : base / kProgramFolderName;
+}
+
+fs::path FileLocations::Locate(const fs::path& relativePath) const {
+    const fs::path beside = programFolder_ / relativePath;
+    if (userConfigFolder_.empty() || Exists(beside)) {
+        return beside;
+    }
+    const fs::path personal = userConfigFolder_ / relativePath;
+    if (Exists(personal)) {
+        return personal;
+    }
+    return CanCreateFilesIn(programFolder_) ? beside : personal;
+}
+
+fs::path FileLocations::SettingsFile() const {
+    return Locate(kSettingsFileName);
+}
+
+fs::path FileLocations::UserKeyGroupsFile() const {
+    return Locate(fs::path(kUserKeyGroupsFolderName) / kUserKeyGroupsFileName);
+}
+
+}  // namespace tolvane

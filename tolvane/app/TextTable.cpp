@@ -1,0 +1,104 @@
+// UTF-8 source: the Chinese texts are written as they are shown.
+#include "app/TextTable.h"
+
+#include <array>
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::kCount);
+
+// Chinese first, English second, in the order of TextId.
+constexpr std::array<TextPair, kTextCount> kTexts = {{
+    {"请链接键盘进入编程状态", "Please connecting the keyboard"},
+    {"是否确认删除？", "To confirm the deletion!"},
+    {"清除所有设置！！", "Clear all settings!!"},
+    {"正在传送...", "Data is being transmitted..."},
+    {"数据正在传送请稍后...\n\n    注意：数据传送过程中不要进行其他操作！",
+     "Please wait data is being transmitted...\n\n    Note: Do not perform other operations "
+     "when the data is transfering！"},
+    {"数据传送失败！", "Data transmission failure!!"},
+    {"键盘数据读取成功！", "Keyboard data reading success!!"},
+    {"键盘数据写入成功！", "Keyboard data is successfully written!!"},
+    {"删除本层", "Delete the current layer data"},
+    {"全部删除", "Delete all layer data"},
+    {"层按键设置", "Button layer set"},
+    {"第一层", "Layer1"},
+    {"第二层", "Layer2"},
+    {"第三层", "Layer3"},
+    {"第四层", "Layer4"},
+    {"第五层", "Layer5"},
+    {"第六层", "Layer6"},
+
+    {"选择层", "Layer Selecting"},
+    {"温馨提示!", "Tips!"},
+    {"安装IO_device失败,请您不用担心，重新启动程序即可！！",
+     "Installation IO_device fails,restart program and try again！！"},
+    {"设置错误，请选择一个符号", "Setting Error!"},
+    {"请输入键值！", "Please Enter a Key"},
+    {"磁轨的前后缀不能设置为“Esc”！！", "Do not set it with a Esc !"},
+
+    {"无法打开数据文件！", "The data file cannot be opened."},
+    {"无法保存数据文件，原文件未被改动！",
+     "The data file cannot be saved; the file already there is unchanged."},
+    {"常用组合键已满（最多20组），请先删除一组！",
+     "The user key list is full (20 groups): delete a group first."},
+    {"一组常用组合键最多19个键！", "A user key group holds at most 19 keys."},
+    {"无法保存常用组合键！", "The user key list cannot be saved."},
+    {"无法保存语言设置，本次运行仍使用所选语言！",
+     "The language choice cannot be saved; it applies until the program ends."},
+}};
+
+constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",
+                                                         "Layer4", "Layer5", "Layer6"};
+constexpr std::array<std::string_view, 6> kLayerShortNames = {"L1", "L2", "L3", "L4", "L5", "L6"};
+
+bool IsLayer(int layer) {
+    return layer >= 1 && layer <= 6;
+}
+
+std::size_t LayerIndex(int layer) {
+    return static_cast<std::size_t>(layer - 1);
+}
+
+}  // namespace
+
+const TextPair& TextEntry(TextId id) {
+    const auto index = static_cast<std::size_t>(id);
+    static constexpr TextPair kMissing{};
+    return index < kTexts.size() ? kTexts[index] : kMissing;
+}
+
+std::string_view Text(TextId id, InterfaceLanguage language) {
+    const TextPair& entry = TextEntry(id);
+    return language == InterfaceLanguage::kEnglish ? entry.english : entry.chinese;
+}
+
+std::optional<TextId> LayerMenuItem(int layer) {
+    if (!IsLayer(layer)) {
+        return std::nullopt;
+    }
+    return static_cast<TextId>(static_cast<int>(TextId::kMenuLayer1) + layer - 1);
+}
+
+std::string_view LayerName(int layer) {
+    return IsLayer(layer) ? kLayerNames[LayerIndex(layer)] : std::string_view{};
+}
+
+std::string_view LayerShortName(int layer) {
+    return IsLayer(layer) ? kLayerShortNames[LayerIndex(layer)] : std::string_view{};
+}
+
+std::string HoverPrefix(int layer, InterfaceLanguage language) {
+    if (!IsLayer(layer)) {
+        return {};
+    }
+    const std::string digit = std::to_string(layer);
+    if (language == InterfaceLanguage::kEnglish) {
+        return "Layer" + digit + ":";
+    }
+    return "第" + digit + "层：";
+}
+
+}  // namespace tolvane

@@ -1,0 +1,77 @@
+// The two-language interface texts and the layer names.
+//
+// Every text the user reads exists in Simplified Chinese and in English; the part that shows
+// a text looks it up by name with the current interface language at that moment, so nothing
+// keeps a translated copy. The table is constant data, safe to read from any thread.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+enum class InterfaceLanguage : std::uint8_t {
+    kChinese = 0,
+    kEnglish = 1,
+};
+
+enum class TextId : std::uint8_t {
+    // The main window's messages and run-time menu items.
+    kPleaseConnectKeyboard,
+    kConfirmDeletion,
+    kClearAllCaption,
+    kTransferTitle,
+    kTransferWaitText,
+    kTransferFailed,
+    kReadSuccess,
+    kWriteSuccess,
+    kMenuDeleteCurrentLayer,
+    kMenuDeleteAllLayers,
+    kMenuButtonLayerSet,
+    kMenuLayer1,
+    kMenuLayer2,
+    kMenuLayer3,
+    kMenuLayer4,
+    kMenuLayer5,
+    kMenuLayer6,
+
+    // Texts other windows own.
+    kLayerGroupCaption,
+    kDriverInstallCaption,
+    kDriverInstallFailed,
+    kSettingError,
+    kPleaseEnterKey,
+    kEscNotAllowed,
+
+    // File failures, told in the interface language like every other message.
+    kDataFileOpenFailed,
+    kDataFileSaveFailed,
+    kUserKeyListFull,
+    kUserKeyGroupTooLong,
+    kUserKeyGroupsNotSaved,
+    kLanguageNotSaved,
+
+    kCount
+};
+
+struct TextPair {
+    std::string_view chinese;
+    std::string_view english;
+};
+
+const TextPair& TextEntry(TextId id);
+std::string_view Text(TextId id, InterfaceLanguage language);
+
+// Item of the button context menu's layer submenu; none for a layer outside 1..6.
+std::optional<TextId> LayerMenuItem(int layer);
+
+// "Layer1".."Layer6" and "L1".."L6" in both languages; empty outside 1..6.
+std::string_view LayerName(int layer);
+std::string_view LayerShortName(int layer);
+
+// Start of a layer's part of the hover text: "Layer3:" or "第3层："; empty outside 1..6.
+std::string HoverPrefix(int layer, InterfaceLanguage language);
+
+}  // namespace tolvane

@@ -1,0 +1,32 @@
+// Writes a whole file so that readers only ever see the old contents or the new ones.
+//
+// The bytes go to a temporary file in the target's own folder, are flushed to the disk and
+// then renamed over the target. A failure at any step removes the temporary file and
+// leaves an existing file untouched; the result says what went wrong.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+struct FileWriteResult {
+    bool ok = false;
+    std::string error;  // empty when ok; the operating system's reason otherwise
+
+    explicit operator bool() const { return ok; }
+};
+
+// Creates missing parent folders only when createFolders is set.
+FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                    bool createFolders = false);
+
+// Whether a new file can be made in the folder: tried, not guessed from permission bits,
+// which say nothing of read-only mounts, access lists or an administrator's rights.
+bool CanCreateFilesIn(const std::filesystem::path& folder);
+
+// A path as UTF-8 text for messages; never throws for characters the locale lacks.
+std::string PathText(const std::filesystem::path& path);
+
+}  // namespace tolvane
