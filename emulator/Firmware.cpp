@@ -84,8 +84,13 @@ class BootKeyboardEndpoint final : public hidio::VirtualEndpoint {
 VirtualKeyboard::Firmware::Firmware(hidio::VirtualBus& bus_, std::string id_,
                                     std::string stateFile_)
     : bus(bus_), id(std::move(id_)), stateFile(std::move(stateFile_)) {
-    if (!stateFile.empty()) {
-        LoadProgrammingState(stateFile, programming, lamps);
+    KeyboardState state;
+    if (!stateFile.empty() && LoadKeyboardState(stateFile, state)) {
+        programming = state.programming;
+        lamps = state.lamps;
+        faults.silent = state.silent;
+        faults.refuseOpens = state.refuseOpens;
+        faults.denyAccess = state.denyAccess;
     }
 }
 
@@ -394,14 +399,12 @@ void VirtualKeyboard::Firmware::SaveState() {
     if (stateFile.empty()) {
         return;
     }
-    Programming copy;
-    Lamps lampsCopy;
+    KeyboardState state;
     {
         std::lock_guard lock(mutex);
-        copy = programming;
-        lampsCopy = lamps;
+        state = {programming, lamps, faults.silent, faults.refuseOpens, faults.denyAccess};
     }
-    SaveProgrammingState(stateFile, copy, lampsCopy);
+    SaveKeyboardState(stateFile, state);
 }
 
 }  // namespace emulator
