@@ -114,7 +114,10 @@ hidio::InterfaceInfo VirtualKeyboard::Firmware::BootInterface() const {
             "TR48 POS Keyboard (virtual)"};
 }
 
+// Plugging and unplugging hold the plug lock across the bus calls, so that a keyboard
+// plugged back in while it is still being pulled out ends up on the bus, not off it.
 void VirtualKeyboard::Firmware::Plug() {
+    std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
         if (plugged || shutDown) {
@@ -123,13 +126,14 @@ void VirtualKeyboard::Firmware::Plug() {
         plugged = true;
         reading_ = false;  // a keyboard starts afresh when it is plugged in
     }
-    plugChanged.notify_all();
     bus.Plug(BootInterface(), std::make_shared<BootKeyboardEndpoint>());
     // The interface holds the firmware: handles the host keeps open may outlive the keyboard.
     bus.Plug(VendorInterface(), std::make_shared<VendorEndpoint>(shared_from_this()));
+    plugChanged.notify_all();
 }
 
 void VirtualKeyboard::Firmware::Unplug() {
+    std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
         if (!plugged) {
@@ -138,9 +142,9 @@ void VirtualKeyboard::Firmware::Unplug() {
         plugged = false;
         reading_ = false;
     }
-    plugChanged.notify_all();
     bus.Unplug(VendorInterface().path);
     bus.Unplug(BootInterface().path);
+    plugChanged.notify_all();
 }
 
 void VirtualKeyboard::Firmware::Shutdown() {

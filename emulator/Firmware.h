@@ -64,6 +64,8 @@ struct VirtualKeyboard::Firmware : std::enable_shared_from_this<VirtualKeyboard:
     void SaveState();
     void ReplyLoop(std::stop_token stop);
 
+    std::mutex plugMutex_;
+
     // The read the host asked for: records still to send, each after an acknowledge.
     std::vector<hidio::Report> outbox_;
     std::size_t nextRecord_ = 0;
