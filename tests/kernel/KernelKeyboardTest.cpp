@@ -1,0 +1,347 @@
+// Runs inside the test machine that tests/kernel/run.sh boots: the emulated keyboard is
+// plugged in through /dev/uhid, and everything above it is what users run: the kernel's HID
+// stack and hidraw, hidio's hidapi backend and watch, the channel, the transfer protocol and
+// the monitor. Nothing here touches the virtual bus.
+//
+// With TOLVANE_LAYOUT naming a data file, that file is the layout written and read back;
+// otherwise a till layout built below.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <iostream>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "files/DataFileLoader.h"
+#include "hidio/Hidio.h"
+#include "image/KeyboardImage.h"
+#include "link/DeviceWatch.h"
+#include "link/Hid.h"
+#include "link/TransferMonitor.h"
+#include "link/TransferProtocol.h"
+#include "linux/UhidKeyboard.h"
+
+namespace tolvane::kernel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Generous: the machine is emulated without acceleration.
+constexpr auto kGenerousWait = 20s;
+
+template <typename Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds bound = kGenerousWait) {
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(10ms);  // the kernel gives no signal to wait on here
+    }
+    return true;
+}
+
+std::vector<hidio::InterfaceInfo> KeyboardCollections() {
+    std::vector<hidio::InterfaceInfo> found;
+    for (const hidio::InterfaceInfo& info : hidio::SystemBus().Enumerate()) {
+        if (info.vendorId == kKeyboardVendorId && info.productId == kKeyboardProductId) {
+            found.push_back(info);
+        }
+    }
+    return found;
+}
+
+const hidio::InterfaceInfo* WithUsage(const std::vector<hidio::InterfaceInfo>& collections,
+                                      std::uint16_t page, std::uint16_t usage) {
+    for (const hidio::InterfaceInfo& info : collections) {
+        if (info.usagePage == page && info.usage == usage) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+void Store(KeyboardImage& image, int button, int layer, std::vector<KeyCode> codes) {
+    ASSERT_TRUE(image.StoreKeyRecord(button, layer, codes)) << button << "/" << layer;
+}
+
+// A supermarket till: digits and Enter, function keys, shortcuts, a text macro with a pause,
+// a layer key to the second layer of price look-ups and the card reader's sentinels.
+void BuildTillLayout(KeyboardImage& image) {
+    constexpr KeyCode kEnter = 0x36;
+    constexpr KeyCode kLCtrl = 0x43;
+    constexpr KeyCode kDelay = 0x96;
+    constexpr KeyCode kF1 = 0x02;
+    const std::vector<KeyCode> digits = {0x0F, 0x10, 0x11, 0x12, 0x13,
+                                         0x14, 0x15, 0x16, 0x17, 0x18};
+    for (int i = 0; i < 10; ++i) {
+        Store(image, 1 + i, 1, {digits[static_cast<std::size_t>(i)]});
+    }
+    Store(image, 11, 1, {0x18, 0x18});  // "00"
+    Store(image, 12, 1, {kEnter});
+    for (int i = 0; i < 12; ++i) {
+        Store(image, 13 + i, 1, {static_cast<KeyCode>(kF1 + i)});
+    }
+    Store(image, 25, 1, {kLCtrl, 0x26});              // LCtrl+P: receipt copy
+    Store(image, 26, 1, {kLCtrl, kLeftShift, 0x06});  // LCtrl+LShift+F5
+    // "VOID", a pause for the till to open its dialog, then Enter.
+    Store(image, 27, 1, {kLeftShift, 0x3B, 0x26, 0x24, 0x2E, kLeftShift, kDelay, kEnter});
+    Store(image, 28, 1, {kFirstLayerKey + 1});  // Layer2
+    // A price look-up typed in full: the longest sequence the keyboard stores.
+    std::vector<KeyCode> lookup;
+    for (int i = 0; lookup.size() < MaxKeysPerLayer - 1; ++i) {
+        lookup.push_back(digits[static_cast<std::size_t>(i % 10)]);
+    }
+    lookup.push_back(kEnter);
+    Store(image, 29, 1, lookup);
+    for (int button = 1; button <= 24; ++button) {
+        Store(image, button, 2,
+              {kLeftShift, digits[static_cast<std::size_t>(button % 10)], kDelay, kEnter});
+    }
+    Store(image, 28, 2, {kFirstLayerKey});  // back to Layer1
+    Store(image, 84, 6, {kLCtrl, 0x1C, kEnter});
+
+    image.StoreTrackRecord({TrackRecordEntry{2, kLeftShift, 0x13, kLeftShift, 0x41},
+                            TrackRecordEntry{1, 0, 0x34, 0, 0x41},
+                            TrackRecordEntry{0, 0, 0, 0, 0}});
+    image.StoreOptions({1, 1, 1, 0});
+}
+
+void ExpectFirmwareHolds(const emulator::Programming& programming, const KeyboardImage& image) {
+    for (int button = 1; button <= ButtonCount; ++button) {
+        for (int layer = 1; layer <= LayerCount; ++layer) {
+            const std::span<const KeyCode> codes = image.buttons[button].Codes(layer);
+            EXPECT_EQ(programming.keys[button][layer],
+                      std::vector<std::uint8_t>(codes.begin(), codes.end()))
+                << "button " << button << " layer " << layer;
+        }
+    }
+    for (int t = 0; t < TrackCount; ++t) {
+        const TrackRecordEntry entry = image.TrackEntryOf(t);
+        const emulator::TrackProgramming& track = programming.tracks[static_cast<std::size_t>(t)];
+        EXPECT_EQ(track, (emulator::TrackProgramming{entry.mode, entry.prefixShift, entry.prefixKey,
+                                                     entry.suffixShift, entry.suffixKey}))
+            << "track " << t + 1;
+    }
+    EXPECT_EQ(programming.options, image.OptionBytes());
+}
+
+// Byte for byte what the two images would write to a keyboard.
+void ExpectSameRecords(const KeyboardImage& read, const KeyboardImage& written) {
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        for (int button = 1; button <= ButtonCount; ++button) {
+            EXPECT_EQ(KeyRecordPayload(read, button, layer),
+                      KeyRecordPayload(written, button, layer))
+                << "button " << button << " layer " << layer;
+        }
+    }
+    EXPECT_EQ(TrackRecordPayload(read), TrackRecordPayload(written));
+    EXPECT_EQ(OptionsRecordPayload(read), OptionsRecordPayload(written));
+}
+
+class NullListener : public TransferListener {
+  public:
+    void OnProgress(std::uint32_t) override {}
+    void OnOutcome(TransferOutcome) override {}
+};
+
+// One transfer as the programs run it: device check, start, poll to the end.
+class Transfer {
+  public:
+    explicit Transfer(KeyboardImage& image) : image_(image) {}
+
+    TransferOutcome Run(TransferKind kind) {
+        watch_.DeviceCheck();
+        if (StartTransfer(kind, image_, hid_, worker_, monitor_) != StartResult::Started) {
+            ADD_FAILURE() << "the transfer did not start: no keyboard";
+            return TransferOutcome::Failed;
+        }
+        return monitor_.RunToEnd();
+    }
+
+  private:
+    KeyboardImage& image_;
+    CHid hid_{&hidio::SystemBus()};
+    DeviceWatch watch_{image_, hid_};
+    TransferWorker worker_;
+    NullListener listener_;
+    TransferMonitor monitor_{image_, worker_, listener_};
+};
+
+class KernelKeyboardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
+        ASSERT_TRUE(keyboard.WaitUntilStarted(kGenerousWait));
+        ASSERT_TRUE(WaitUntil([] { return KeyboardCollections().size() == 2; }))
+            << KeyboardCollections().size() << " collections of the keyboard enumerated";
+    }
+
+    void TearDown() override {
+        keyboard.Unplug();
+        EXPECT_TRUE(WaitUntil([] { return KeyboardCollections().empty(); }));
+    }
+
+    emulator::UhidKeyboard keyboard;
+};
+
+TEST_F(KernelKeyboardTest, EnumerationShowsBothCollectionsWithTheKeyboardsIds) {
+    const std::vector<hidio::InterfaceInfo> collections = KeyboardCollections();
+    for (const hidio::InterfaceInfo& info : collections) {
+        std::cout << "hidapi: " << info.path << "  " << std::hex << info.vendorId << ":"
+                  << info.productId << "  interface " << std::dec << info.interfaceNumber
+                  << "  usage page 0x" << std::hex << info.usagePage << " usage 0x" << info.usage
+                  << std::dec << "  \"" << info.product << "\"\n";
+        EXPECT_EQ(info.path.rfind("/dev/hidraw", 0), 0u) << info.path;
+        EXPECT_EQ(info.interfaceNumber, -1) << "uhid devices hang below no USB interface";
+        EXPECT_EQ(info.product, "TR48 POS Keyboard (emulated)");
+    }
+    const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
+    const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
+    ASSERT_NE(boot, nullptr);
+    ASSERT_NE(vendor, nullptr);
+    EXPECT_NE(boot->path, vendor->path);
+    EXPECT_FALSE(IsKeyboardVendorInterface(*boot));
+    EXPECT_TRUE(IsKeyboardVendorInterface(*vendor));
+}
+
+TEST_F(KernelKeyboardTest, TheChannelSkipsTheBootKeyboardThatLinuxLetsItOpen) {
+    const std::vector<hidio::InterfaceInfo> collections = KeyboardCollections();
+    const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
+    const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
+    ASSERT_TRUE(boot != nullptr && vendor != nullptr);
+    EXPECT_EQ(hidio::SystemBus().Open(boot->path).status, hidio::OpenStatus::Opened);
+
+    CHid hid(&hidio::SystemBus());
+    KeyboardSearchResult found = hid.FindKeyboard();
+    ASSERT_EQ(found.outcome, KeyboardSearch::Found);
+    EXPECT_EQ(found.path, vendor->path);
+    EXPECT_TRUE(keyboard.WaitUntilVendorOpen(true, kGenerousWait));
+    found.device.reset();
+    EXPECT_TRUE(keyboard.WaitUntilVendorOpen(false, kGenerousWait));
+}
+
+TEST_F(KernelKeyboardTest, AReportCrossesTheKernelWithItsReportNumberHandled) {
+    keyboard.SetSwitch(2);
+    CHid hid(&hidio::SystemBus());
+    hid.m_bDevicePresent.store(1);
+    std::stop_source stop;
+    Payload query{};
+    query[0] = 0xD1;
+    query[63] = 0x7E;  // the last byte survives too
+    ASSERT_TRUE(hid.SendReport(query, stop.get_token()));
+    Payload answer{};
+    EXPECT_TRUE(WaitUntil([&] { return hid.ReceiveReport(answer, stop.get_token()); }));
+    hid.EndTransfer();
+    EXPECT_EQ(answer[0], 0xD1);
+    EXPECT_EQ(answer[1], 2);
+
+    const std::vector<hidio::TraceEntry> entries = keyboard.Trace().Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].direction, hidio::Direction::HostToDevice);
+    EXPECT_EQ(entries[0].report[0], 0);
+    EXPECT_EQ(entries[0].report[1], 0xD1);
+    EXPECT_EQ(entries[0].report[64], 0x7E);
+}
+
+TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
+    std::unique_ptr<KeyboardImage> written = std::make_unique<KeyboardImage>();
+    if (const char* layout = std::getenv("TOLVANE_LAYOUT"); layout != nullptr && *layout != 0) {
+        const DataFileLoadResult loaded = LoadDataFile(*written, layout);
+        ASSERT_TRUE(loaded.ok()) << loaded.error;
+        std::cout << "layout: " << layout << ", " << loaded.keyRecordsApplied << " key records\n";
+    } else {
+        BuildTillLayout(*written);
+        std::cout << "layout: the till layout built in the test\n";
+    }
+
+    const auto writeStart = std::chrono::steady_clock::now();
+    ASSERT_EQ(Transfer(*written).Run(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    const auto writeTime = std::chrono::steady_clock::now() - writeStart;
+    ExpectFirmwareHolds(keyboard.GetProgramming(), *written);
+
+    std::unique_ptr<KeyboardImage> read = std::make_unique<KeyboardImage>();
+    read->StoreOptions({0, 0, 0, 1});
+    read->StoreTrackRecord({});
+    const auto readStart = std::chrono::steady_clock::now();
+    ASSERT_EQ(Transfer(*read).Run(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    const auto readTime = std::chrono::steady_clock::now() - readStart;
+    EXPECT_EQ(read->status.reportCount.load(), 506u);
+    ExpectSameRecords(*read, *written);
+
+    using Ms = std::chrono::milliseconds;
+    std::cout << "full write " << std::chrono::duration_cast<Ms>(writeTime).count()
+              << " ms, full read " << std::chrono::duration_cast<Ms>(readTime).count() << " ms\n";
+}
+
+TEST_F(KernelKeyboardTest, AReadFromASilentKeyboardFails) {
+    emulator::Faults faults;
+    faults.silent = true;
+    keyboard.SetFaults(faults);
+    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
+    ASSERT_TRUE(image->StoreKeyRecord(9, 4, std::vector<KeyCode>{0x6C}));
+
+    EXPECT_EQ(Transfer(*image).Run(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(image->buttons[9].keyCount[4], 0);
+    EXPECT_EQ(image->status.reportCount.load(), 0u);
+    EXPECT_GE(keyboard.ReportsReceived(), 1u) << "the read request reached the keyboard";
+}
+
+// What the watch saw, for a test to wait on.
+class NoticeLog {
+  public:
+    void Add(DeviceChangeEvent event) {
+        {
+            std::lock_guard lock(mutex_);
+            events_.push_back(event);
+        }
+        changed_.notify_all();
+    }
+
+    bool WaitFor(DeviceChangeEvent event) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, kGenerousWait, [&] {
+            return std::find(events_.begin(), events_.end(), event) != events_.end();
+        });
+    }
+
+    void Clear() {
+        std::lock_guard lock(mutex_);
+        events_.clear();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<DeviceChangeEvent> events_;
+};
+
+TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
+    NoticeLog notices;
+    CHid hid(&hidio::SystemBus());
+    hid.m_hNotifyWnd = [&notices](DeviceChangeEvent event) { notices.Add(event); };
+    ASSERT_TRUE(hid.RegisterNotifications());
+
+    KeyboardSearchResult held = hid.FindKeyboard();
+    ASSERT_EQ(held.outcome, KeyboardSearch::Found);
+
+    keyboard.Unplug();
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+    EXPECT_TRUE(KeyboardCollections().empty());
+    hidio::Report report{};
+    EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::Failed);
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::RemovalComplete))
+        << "the kernel's removal notice reached the watch";
+
+    notices.Clear();
+    ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::Arrival));
+    EXPECT_TRUE(WaitUntil([&] { return hid.FindKeyboard().outcome == KeyboardSearch::Found; }));
+}
+
+}  // namespace
+}  // namespace tolvane::kernel
