@@ -2,7 +2,7 @@
 function(tolvane_set_warnings target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-        -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wnull-dereference
+        -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual
         -Wimplicit-fallthrough -Wformat=2)
     # Clang's -Wconversion also warns on every int index into std::array; GCC's, which the
     # code is held to, does not. Keep the two compilers to the same set.

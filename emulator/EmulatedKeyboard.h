@@ -102,9 +102,18 @@ class EmulatedKeyboard {
     std::shared_ptr<Firmware> firmware_;
 };
 
+// What a state file keeps: the programming, the lamps, and the faults a demo keyboard is
+// to show (so that a misbehaving keyboard can be tried from the command line).
+struct KeyboardState {
+    Programming programming;
+    Lamps lamps;
+    bool silent = false;
+    bool refuseOpens = false;
+    bool denyAccess = false;
+};
+
 // State file: a small text file, one item a line (see VirtualKeyboardState.cpp).
-bool SaveProgrammingState(const std::string& path, const Programming& programming,
-                          const Lamps& lamps);
-bool LoadProgrammingState(const std::string& path, Programming& programming, Lamps& lamps);
+bool SaveKeyboardState(const std::string& path, const KeyboardState& state);
+bool LoadKeyboardState(const std::string& path, KeyboardState& state);
 
 }  // namespace emulator

@@ -58,8 +58,13 @@ hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
 
 Firmware::Firmware(std::shared_ptr<FirmwareTransport> transport, std::string stateFile_)
     : stateFile(std::move(stateFile_)), transport_(std::move(transport)) {
-    if (!stateFile.empty()) {
-        LoadProgrammingState(stateFile, programming, lamps);
+    KeyboardState state;
+    if (!stateFile.empty() && LoadKeyboardState(stateFile, state)) {
+        programming = state.programming;
+        lamps = state.lamps;
+        faults.silent = state.silent;
+        faults.refuseOpens = state.refuseOpens;
+        faults.denyAccess = state.denyAccess;
     }
 }
 
@@ -353,14 +358,12 @@ void Firmware::SaveState() {
     if (stateFile.empty()) {
         return;
     }
-    Programming copy;
-    Lamps lampsCopy;
+    KeyboardState state;
     {
         std::lock_guard lock(mutex);
-        copy = programming;
-        lampsCopy = lamps;
+        state = {programming, lamps, faults.silent, faults.refuseOpens, faults.denyAccess};
     }
-    SaveProgrammingState(stateFile, copy, lampsCopy);
+    SaveKeyboardState(stateFile, state);
 }
 
 }  // namespace emulator

@@ -4,6 +4,7 @@
 //   track INDEX MODE PREFIX_SHIFT PREFIX_KEY SUFFIX_SHIFT SUFFIX_KEY
 //   options COUNTRY REPEAT CLICK SCOPE
 //   lamps NUM CAPS SCROLL
+//   fault silent | fault refuse-opens | fault deny-access
 // Lines that do not fit are ignored, so a damaged file never makes the keyboard unusable.
 #include <cstdio>
 #include <filesystem>
@@ -27,7 +28,18 @@ bool ReadBytes(std::istringstream& in, std::vector<std::uint8_t>& values, std::s
     return in.eof();
 }
 
-void ApplyLine(const std::string& line, Programming& programming, Lamps& lamps) {
+void ApplyFault(const std::string& name, KeyboardState& state) {
+    if (name == "silent") {
+        state.silent = true;
+    } else if (name == "refuse-opens") {
+        state.refuseOpens = true;
+    } else if (name == "deny-access") {
+        state.denyAccess = true;
+    }
+}
+
+void ApplyLine(const std::string& line, KeyboardState& state) {
+    Programming& programming = state.programming;
     std::istringstream in(line);
     std::string kind;
     int first = 0;
@@ -55,15 +67,18 @@ void ApplyLine(const std::string& line, Programming& programming, Lamps& lamps) 
         }
     } else if (kind == "lamps") {
         if (ReadBytes(in, values, 3) && values.size() == 3) {
-            lamps = {values[0] != 0, values[1] != 0, values[2] != 0};
+            state.lamps = {values[0] != 0, values[1] != 0, values[2] != 0};
         }
+    } else if (std::string name; kind == "fault" && in >> name) {
+        ApplyFault(name, state);
     }
 }
 
 }  // namespace
 
-bool SaveProgrammingState(const std::string& path, const Programming& programming,
-                          const Lamps& lamps) {
+bool SaveKeyboardState(const std::string& path, const KeyboardState& state) {
+    const Programming& programming = state.programming;
+    const Lamps& lamps = state.lamps;
     std::ostringstream out;
     for (int button = 1; button <= kButtons; ++button) {
         for (int layer = 1; layer <= kLayers; ++layer) {
@@ -90,6 +105,15 @@ bool SaveProgrammingState(const std::string& path, const Programming& programmin
         out << ' ' << unsigned{value};
     }
     out << "\nlamps " << lamps.num << ' ' << lamps.caps << ' ' << lamps.scroll << '\n';
+    if (state.silent) {
+        out << "fault silent\n";
+    }
+    if (state.refuseOpens) {
+        out << "fault refuse-opens\n";
+    }
+    if (state.denyAccess) {
+        out << "fault deny-access\n";
+    }
 
     // Written beside the old file and renamed over it, so a failed save keeps the old one.
     const std::string temporary = path + ".tmp";
@@ -106,17 +130,17 @@ bool SaveProgrammingState(const std::string& path, const Programming& programmin
     return !error;
 }
 
-bool LoadProgrammingState(const std::string& path, Programming& programming, Lamps& lamps) {
+bool LoadKeyboardState(const std::string& path, KeyboardState& state) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return false;
     }
-    Programming loaded;
+    KeyboardState loaded;
     std::string line;
     while (std::getline(file, line)) {
-        ApplyLine(line, loaded, lamps);
+        ApplyLine(line, loaded);
     }
-    programming = loaded;
+    state = loaded;
     return true;
 }
 

@@ -7,6 +7,7 @@ TOLVANE_PACKAGES=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libhidapi-dev libudev-dev
+    libcli11-dev nlohmann-json3-dev
 )
 
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.

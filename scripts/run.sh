@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the suite and runs its main job.
+# Installs what is missing, builds the suite and runs its main job: the command-line
+# programmer writes the example till layout into the virtual keyboard, reads it back to
+# verify it, and shows the layout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -8,8 +10,11 @@ tolvane_install_deps
 cmake --preset default
 cmake --build --preset default -j "$(nproc)"
 
-# No program runs yet: the core library and its tests are what is built so far.
+cli=build/default/cli/tolvane-cli
+mkdir -p build/demo
 echo
-echo "Built:"
-find build/default -maxdepth 3 -type f \( -name '*.a' -o -name '*.so' -o -perm -u+x \) \
-    \( -path '*/tolvane/*' -o -path '*/tests/*' -o -path '*/bench/*' \) ! -name '*.cmake' | sort
+echo "\$ tolvane-cli --virtual-keyboard=build/demo/keyboard.state write examples/till.dat --verify"
+"$cli" --virtual-keyboard=build/demo/keyboard.state write examples/till.dat --verify
+echo
+echo "\$ tolvane-cli show examples/till.dat"
+"$cli" show examples/till.dat

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "hidio/TracingBus.h"
 #include "hidio/WireTrace.h"
 
 namespace hidio {
@@ -187,6 +188,27 @@ TEST(WireTrace, LinesShowDirectionAndAllSixtyFiveBytesInLowerCaseHex) {
     EXPECT_EQ(lines[0].substr(lines[0].size() - 3), " ab");
     EXPECT_EQ(lines[1].substr(0, 5), "< 00 ");
     EXPECT_EQ(trace.Text(), lines[0] + "\n" + lines[1] + "\n");
+}
+
+TEST_F(VirtualBusTest, TracingBusRecordsWhatCrossesTheWireBothWays) {
+    bus.Plug(Interface("k"), endpoint);
+    WireTrace trace;
+    TracingBus tracing(bus, trace);
+    ASSERT_EQ(tracing.Enumerate().size(), 1u);
+    OpenResult opened = tracing.Open("k");
+    ASSERT_EQ(opened.status, OpenStatus::Opened);
+    EXPECT_EQ(opened.device->Write(ReportOf(0xE2), std::chrono::milliseconds(100)), IoResult::Ok);
+    bus.SendInput("k", ReportOf(0xF6));
+    Report report{};
+    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::Ok);
+    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::TimedOut);
+    const std::vector<TraceEntry> entries = trace.Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].direction, Direction::HostToDevice);
+    EXPECT_EQ(entries[0].report[1], 0xE2);
+    EXPECT_EQ(entries[1].direction, Direction::DeviceToHost);
+    EXPECT_EQ(entries[1].report[1], 0xF6);
+    EXPECT_EQ(tracing.Open("missing").status, OpenStatus::NotFound);
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+#include "Cli.h"
+
+#include <CLI/CLI.hpp>
+
+#include "Commands.h"
+#include "ExitCode.h"
+
+namespace tolvane::cli {
+
+namespace {
+
+struct CommandArguments {
+    std::string file;
+    std::string second;
+    int layer = 0;
+    bool verify = false;
+    bool all = false;
+};
+
+void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
+    app.add_flag("--virtual-keyboard{}", options.virtualKeyboards,
+                 "Use the built-in virtual keyboard instead of USB; give it N times for N "
+                 "keyboards; =STATE_FILE keeps its programming in that file between runs")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option("--device", options.devicePath, "Use only the keyboard at this HID path");
+    app.add_option("--trace", options.traceFile, "Write every report of the run to this file");
+    app.add_flag("--json", options.json, "Machine-readable output (devices, show, check, diff)");
+    app.add_flag("--quiet", options.quiet, "Print only errors and requested data");
+}
+
+void AddCommands(CLI::App& app, CommandArguments& arguments) {
+    app.add_subcommand("devices", "List attached keyboards and whether they can be opened");
+    app.add_subcommand("new", "Write the start-up programming as a data file")
+        ->add_option("FILE", arguments.file)
+        ->required();
+    CLI::App* show = app.add_subcommand("show", "Print the programming in a data file");
+    show->add_option("FILE", arguments.file)->required();
+    show->add_option("--layer", arguments.layer, "Only this layer")->check(CLI::Range(1, 6));
+    app.add_subcommand("check", "Validate a data file and list each problem with its line")
+        ->add_option("FILE", arguments.file)
+        ->required();
+    app.add_subcommand("read", "Read the keyboard into a data file")
+        ->add_option("FILE", arguments.file)
+        ->required();
+    CLI::App* write = app.add_subcommand("write", "Write a data file into the keyboard");
+    write->add_option("FILE", arguments.file)->required();
+    write->add_flag("--verify", arguments.verify, "Read the keyboard back and compare");
+    write->add_flag("--all", arguments.all, "Write every attached keyboard, in parallel");
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Compare two programmings; each is a data file or the word \"keyboard\"");
+    diff->add_option("A", arguments.file)->required();
+    diff->add_option("B", arguments.second)->required();
+    app.require_subcommand(1);
+}
+
+int Dispatch(const std::string& command, const CommandArguments& arguments, Commands& commands) {
+    if (command == "devices") {
+        return commands.Devices();
+    }
+    if (command == "new") {
+        return commands.New(arguments.file);
+    }
+    if (command == "show") {
+        return commands.Show(arguments.file, arguments.layer > 0
+                                                 ? std::optional<int>(arguments.layer)
+                                                 : std::nullopt);
+    }
+    if (command == "check") {
+        return commands.Check(arguments.file);
+    }
+    if (command == "read") {
+        return commands.Read(arguments.file);
+    }
+    if (command == "write") {
+        return commands.Write(arguments.file, arguments.verify, arguments.all);
+    }
+    return commands.Diff(arguments.file, arguments.second);
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           bool errIsTerminal) {
+    CLI::App app("Programs the TR48 point-of-sale keyboard from the command line.", "tolvane-cli");
+    GlobalOptions options;
+    CommandArguments arguments;
+    AddGlobalOptions(app, options);
+    AddCommands(app, arguments);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitOk;
+    } catch (const CLI::ParseError& error) {
+        err << "tolvane-cli: " << error.what() << "\nRun 'tolvane-cli --help' for usage.\n";
+        return kExitUsage;
+    }
+    KeyboardAccess access(options.virtualKeyboards, options.traceFile);
+    if (!access.TraceOpen()) {
+        err << "tolvane-cli: cannot write the trace file " << options.traceFile << '\n';
+        return kExitFailed;
+    }
+    Commands commands(options, Console{out, err, errIsTerminal}, access);
+    return Dispatch(app.get_subcommands().front()->get_name(), arguments, commands);
+}
+
+}  // namespace tolvane::cli

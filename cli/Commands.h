@@ -1,0 +1,67 @@
+// The commands of the command-line programmer. Each returns the exit status.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ExitCode.h"
+#include "KeyboardAccess.h"
+#include "image/KeyboardImage.h"
+
+namespace tolvane::cli {
+
+// The operand of diff that stands for the attached keyboard.
+inline constexpr const char* kKeyboardOperand = "keyboard";
+
+// The name a data file's header carries: the file name without its folder.
+std::string FileNameOf(const std::string& path);
+
+struct GlobalOptions {
+    std::vector<std::string> virtualKeyboards;  // one entry per --virtual-keyboard
+    std::string devicePath;
+    std::string traceFile;
+    bool json = false;
+    bool quiet = false;
+};
+
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+    bool errIsTerminal = false;
+};
+
+class Commands {
+  public:
+    Commands(const GlobalOptions& options, Console console, KeyboardAccess& access)
+        : options_(options), console_(console), access_(access) {}
+
+    int Devices();
+    int New(const std::string& file);
+    int Show(const std::string& file, std::optional<int> layer);
+    int Check(const std::string& file);
+    int Read(const std::string& file);
+    int Write(const std::string& file, bool verify, bool all);
+    int Diff(const std::string& first, const std::string& second);
+
+  private:
+    struct Target {
+        std::string path;
+        int exitCode = 0;  // non-zero when no keyboard can be used
+    };
+    Target ChooseKeyboard();
+    bool LoadFile(const std::string& file, KeyboardImage& image);
+    // Reads a data file, or the keyboard when the operand is "keyboard".
+    int LoadOperand(const std::string& operand, KeyboardImage& image);
+    int WriteOne(const std::string& file, bool verify);
+    int WriteAll(const std::string& file, bool verify);
+    bool ShowProgress() const { return console_.errIsTerminal && !options_.quiet; }
+    void Say(const std::string& line);
+
+    const GlobalOptions& options_;
+    Console console_;
+    KeyboardAccess& access_;
+};
+
+}  // namespace tolvane::cli

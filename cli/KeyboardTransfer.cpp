@@ -1,0 +1,65 @@
+#include "KeyboardTransfer.h"
+
+#include "app/TextTable.h"
+#include "link/DeviceWatch.h"
+
+namespace tolvane::cli {
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+std::string English(TextId id) {
+    return std::string(Text(id, InterfaceLanguage::kEnglish));
+}
+
+}  // namespace
+
+void ProgressBar::OnProgress(std::uint32_t reportCount) {
+    if (!enabled_) {
+        return;
+    }
+    const int percent = TransferMonitor::Percent(reportCount);
+    const int filled = percent * kBarWidth / 100;
+    out_ << '\r' << label_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') << "] " << percent << '%'
+         << std::flush;
+    drawn_ = true;
+}
+
+void ProgressBar::OnOutcome(TransferOutcome) {
+    if (drawn_) {
+        out_ << '\n' << std::flush;
+    }
+}
+
+TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardImage& image,
+                         TransferListener& listener) {
+    CHid hid;
+    hid.RestrictToPath(path);
+    hid.m_bNotifyRegistered = 1;  // a single command needs no arrival notices
+    DeviceWatch watch(image, hid);
+    watch.DeviceCheck();
+    TransferWorker worker;
+    TransferMonitor monitor(image, worker, listener);
+    if (StartTransfer(kind, image, hid, worker, monitor) == StartResult::NotConnected) {
+        return TransferEnd::NotConnected;
+    }
+    const TransferOutcome outcome = monitor.RunToEnd();
+    return outcome == TransferOutcome::Failed ? TransferEnd::Failed : TransferEnd::Succeeded;
+}
+
+std::string OutcomeText(TransferKind kind, TransferEnd end) {
+    switch (end) {
+        case TransferEnd::Succeeded:
+            return English(kind == TransferKind::Read ? TextId::kReadSuccess
+                                                      : TextId::kWriteSuccess);
+        case TransferEnd::Failed:
+            return English(TextId::kTransferFailed);
+        case TransferEnd::NotConnected:
+            return English(TextId::kPleaseConnectKeyboard);
+    }
+    return {};
+}
+
+}  // namespace tolvane::cli

@@ -1,0 +1,171 @@
+// The commands that move a programming to or from keyboards.
+#include <memory>
+#include <thread>
+
+#include "Commands.h"
+#include "KeyboardTransfer.h"
+#include "ProgrammingView.h"
+#include "files/DataFileLoader.h"
+#include "files/DataFileWriter.h"
+
+namespace tolvane::cli {
+
+namespace {
+
+struct KeyboardResult {
+    bool ok = false;
+    std::string text;
+};
+
+// The whole job for one keyboard of many, on its own thread with its own image.
+KeyboardResult WriteAndVerify(const std::string& path, const std::string& file, bool verify) {
+    const auto image = std::make_unique<KeyboardImage>();
+    if (!LoadDataFile(*image, file).ok()) {
+        return {false, "the file could not be read"};
+    }
+    SilentProgress silent;
+    const TransferEnd end = TransferWith(path, TransferKind::Write, *image, silent);
+    if (end != TransferEnd::Succeeded) {
+        return {false, OutcomeText(TransferKind::Write, end)};
+    }
+    if (!verify) {
+        return {true, "written"};
+    }
+    const auto readBack = std::make_unique<KeyboardImage>();
+    const TransferEnd readEnd = TransferWith(path, TransferKind::Read, *readBack, silent);
+    if (readEnd != TransferEnd::Succeeded) {
+        return {false, "written, verify failed: " + OutcomeText(TransferKind::Read, readEnd)};
+    }
+    const std::size_t differences = CompareProgrammings(*image, *readBack).size();
+    if (differences != 0) {
+        return {false, "written, verify found " + std::to_string(differences) + " differences"};
+    }
+    return {true, "written and verified"};
+}
+
+}  // namespace
+
+int Commands::Read(const std::string& file) {
+    const auto image = std::make_unique<KeyboardImage>();
+    const int loaded = LoadOperand(kKeyboardOperand, *image);
+    if (loaded != kExitOk) {
+        return loaded;
+    }
+    const FileWriteResult written = SaveDataFile(*image, file, FileNameOf(file), LocalTimeNow());
+    if (!written) {
+        console_.err << file << ": " << written.error << '\n';
+        return kExitFailed;
+    }
+    Say(OutcomeText(TransferKind::Read, TransferEnd::Succeeded));
+    Say("Saved to " + file);
+    return kExitOk;
+}
+
+int Commands::Write(const std::string& file, bool verify, bool all) {
+    if (all && !options_.devicePath.empty()) {
+        console_.err << "--all writes every keyboard; it cannot be combined with --device.\n";
+        return kExitUsage;
+    }
+    return all ? WriteAll(file, verify) : WriteOne(file, verify);
+}
+
+int Commands::WriteOne(const std::string& file, bool verify) {
+    const auto image = std::make_unique<KeyboardImage>();
+    if (!LoadFile(file, *image)) {
+        return kExitFailed;
+    }
+    const Target target = ChooseKeyboard();
+    if (target.exitCode != kExitOk) {
+        return target.exitCode;
+    }
+    ProgressBar bar(console_.err, "Writing", ShowProgress());
+    const TransferEnd end = TransferWith(target.path, TransferKind::Write, *image, bar);
+    if (end != TransferEnd::Succeeded) {
+        console_.err << OutcomeText(TransferKind::Write, end) << '\n';
+        return kExitFailed;
+    }
+    Say(OutcomeText(TransferKind::Write, end));
+    if (!verify) {
+        return kExitOk;
+    }
+    const auto readBack = std::make_unique<KeyboardImage>();
+    ProgressBar verifyBar(console_.err, "Verifying", ShowProgress());
+    const TransferEnd readEnd = TransferWith(target.path, TransferKind::Read, *readBack, verifyBar);
+    if (readEnd != TransferEnd::Succeeded) {
+        console_.err << "Verify: " << OutcomeText(TransferKind::Read, readEnd) << '\n';
+        return kExitFailed;
+    }
+    const std::vector<Difference> differences = CompareProgrammings(*image, *readBack);
+    for (const Difference& difference : differences) {
+        console_.err << "Verify: " << difference.where << ": written " << difference.first
+                     << ", keyboard holds " << difference.second << '\n';
+    }
+    if (!differences.empty()) {
+        return kExitFailed;
+    }
+    Say("Verified: the keyboard holds " + file);
+    return kExitOk;
+}
+
+int Commands::WriteAll(const std::string& file, bool verify) {
+    if (!LoadFile(file, *std::make_unique<KeyboardImage>())) {
+        return kExitFailed;
+    }
+    const std::vector<AttachedKeyboard> keyboards = access_.Keyboards();
+    if (keyboards.empty()) {
+        console_.err << "No keyboard found.\n";
+        return kExitNoKeyboard;
+    }
+    // The 10 ms pacing is per keyboard, so the keyboards are written side by side.
+    std::vector<KeyboardResult> results(keyboards.size());
+    {
+        std::vector<std::jthread> writers;
+        for (std::size_t i = 0; i < keyboards.size(); ++i) {
+            if (!keyboards[i].accessible()) {
+                results[i] = {false, std::string("cannot be opened: ") +
+                                         hidio::ToString(keyboards[i].status)};
+                continue;
+            }
+            writers.emplace_back([&results, &keyboards, &file, verify, i] {
+                results[i] = WriteAndVerify(keyboards[i].path, file, verify);
+            });
+        }
+    }
+    bool allOk = true;
+    bool anyAccessible = false;
+    for (std::size_t i = 0; i < keyboards.size(); ++i) {
+        console_.out << keyboards[i].path << ": " << results[i].text << '\n';
+        allOk = allOk && results[i].ok;
+        anyAccessible = anyAccessible || keyboards[i].accessible();
+    }
+    if (!anyAccessible) {
+        console_.err << AccessDeniedAdvice(keyboards.front()) << '\n';
+        return kExitNoKeyboard;
+    }
+    return allOk ? kExitOk : kExitFailed;
+}
+
+int Commands::Diff(const std::string& first, const std::string& second) {
+    const auto a = std::make_unique<KeyboardImage>();
+    const auto b = std::make_unique<KeyboardImage>();
+    for (const auto& [operand, image] : {std::pair{&first, a.get()}, std::pair{&second, b.get()}}) {
+        if (const int loaded = LoadOperand(*operand, *image); loaded != kExitOk) {
+            return loaded;
+        }
+    }
+    const std::vector<Difference> differences = CompareProgrammings(*a, *b);
+    if (options_.json) {
+        console_.out << DifferencesJson(differences).dump(2) << '\n';
+    } else if (differences.empty()) {
+        Say("The programmings are identical.");
+    } else {
+        for (const Difference& difference : differences) {
+            console_.out << difference.where << ":\n  " << first << ": " << difference.first
+                         << "\n  " << second << ": " << difference.second << '\n';
+        }
+        console_.out << differences.size() << " differences\n";
+    }
+    return differences.empty() ? kExitOk : kExitFailed;
+}
+
+}  // namespace tolvane::cli

@@ -1,0 +1,9 @@
+#include <unistd.h>
+
+#include <iostream>
+
+#include "Cli.h"
+
+int main(int argc, char** argv) {
+    return tolvane::cli::RunCli(argc, argv, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+}

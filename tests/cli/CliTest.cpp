@@ -1,0 +1,284 @@
+// The command-line programmer end to end, through its entry point, against virtual
+// keyboards and real files in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "Cli.h"
+#include "ProgrammingView.h"
+#include "TillLayout.h"
+#include "files/DataFileLoader.h"
+
+namespace tolvane::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    CliTest() {
+        folder =
+            fs::temp_directory_path() /
+            ("tolvane-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~CliTest() override { fs::remove_all(folder); }
+
+    CliRun Cli(std::vector<std::string> args) {
+        args.insert(args.begin(), "tolvane-cli");
+        std::vector<const char*> argv;
+        for (const std::string& arg : args) {
+            argv.push_back(arg.c_str());
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, false);
+        return {status, out.str(), err.str()};
+    }
+
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+
+    std::string WriteText(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return File(name);
+    }
+
+    // A copy of the example shipped with the program, as the program saved it.
+    std::string TillLayoutFile() {
+        const std::string text = ReadFile(fs::path(TOLVANE_SOURCE_DIR) / "examples/till.dat");
+        return WriteText("till.dat", text);
+    }
+
+    fs::path folder;
+};
+
+TEST_F(CliTest, NewThenShowPrintsTheStartUpProgramming) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    const CliRun shown = Cli({"show", File("a.dat")});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> lines = Lines(shown.out);
+    ASSERT_EQ(lines.size(), 84u + 3 + 1);
+    EXPECT_EQ(lines[0],
+              "Button  1  Layer1: -  Layer2: -  Layer3: -  Layer4: -  Layer5: -  Layer6: -");
+    EXPECT_EQ(lines[84], "Track 1: on, Enter at end, prefix ?, suffix ;");
+    EXPECT_EQ(lines[87], "Options: country USA, key repeat off, key click off (all keys)");
+}
+
+TEST_F(CliTest, ShowJsonHoldsEveryButtonLayerTrackAndOption) {
+    const std::string till = TillLayoutFile();
+    const CliRun shown = Cli({"--json", "show", till});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const nlohmann::json json = nlohmann::json::parse(shown.out);
+    ASSERT_EQ(json["buttons"].size(), 84u);
+    ASSERT_EQ(json["buttons"][27]["layers"].size(), 6u);
+    const nlohmann::json& total = json["buttons"][27]["layers"][0];
+    EXPECT_EQ(total["layer"], 1);
+    EXPECT_EQ(total["text"], "LShift+T+O+T+A+L+LShift+Enter");
+    EXPECT_EQ(total["codes"][0], 55);
+    EXPECT_EQ(json["buttons"][78]["layers"][1]["text"], "Layer1");
+    ASSERT_EQ(json["tracks"].size(), 3u);
+    EXPECT_EQ(json["tracks"][0]["prefixKey"], 19);
+    EXPECT_EQ(json["tracks"][2]["enabled"], 0);
+    EXPECT_EQ(json["options"]["keyClickScope"], 1);
+
+    const CliRun oneLayer = Cli({"--json", "show", till, "--layer", "2"});
+    const nlohmann::json layer2 = nlohmann::json::parse(oneLayer.out);
+    ASSERT_EQ(layer2["buttons"][0]["layers"].size(), 1u);
+    EXPECT_EQ(layer2["buttons"][0]["layers"][0]["text"], "num_1");
+}
+
+TEST_F(CliTest, WriteVerifyThenReadGivesTheSameFileButItsHeader) {
+    const std::string till = TillLayoutFile();
+    const std::string state = File("keyboard.state");
+    const CliRun written = Cli({"--virtual-keyboard=" + state, "write", till, "--verify"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(written.out.find("Keyboard data is successfully written!!"), std::string::npos);
+    EXPECT_NE(written.out.find("Verified"), std::string::npos);
+
+    // A second run finds the programming in the keyboard's state file.
+    const CliRun read = Cli({"--virtual-keyboard=" + state, "read", File("back.dat")});
+    ASSERT_EQ(read.status, 0) << read.err;
+    const std::vector<std::string> original = Lines(ReadFile(till));
+    const std::vector<std::string> back = Lines(ReadFile(File("back.dat")));
+    ASSERT_EQ(original.size(), 528u);
+    ASSERT_EQ(back.size(), 528u);
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        if (i == 7 || i == 9) {  // the create date and the file name
+            continue;
+        }
+        EXPECT_EQ(back[i], original[i]) << "line " << i + 1;
+    }
+    EXPECT_EQ(back[9], "* File name  : back.dat");
+}
+
+TEST_F(CliTest, DiffOfAFileAgainstTheKeyboardItWasWrittenTo) {
+    const std::string till = TillLayoutFile();
+    const std::string state = File("keyboard.state");
+    ASSERT_EQ(Cli({"--virtual-keyboard=" + state, "write", till}).status, 0);
+    const CliRun same = Cli({"--virtual-keyboard=" + state, "diff", till, "keyboard"});
+    EXPECT_EQ(same.status, 0) << same.out << same.err;
+    EXPECT_NE(same.out.find("identical"), std::string::npos);
+
+    ASSERT_EQ(Cli({"new", File("empty.dat")}).status, 0);
+    const CliRun differ =
+        Cli({"--virtual-keyboard=" + state, "--json", "diff", "keyboard", File("empty.dat")});
+    EXPECT_EQ(differ.status, 1);
+    const nlohmann::json json = nlohmann::json::parse(differ.out);
+    EXPECT_FALSE(json["identical"]);
+    EXPECT_EQ(json["differences"][0]["kind"], "key");
+    EXPECT_EQ(json["differences"][0]["button"], 1);
+    EXPECT_EQ(json["differences"][0]["layer"], 1);
+    EXPECT_EQ(json["differences"].back()["kind"], "options");
+}
+
+TEST_F(CliTest, WriteAllReportsEachKeyboardAndFailsWhenOneDoes) {
+    const std::string till = TillLayoutFile();
+    const std::string silent = WriteText("silent.state", "fault silent\n");
+    const CliRun run = Cli({"--virtual-keyboard", "--virtual-keyboard=" + silent,
+                            "--virtual-keyboard", "write", till, "--all", "--verify"});
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    EXPECT_EQ(lines[0], "virtual:hid#vid_0483&pid_5017&mi_01#1: written and verified");
+    EXPECT_EQ(lines[1],
+              "virtual:hid#vid_0483&pid_5017&mi_01#2: written, verify failed: Data transmission "
+              "failure!!");
+    EXPECT_EQ(lines[2], "virtual:hid#vid_0483&pid_5017&mi_01#3: written and verified");
+}
+
+TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
+    ASSERT_EQ(Cli({"new", File("good.dat")}).status, 0);
+    std::vector<std::string> lines = Lines(ReadFile(File("good.dat")));
+    lines[14] = "<1 1 200 >";            // line 15: unassigned code
+    lines[20] = "<90 1 4 >";             // line 21: no such button
+    lines[520] = "<0 1 1 x5 65 0 52 >";  // line 521, track 1: not a number
+    lines.pop_back();                    // no END OF FILE
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    const std::string broken = WriteText("broken.dat", text);
+    const std::string before = ReadFile(broken);
+
+    const CliRun checked = Cli({"--json", "check", broken});
+    EXPECT_EQ(checked.status, 1);
+    const nlohmann::json json = nlohmann::json::parse(checked.out);
+    std::vector<std::pair<int, std::string>> found;
+    for (const nlohmann::json& problem : json["problems"]) {
+        found.emplace_back(problem["line"], problem["kind"]);
+    }
+    EXPECT_EQ(found, (std::vector<std::pair<int, std::string>>{{15, "unassigned-code"},
+                                                               {21, "button-out-of-range"},
+                                                               {521, "malformed-number"},
+                                                               {528, "missing-end-of-file"}}));
+    EXPECT_EQ(ReadFile(broken), before);  // check never changes a file
+
+    const CliRun plain = Cli({"check", broken});
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_EQ(Lines(plain.out)[0].rfind(broken + ":15: ", 0), 0u) << plain.out;
+    EXPECT_EQ(Cli({"check", File("good.dat")}).status, 0);
+}
+
+TEST_F(CliTest, TraceOfAStartUpWriteShowsEveryReportByteForByte) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    const std::string trace = File("trace.txt");
+    ASSERT_EQ(Cli({"--virtual-keyboard", "--trace", trace, "write", File("a.dat")}).status, 0);
+    const std::vector<std::string> lines = Lines(ReadFile(trace));
+    ASSERT_EQ(lines.size(), 508u);
+    const auto filled = [](const std::string& way, const std::string& code) {
+        std::string line = way + " 00";
+        for (int i = 0; i < 64; ++i) {
+            line += " " + code;
+        }
+        return line;
+    };
+    const auto record = [](std::vector<std::string> bytes) {
+        std::string line = "> 00";
+        for (const std::string& byte : bytes) {
+            line += " " + byte;
+        }
+        for (std::size_t i = bytes.size(); i < 64; ++i) {
+            line += " 00";
+        }
+        return line;
+    };
+    EXPECT_EQ(lines[0], filled(">", "f1"));
+    EXPECT_EQ(lines[1], record({"f0", "01", "01", "00"}));
+    EXPECT_EQ(lines[85], record({"f0", "02", "01", "00"}));
+    EXPECT_EQ(lines[504], record({"f0", "06", "54", "00"}));
+    EXPECT_EQ(lines[505], record({"f9", "02", "02", "02", "37", "41", "37", "41", "37", "41", "00",
+                                  "34", "00", "34", "00", "34"}));
+    EXPECT_EQ(lines[506], record({"f4", "01", "00", "00", "00"}));
+    EXPECT_EQ(lines[507], filled(">", "f6"));
+}
+
+TEST_F(CliTest, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+    EXPECT_EQ(Cli({"show"}).status, 2);
+    EXPECT_EQ(Cli({"show", File("a.dat"), "--layer", "7"}).status, 2);
+    EXPECT_EQ(Cli({"--no-such-flag", "devices"}).status, 2);
+    const CliRun both =
+        Cli({"--virtual-keyboard", "--device", "x", "write", File("a.dat"), "--all"});
+    EXPECT_EQ(both.status, 2);
+}
+
+TEST_F(CliTest, NoUsableKeyboardExitsWithThree) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    EXPECT_EQ(Cli({"--virtual-keyboard", "--device", "nowhere", "write", File("a.dat")}).status, 3);
+    const CliRun none = Cli({"--virtual-keyboard", "--device", "nowhere", "read", File("b.dat")});
+    EXPECT_EQ(none.status, 3);
+    EXPECT_NE(none.err.find("No keyboard found"), std::string::npos);
+    EXPECT_FALSE(fs::exists(File("b.dat")));
+
+    const std::string denied = WriteText("denied.state", "fault deny-access\n");
+    const CliRun closed = Cli({"--virtual-keyboard=" + denied, "read", File("b.dat")});
+    EXPECT_EQ(closed.status, 3);
+    EXPECT_NE(closed.err.find("70-tolvane.rules"), std::string::npos);
+    const CliRun listed = Cli({"--virtual-keyboard=" + denied, "--json", "devices"});
+    EXPECT_EQ(listed.status, 3);
+    EXPECT_EQ(nlohmann::json::parse(listed.out)["keyboards"][0]["status"], "access denied");
+}
+
+TEST_F(CliTest, TheShippedExampleIsTheTillLayout) {
+    auto shipped = std::make_unique<KeyboardImage>();
+    ASSERT_TRUE(LoadDataFile(*shipped, fs::path(TOLVANE_SOURCE_DIR) / "examples/till.dat").ok());
+    auto built = std::make_unique<KeyboardImage>();
+    examples::BuildTillLayout(*built);
+    EXPECT_TRUE(CompareProgrammings(*shipped, *built).empty());
+}
+
+}  // namespace
+}  // namespace tolvane::cli
