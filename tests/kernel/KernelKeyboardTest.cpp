@@ -3,8 +3,8 @@
 // stack and hidraw, hidio's hidapi backend and watch, the channel, the transfer protocol and
 // the monitor. Nothing here touches the virtual bus.
 //
-// With TOLVANE_LAYOUT naming a data file, that file is the layout written and read back;
-// otherwise a till layout built below.
+// TOLVANE_LAYOUT names the data file written and read back (run.sh passes the example till
+// layout).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,52 +63,6 @@ const hidio::InterfaceInfo* WithUsage(const std::vector<hidio::InterfaceInfo>& c
         }
     }
     return nullptr;
-}
-
-void Store(KeyboardImage& image, int button, int layer, std::vector<KeyCode> codes) {
-    ASSERT_TRUE(image.StoreKeyRecord(button, layer, codes)) << button << "/" << layer;
-}
-
-// A supermarket till: digits and Enter, function keys, shortcuts, a text macro with a pause,
-// a layer key to the second layer of price look-ups and the card reader's sentinels.
-void BuildTillLayout(KeyboardImage& image) {
-    constexpr KeyCode kEnter = 0x36;
-    constexpr KeyCode kLCtrl = 0x43;
-    constexpr KeyCode kDelay = 0x96;
-    constexpr KeyCode kF1 = 0x02;
-    const std::vector<KeyCode> digits = {0x0F, 0x10, 0x11, 0x12, 0x13,
-                                         0x14, 0x15, 0x16, 0x17, 0x18};
-    for (int i = 0; i < 10; ++i) {
-        Store(image, 1 + i, 1, {digits[static_cast<std::size_t>(i)]});
-    }
-    Store(image, 11, 1, {0x18, 0x18});  // "00"
-    Store(image, 12, 1, {kEnter});
-    for (int i = 0; i < 12; ++i) {
-        Store(image, 13 + i, 1, {static_cast<KeyCode>(kF1 + i)});
-    }
-    Store(image, 25, 1, {kLCtrl, 0x26});              // LCtrl+P: receipt copy
-    Store(image, 26, 1, {kLCtrl, kLeftShift, 0x06});  // LCtrl+LShift+F5
-    // "VOID", a pause for the till to open its dialog, then Enter.
-    Store(image, 27, 1, {kLeftShift, 0x3B, 0x26, 0x24, 0x2E, kLeftShift, kDelay, kEnter});
-    Store(image, 28, 1, {kFirstLayerKey + 1});  // Layer2
-    // A price look-up typed in full: the longest sequence the keyboard stores.
-    std::vector<KeyCode> lookup;
-    for (int i = 0; lookup.size() < MaxKeysPerLayer - 1; ++i) {
-        lookup.push_back(digits[static_cast<std::size_t>(i % 10)]);
-    }
-    lookup.push_back(kEnter);
-    Store(image, 29, 1, lookup);
-    for (int button = 1; button <= 24; ++button) {
-        Store(image, button, 2,
-              {kLeftShift, digits[static_cast<std::size_t>(button % 10)], kDelay, kEnter});
-    }
-    Store(image, 28, 2, {kFirstLayerKey});  // back to Layer1
-    Store(image, 84, 6, {kLCtrl, 0x1C, kEnter});
-
-    image.StoreTrackRecord({TrackRecordEntry{2, kLeftShift, 0x13, kLeftShift, 0x41},
-                            TrackRecordEntry{1, 0, 0x34, 0, 0x41},
-                            TrackRecordEntry{0, 0, 0, 0, 0}});
-    image.StoreOptions({1, 1, 1, 0});
 }
 
 void ExpectFirmwareHolds(const emulator::Programming& programming, const KeyboardImage& image) {
@@ -249,15 +203,13 @@ TEST_F(KernelKeyboardTest, AReportCrossesTheKernelWithItsReportNumberHandled) {
 }
 
 TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
+    const char* layout = std::getenv("TOLVANE_LAYOUT");
+    ASSERT_NE(layout, nullptr) << "TOLVANE_LAYOUT names no data file";
     std::unique_ptr<KeyboardImage> written = std::make_unique<KeyboardImage>();
-    if (const char* layout = std::getenv("TOLVANE_LAYOUT"); layout != nullptr && *layout != 0) {
-        const DataFileLoadResult loaded = LoadDataFile(*written, layout);
-        ASSERT_TRUE(loaded.ok()) << loaded.error;
-        std::cout << "layout: " << layout << ", " << loaded.keyRecordsApplied << " key records\n";
-    } else {
-        BuildTillLayout(*written);
-        std::cout << "layout: the till layout built in the test\n";
-    }
+    const DataFileLoadResult loaded = LoadDataFile(*written, layout);
+    ASSERT_TRUE(loaded.ok()) << loaded.error;
+    ASSERT_GT(loaded.keyRecordsApplied, 0);
+    std::cout << "layout: " << layout << ", " << loaded.keyRecordsApplied << " key records\n";
 
     const auto writeStart = std::chrono::steady_clock::now();
     ASSERT_EQ(Transfer(*written).Run(TransferKind::Write), TransferOutcome::WriteSucceeded);

@@ -101,11 +101,8 @@ fi
 # Debug information only makes the initramfs larger.
 find "$root/test" "$root/lib" -type f -exec strip --strip-debug {} +
 
-layout=""
-if [ -f "$repo/examples/till.dat" ]; then
-    cp "$repo/examples/till.dat" "$root/data/till.dat"
-    layout="/data/till.dat"
-fi
+# The layout the guest writes and reads back.
+cp "$repo/examples/till.dat" "$root/data/till.dat"
 
 cat >"$root/init" <<EOF
 #!/bin/busybox sh
@@ -120,7 +117,7 @@ done
 echo "guest: kernel \$(uname -r), modules: \$(cat /modules/order | tr '\n' ' ')"
 if [ \$status -eq 0 ]; then
     cd /test
-    LD_LIBRARY_PATH=/lib TOLVANE_LAYOUT="$layout" ./kernel_guest_tests --gtest_color=no
+    LD_LIBRARY_PATH=/lib TOLVANE_LAYOUT=/data/till.dat ./kernel_guest_tests --gtest_color=no
     status=\$?
 fi
 echo "guest: what the kernel said about HID devices:"
