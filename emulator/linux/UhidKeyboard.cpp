@@ -335,6 +335,8 @@ class UhidTransport final : public FirmwareTransport {
                 if (errno == EINTR) {
                     continue;
                 }
+                std::lock_guard lock(mutex_);
+                lastError_ = SystemError("poll on the uhid channels");
                 return;
             }
             if ((fds[0].revents & POLLIN) != 0) {
