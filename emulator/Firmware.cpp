@@ -68,7 +68,10 @@ Firmware::Firmware(std::shared_ptr<FirmwareTransport> transport, std::string sta
     }
 }
 
+// Plugging and unplugging hold the plug lock across the transport's calls, so that a
+// keyboard plugged back in while it is still being pulled out ends up attached, not off.
 bool Firmware::Plug() {
+    std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
         if (plugged || shutDown) {
@@ -89,6 +92,7 @@ bool Firmware::Plug() {
 }
 
 void Firmware::Unplug() {
+    std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
         if (!plugged) {
@@ -97,8 +101,8 @@ void Firmware::Unplug() {
         plugged = false;
         reading_ = false;
     }
-    plugChanged.notify_all();
     transport_->Detach();
+    plugChanged.notify_all();
 }
 
 void Firmware::Shutdown() {

@@ -84,6 +84,7 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     void ReplyLoop(std::stop_token stop);
 
     const std::shared_ptr<FirmwareTransport> transport_;
+    std::mutex plugMutex_;
 
     // The read the host asked for: records still to send, each after an acknowledge.
     std::vector<hidio::Report> outbox_;

@@ -148,6 +148,8 @@ class DeviceWatchTest : public LinkFixture {
     DeviceWatchTest() {
         hid.m_hNotifyWnd = [this](DeviceChangeEvent event) { events.push_back(event); };
     }
+    // The keyboard is pulled out after this fixture's members are gone: stop the notices.
+    ~DeviceWatchTest() override { hid.m_hDevNotify.reset(); }
     std::vector<DeviceChangeEvent> events;
 };
 

@@ -42,10 +42,9 @@ inline std::vector<hidio::Report> ReportsOf(const hidio::WireTrace& trace, hidio
     return reports;
 }
 
-class LinkFixture : public ::testing::Test {
+// The host's side of a link over a virtual bus: channel, image, worker and monitor.
+class LinkRig : public ::testing::Test {
   protected:
-    LinkFixture() { keyboard->Plug(); }
-
     TransferOutcome RunTransfer(TransferKind kind) {
         watch.DeviceCheck();
         EXPECT_EQ(StartTransfer(kind, image, hid, worker, monitor), StartResult::Started);
@@ -53,8 +52,6 @@ class LinkFixture : public ::testing::Test {
     }
 
     hidio::VirtualBus bus;
-    std::unique_ptr<emulator::VirtualKeyboard> keyboard =
-        std::make_unique<emulator::VirtualKeyboard>(bus, "1");
     std::unique_ptr<KeyboardImage> ownedImage = std::make_unique<KeyboardImage>();
     KeyboardImage& image = *ownedImage;
     CHid hid{&bus};
@@ -62,6 +59,15 @@ class LinkFixture : public ::testing::Test {
     TransferWorker worker;
     RecordingListener listener;
     TransferMonitor monitor{image, worker, listener};
+};
+
+// ... with one virtual keyboard plugged in.
+class LinkFixture : public LinkRig {
+  protected:
+    LinkFixture() { keyboard->Plug(); }
+
+    std::unique_ptr<emulator::VirtualKeyboard> keyboard =
+        std::make_unique<emulator::VirtualKeyboard>(bus, "1");
 };
 
 }  // namespace tolvane::testing

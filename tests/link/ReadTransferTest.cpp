@@ -9,15 +9,12 @@ namespace {
 using hidio::Direction;
 
 // Reads from a keyboard that sends exactly the given replies.
-class ScriptedReadTest : public ::testing::Test {
+class ScriptedReadTest : public LinkRig {
   protected:
     TransferOutcome ReadFrom(std::vector<hidio::Report> replies) {
         scripted = std::make_shared<ScriptedKeyboard>(bus, std::move(replies));
         bus.Plug(ScriptedKeyboard::Interface(), scripted);
-        watch.DeviceCheck();
-        EXPECT_EQ(StartTransfer(TransferKind::Read, image, hid, worker, monitor),
-                  StartResult::Started);
-        return monitor.RunToEnd();
+        return RunTransfer(TransferKind::Read);
     }
 
     void ExpectAcknowledges(std::size_t count) {
@@ -31,15 +28,7 @@ class ScriptedReadTest : public ::testing::Test {
         }
     }
 
-    hidio::VirtualBus bus;
     std::shared_ptr<ScriptedKeyboard> scripted;
-    std::unique_ptr<KeyboardImage> ownedImage = std::make_unique<KeyboardImage>();
-    KeyboardImage& image = *ownedImage;
-    CHid hid{&bus};
-    DeviceWatch watch{image, hid};
-    TransferWorker worker;
-    RecordingListener listener;
-    TransferMonitor monitor{image, worker, listener};
 };
 
 TEST_F(ScriptedReadTest, OnlyTheEndReplyLeavesTheImageAsItWas) {
