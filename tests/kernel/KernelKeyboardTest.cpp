@@ -13,57 +13,19 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
-#include <thread>
 #include <vector>
 
+#include "KernelFixture.h"
 #include "files/DataFileLoader.h"
-#include "hidio/Hidio.h"
 #include "image/KeyboardImage.h"
 #include "link/DeviceWatch.h"
-#include "link/Hid.h"
 #include "link/TransferMonitor.h"
 #include "link/TransferProtocol.h"
-#include "linux/UhidKeyboard.h"
 
 namespace tolvane::kernel {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Generous: the machine is emulated without acceleration.
-constexpr auto kGenerousWait = 20s;
-
-template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds bound = kGenerousWait) {
-    const auto deadline = std::chrono::steady_clock::now() + bound;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(10ms);  // the kernel gives no signal to wait on here
-    }
-    return true;
-}
-
-std::vector<hidio::InterfaceInfo> KeyboardCollections() {
-    std::vector<hidio::InterfaceInfo> found;
-    for (const hidio::InterfaceInfo& info : hidio::SystemBus().Enumerate()) {
-        if (info.vendorId == kKeyboardVendorId && info.productId == kKeyboardProductId) {
-            found.push_back(info);
-        }
-    }
-    return found;
-}
-
-const hidio::InterfaceInfo* WithUsage(const std::vector<hidio::InterfaceInfo>& collections,
-                                      std::uint16_t page, std::uint16_t usage) {
-    for (const hidio::InterfaceInfo& info : collections) {
-        if (info.usagePage == page && info.usage == usage) {
-            return &info;
-        }
-    }
-    return nullptr;
-}
 
 void ExpectFirmwareHolds(const emulator::Programming& programming, const KeyboardImage& image) {
     for (int button = 1; button <= ButtonCount; ++button) {
@@ -124,23 +86,6 @@ class Transfer {
     TransferWorker worker_;
     NullListener listener_;
     TransferMonitor monitor_{image_, worker_, listener_};
-};
-
-class KernelKeyboardTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
-        ASSERT_TRUE(keyboard.WaitUntilStarted(kGenerousWait));
-        ASSERT_TRUE(WaitUntil([] { return KeyboardCollections().size() == 2; }))
-            << KeyboardCollections().size() << " collections of the keyboard enumerated";
-    }
-
-    void TearDown() override {
-        keyboard.Unplug();
-        EXPECT_TRUE(WaitUntil([] { return KeyboardCollections().empty(); }));
-    }
-
-    emulator::UhidKeyboard keyboard;
 };
 
 TEST_F(KernelKeyboardTest, EnumerationShowsBothCollectionsWithTheKeyboardsIds) {
