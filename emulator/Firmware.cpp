@@ -4,9 +4,6 @@ namespace emulator {
 
 namespace {
 
-constexpr std::uint16_t kVendorId = 0x0483;
-constexpr std::uint16_t kProductId = 0x5017;
-
 enum Code : std::uint8_t {
     kKeyRecord = 0xF0,
     kBeginWrite = 0xF1,
@@ -57,33 +54,10 @@ hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
     return report;
 }
 
-class VendorEndpoint final : public hidio::VirtualEndpoint {
-  public:
-    explicit VendorEndpoint(std::shared_ptr<VirtualKeyboard::Firmware> firmware)
-        : firmware_(std::move(firmware)) {}
-    hidio::OpenStatus AcceptOpen() override { return firmware_->AcceptOpen(); }
-    std::chrono::milliseconds WriteCompletionDelay() override {
-        return firmware_->WriteCompletionDelay();
-    }
-    void OnOutputReport(const hidio::Report& report) override { firmware_->OnOutput(report); }
-
-  private:
-    std::shared_ptr<VirtualKeyboard::Firmware> firmware_;
-};
-
-// The boot keyboard collection: the system keeps it for itself.
-class BootKeyboardEndpoint final : public hidio::VirtualEndpoint {
-  public:
-    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::Refused; }
-    std::chrono::milliseconds WriteCompletionDelay() override { return {}; }
-    void OnOutputReport(const hidio::Report&) override {}
-};
-
 }  // namespace
 
-VirtualKeyboard::Firmware::Firmware(hidio::VirtualBus& bus_, std::string id_,
-                                    std::string stateFile_)
-    : bus(bus_), id(std::move(id_)), stateFile(std::move(stateFile_)) {
+Firmware::Firmware(std::shared_ptr<FirmwareTransport> transport, std::string stateFile_)
+    : stateFile(std::move(stateFile_)), transport_(std::move(transport)) {
     KeyboardState state;
     if (!stateFile.empty() && LoadKeyboardState(stateFile, state)) {
         programming = state.programming;
@@ -94,45 +68,30 @@ VirtualKeyboard::Firmware::Firmware(hidio::VirtualBus& bus_, std::string id_,
     }
 }
 
-hidio::InterfaceInfo VirtualKeyboard::Firmware::VendorInterface() const {
-    return {"virtual:hid#vid_0483&pid_5017&mi_01#" + id,
-            kVendorId,
-            kProductId,
-            1,
-            0xFF00,
-            0x01,
-            "TR48 POS Keyboard (virtual)"};
-}
-
-hidio::InterfaceInfo VirtualKeyboard::Firmware::BootInterface() const {
-    return {"virtual:hid#vid_0483&pid_5017&mi_00#" + id,
-            kVendorId,
-            kProductId,
-            0,
-            0x01,
-            0x06,
-            "TR48 POS Keyboard (virtual)"};
-}
-
-// Plugging and unplugging hold the plug lock across the bus calls, so that a keyboard
-// plugged back in while it is still being pulled out ends up on the bus, not off it.
-void VirtualKeyboard::Firmware::Plug() {
+// Plugging and unplugging hold the plug lock across the transport's calls, so that a
+// keyboard plugged back in while it is still being pulled out ends up attached, not off.
+bool Firmware::Plug() {
     std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
         if (plugged || shutDown) {
-            return;
+            return plugged;
         }
+        // Before the host sees the interfaces: it may write at once.
         plugged = true;
         reading_ = false;  // a keyboard starts afresh when it is plugged in
     }
-    bus.Plug(BootInterface(), std::make_shared<BootKeyboardEndpoint>());
-    // The interface holds the firmware: handles the host keeps open may outlive the keyboard.
-    bus.Plug(VendorInterface(), std::make_shared<VendorEndpoint>(shared_from_this()));
+    // The transport may hand the firmware to handles the host keeps open beyond the keyboard.
+    const bool attached = transport_->Attach(shared_from_this());
+    if (!attached) {
+        std::lock_guard lock(mutex);
+        plugged = false;
+    }
     plugChanged.notify_all();
+    return attached;
 }
 
-void VirtualKeyboard::Firmware::Unplug() {
+void Firmware::Unplug() {
     std::lock_guard plugLock(plugMutex_);
     {
         std::lock_guard lock(mutex);
@@ -142,21 +101,21 @@ void VirtualKeyboard::Firmware::Unplug() {
         plugged = false;
         reading_ = false;
     }
-    bus.Unplug(VendorInterface().path);
-    bus.Unplug(BootInterface().path);
+    transport_->Detach();
     plugChanged.notify_all();
 }
 
-void VirtualKeyboard::Firmware::Shutdown() {
+void Firmware::Shutdown() {
     Unplug();
     {
         std::lock_guard lock(mutex);
         shutDown = true;
     }
     replyThread_ = std::jthread();  // stops and joins the reply thread, if one runs
+    transport_->Close();
 }
 
-hidio::OpenStatus VirtualKeyboard::Firmware::AcceptOpen() const {
+hidio::OpenStatus Firmware::AcceptOpen() const {
     std::lock_guard lock(mutex);
     if (!plugged) {
         return hidio::OpenStatus::NotFound;
@@ -167,12 +126,12 @@ hidio::OpenStatus VirtualKeyboard::Firmware::AcceptOpen() const {
     return faults.refuseOpens ? hidio::OpenStatus::Refused : hidio::OpenStatus::Opened;
 }
 
-std::chrono::milliseconds VirtualKeyboard::Firmware::WriteCompletionDelay() const {
+std::chrono::milliseconds Firmware::WriteCompletionDelay() const {
     std::lock_guard lock(mutex);
     return faults.writeCompletionDelay;
 }
 
-void VirtualKeyboard::Firmware::OnOutput(const hidio::Report& report) {
+void Firmware::OnOutput(const hidio::Report& report) {
     Effects effects;
     {
         std::lock_guard lock(mutex);
@@ -187,7 +146,7 @@ void VirtualKeyboard::Firmware::OnOutput(const hidio::Report& report) {
     Apply(effects);
 }
 
-void VirtualKeyboard::Firmware::Handle(const hidio::Report& report, Effects& effects) {
+void Firmware::Handle(const hidio::Report& report, Effects& effects) {
     switch (report[1]) {
         case kReadRequest:
             StartRead(effects);
@@ -253,7 +212,7 @@ void VirtualKeyboard::Firmware::Handle(const hidio::Report& report, Effects& eff
     }
 }
 
-void VirtualKeyboard::Firmware::StartRead(Effects& effects) {
+void Firmware::StartRead(Effects& effects) {
     outbox_.clear();
     if (faults.outOfRangeRecords) {
         outbox_.push_back(KeyReply(1, 0, {4}));
@@ -280,7 +239,7 @@ void VirtualKeyboard::Firmware::StartRead(Effects& effects) {
     SendNextRecord(effects);
 }
 
-void VirtualKeyboard::Firmware::SendNextRecord(Effects& effects) {
+void Firmware::SendNextRecord(Effects& effects) {
     if (faults.silent ||
         (faults.silentAfterRecords && recordsSent_ >= *faults.silentAfterRecords)) {
         return;
@@ -301,7 +260,7 @@ void VirtualKeyboard::Firmware::SendNextRecord(Effects& effects) {
     ++recordsSent_;
 }
 
-void VirtualKeyboard::Firmware::StoreKeyRecord(const hidio::Report& report) {
+void Firmware::StoreKeyRecord(const hidio::Report& report) {
     const int layer = report[2];
     const int button = report[3];
     const int count = report[4];
@@ -311,7 +270,7 @@ void VirtualKeyboard::Firmware::StoreKeyRecord(const hidio::Report& report) {
     programming.keys[button][layer].assign(report.begin() + 5, report.begin() + 5 + count);
 }
 
-void VirtualKeyboard::Firmware::StoreTrackRecord(const hidio::Report& report) {
+void Firmware::StoreTrackRecord(const hidio::Report& report) {
     for (std::size_t t = 0; t < kTracks; ++t) {
         TrackProgramming& track = programming.tracks[t];
         track.mode = report[2 + t];
@@ -322,13 +281,13 @@ void VirtualKeyboard::Firmware::StoreTrackRecord(const hidio::Report& report) {
     }
 }
 
-bool VirtualKeyboard::Firmware::CountReportAndCheckUnplug() {
+bool Firmware::CountReportAndCheckUnplug() {
     ++reportsHandled;
     return faults.unplugAfterReports &&
            reportsHandled >= static_cast<std::size_t>(*faults.unplugAfterReports);
 }
 
-void VirtualKeyboard::Firmware::Apply(Effects& effects) {
+void Firmware::Apply(Effects& effects) {
     for (const hidio::Report& reply : effects.replies) {
         Reply(reply);
     }
@@ -344,7 +303,7 @@ void VirtualKeyboard::Firmware::Apply(Effects& effects) {
     }
 }
 
-void VirtualKeyboard::Firmware::Reply(const hidio::Report& report) {
+void Firmware::Reply(const hidio::Report& report) {
     std::chrono::milliseconds delay;
     {
         std::lock_guard lock(mutex);
@@ -362,7 +321,7 @@ void VirtualKeyboard::Firmware::Reply(const hidio::Report& report) {
     replyQueued_.notify_all();
 }
 
-void VirtualKeyboard::Firmware::ReplyLoop(std::stop_token stop) {
+void Firmware::ReplyLoop(std::stop_token stop) {
     std::unique_lock lock(replyMutex_);
     while (!stop.stop_requested()) {
         if (!replyQueued_.wait(lock, stop, [this] { return !delayed_.empty(); })) {
@@ -381,7 +340,7 @@ void VirtualKeyboard::Firmware::ReplyLoop(std::stop_token stop) {
     }
 }
 
-void VirtualKeyboard::Firmware::SendNow(const hidio::Report& report) {
+void Firmware::SendNow(const hidio::Report& report) {
     bool unplug = false;
     {
         std::lock_guard lock(mutex);
@@ -391,7 +350,7 @@ void VirtualKeyboard::Firmware::SendNow(const hidio::Report& report) {
         trace.Record(hidio::Direction::DeviceToHost, report);
         unplug = CountReportAndCheckUnplug();
     }
-    bus.SendInput(VendorInterface().path, report);
+    transport_->SendInput(report);
     if (unplug) {
         Effects effects;
         effects.unplug = true;
@@ -399,7 +358,7 @@ void VirtualKeyboard::Firmware::SendNow(const hidio::Report& report) {
     }
 }
 
-void VirtualKeyboard::Firmware::SaveState() {
+void Firmware::SaveState() {
     if (stateFile.empty()) {
         return;
     }

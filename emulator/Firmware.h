@@ -1,4 +1,5 @@
-// The keyboard's firmware behind the virtual keyboard's two interfaces.
+// The keyboard's firmware: the protocol model behind the vendor interface, whatever wire
+// carries its reports to a host.
 #pragma once
 
 #include <condition_variable>
@@ -6,14 +7,37 @@
 #include <mutex>
 #include <thread>
 
-#include "VirtualKeyboard.h"
+#include "EmulatedKeyboard.h"
+#include "hidio/Hidio.h"
 
 namespace emulator {
 
-struct VirtualKeyboard::Firmware : std::enable_shared_from_this<VirtualKeyboard::Firmware> {
-    Firmware(hidio::VirtualBus& bus, std::string id, std::string stateFile);
+// The wire between the firmware and a host.
+class FirmwareTransport {
+  public:
+    virtual ~FirmwareTransport() = default;
 
-    void Plug();
+    // Presents the keyboard's two interfaces to the host; the host's reports to the vendor
+    // interface go to firmware->OnOutput from then on. False when the host cannot be reached.
+    virtual bool Attach(const std::shared_ptr<Firmware>& firmware) = 0;
+
+    // Takes both interfaces away: handles the host keeps open fail from now on.
+    virtual void Detach() = 0;
+
+    // One input report on the vendor interface; lost when the host has no handle open.
+    virtual void SendInput(const hidio::Report& report) = 0;
+
+    // The keyboard is gone for good: the transport's own threads have ended when this
+    // returns. Never called from one of them.
+    virtual void Close() {}
+};
+
+class Firmware : public std::enable_shared_from_this<Firmware> {
+  public:
+    Firmware(std::shared_ptr<FirmwareTransport> transport, std::string stateFile);
+
+    // False when the transport could not present the keyboard; it stays unplugged then.
+    bool Plug();
     void Unplug();
     void Shutdown();  // pulled out for good: nothing is sent or stored after this
 
@@ -25,11 +49,6 @@ struct VirtualKeyboard::Firmware : std::enable_shared_from_this<VirtualKeyboard:
     // Sends one report to the host now or, with a reply delay, from the reply thread.
     void Reply(const hidio::Report& report);
 
-    hidio::InterfaceInfo VendorInterface() const;
-    hidio::InterfaceInfo BootInterface() const;
-
-    hidio::VirtualBus& bus;
-    const std::string id;
     const std::string stateFile;
     hidio::WireTrace trace;
 
@@ -64,6 +83,7 @@ struct VirtualKeyboard::Firmware : std::enable_shared_from_this<VirtualKeyboard:
     void SaveState();
     void ReplyLoop(std::stop_token stop);
 
+    const std::shared_ptr<FirmwareTransport> transport_;
     std::mutex plugMutex_;
 
     // The read the host asked for: records still to send, each after an acknowledge.

@@ -4,12 +4,83 @@
 
 namespace emulator {
 
-VirtualKeyboard::VirtualKeyboard(hidio::VirtualBus& bus, std::string id, std::string stateFile)
-    : firmware_(std::make_shared<Firmware>(bus, std::move(id), std::move(stateFile))) {}
+namespace {
 
-VirtualKeyboard::~VirtualKeyboard() {
-    firmware_->Shutdown();
+hidio::InterfaceInfo VendorInterface(const std::string& id) {
+    return {"virtual:hid#vid_0483&pid_5017&mi_01#" + id,
+            kKeyboardVendorId,
+            kKeyboardProductId,
+            1,
+            0xFF00,
+            0x01,
+            "TR48 POS Keyboard (virtual)"};
 }
+
+hidio::InterfaceInfo BootInterface(const std::string& id) {
+    return {"virtual:hid#vid_0483&pid_5017&mi_00#" + id,
+            kKeyboardVendorId,
+            kKeyboardProductId,
+            0,
+            0x01,
+            0x06,
+            "TR48 POS Keyboard (virtual)"};
+}
+
+class VendorEndpoint final : public hidio::VirtualEndpoint {
+  public:
+    explicit VendorEndpoint(std::shared_ptr<Firmware> firmware) : firmware_(std::move(firmware)) {}
+    hidio::OpenStatus AcceptOpen() override { return firmware_->AcceptOpen(); }
+    std::chrono::milliseconds WriteCompletionDelay() override {
+        return firmware_->WriteCompletionDelay();
+    }
+    void OnOutputReport(const hidio::Report& report) override { firmware_->OnOutput(report); }
+
+  private:
+    std::shared_ptr<Firmware> firmware_;
+};
+
+// The boot keyboard collection: the system keeps it for itself.
+class BootKeyboardEndpoint final : public hidio::VirtualEndpoint {
+  public:
+    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::Refused; }
+    std::chrono::milliseconds WriteCompletionDelay() override { return {}; }
+    void OnOutputReport(const hidio::Report&) override {}
+};
+
+class BusTransport final : public FirmwareTransport {
+  public:
+    BusTransport(hidio::VirtualBus& bus, std::string id) : bus_(bus), id_(std::move(id)) {}
+
+    bool Attach(const std::shared_ptr<Firmware>& firmware) override {
+        bus_.Plug(BootInterface(id_), std::make_shared<BootKeyboardEndpoint>());
+        // The interface holds the firmware: handles the host keeps open may outlive the
+        // keyboard.
+        bus_.Plug(VendorInterface(id_), std::make_shared<VendorEndpoint>(firmware));
+        return true;
+    }
+
+    void Detach() override {
+        bus_.Unplug(VendorInterface(id_).path);
+        bus_.Unplug(BootInterface(id_).path);
+    }
+
+    void SendInput(const hidio::Report& report) override {
+        bus_.SendInput(VendorInterface(id_).path, report);
+    }
+
+  private:
+    hidio::VirtualBus& bus_;
+    const std::string id_;
+};
+
+}  // namespace
+
+VirtualKeyboard::VirtualKeyboard(hidio::VirtualBus& bus, std::string id, std::string stateFile)
+    : EmulatedKeyboard(std::make_shared<Firmware>(std::make_shared<BusTransport>(bus, id),
+                                                  std::move(stateFile))),
+      id_(std::move(id)) {}
+
+VirtualKeyboard::~VirtualKeyboard() = default;
 
 void VirtualKeyboard::Plug() {
     firmware_->Plug();
@@ -19,78 +90,12 @@ void VirtualKeyboard::Unplug() {
     firmware_->Unplug();
 }
 
-bool VirtualKeyboard::IsPlugged() const {
-    std::lock_guard lock(firmware_->mutex);
-    return firmware_->plugged;
-}
-
-bool VirtualKeyboard::WaitUntilUnplugged(std::chrono::milliseconds timeout) const {
-    std::unique_lock lock(firmware_->mutex);
-    return firmware_->plugChanged.wait_for(lock, timeout, [this] { return !firmware_->plugged; });
-}
-
 std::string VirtualKeyboard::VendorPath() const {
-    return firmware_->VendorInterface().path;
+    return VendorInterface(id_).path;
 }
 
 std::string VirtualKeyboard::BootPath() const {
-    return firmware_->BootInterface().path;
-}
-
-Programming VirtualKeyboard::GetProgramming() const {
-    std::lock_guard lock(firmware_->mutex);
-    return firmware_->programming;
-}
-
-void VirtualKeyboard::SetProgramming(const Programming& programming) {
-    std::lock_guard lock(firmware_->mutex);
-    firmware_->programming = programming;
-}
-
-Lamps VirtualKeyboard::GetLamps() const {
-    std::lock_guard lock(firmware_->mutex);
-    return firmware_->lamps;
-}
-
-std::array<std::uint8_t, kCardRecordSize> VirtualKeyboard::CardSettings(int track) const {
-    std::lock_guard lock(firmware_->mutex);
-    if (track < 1 || track > kTracks) {
-        return {};
-    }
-    return firmware_->cards[static_cast<std::size_t>(track - 1)];
-}
-
-void VirtualKeyboard::SetSwitch(std::uint8_t position) {
-    std::lock_guard lock(firmware_->mutex);
-    firmware_->switchPosition = position;
-}
-
-void VirtualKeyboard::SetFaults(const Faults& faults) {
-    std::lock_guard lock(firmware_->mutex);
-    firmware_->faults = faults;
-}
-
-Faults VirtualKeyboard::GetFaults() const {
-    std::lock_guard lock(firmware_->mutex);
-    return firmware_->faults;
-}
-
-void VirtualKeyboard::SendAnswer(std::uint8_t code, const std::vector<std::uint8_t>& data) {
-    hidio::Report report{};
-    report[1] = code;
-    for (std::size_t i = 0; i < data.size() && 2 + i < report.size(); ++i) {
-        report[2 + i] = data[i];
-    }
-    firmware_->Reply(report);
-}
-
-hidio::WireTrace& VirtualKeyboard::Trace() {
-    return firmware_->trace;
-}
-
-std::size_t VirtualKeyboard::ReportsReceived() const {
-    std::lock_guard lock(firmware_->mutex);
-    return firmware_->reportsReceived;
+    return BootInterface(id_).path;
 }
 
 }  // namespace emulator

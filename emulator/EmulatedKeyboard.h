@@ -1,0 +1,119 @@
+// What every front end of the emulated keyboard shares: the firmware's programming, lamps,
+// switch, card settings, faults and wire trace. The front ends differ only in what carries
+// the reports: hidio's virtual bus (VirtualKeyboard) or the kernel's HID stack through
+// /dev/uhid (UhidKeyboard, Linux only).
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hidio/WireTrace.h"
+
+namespace emulator {
+
+inline constexpr int kButtons = 84;
+inline constexpr int kLayers = 6;
+inline constexpr int kMaxCodes = 55;
+inline constexpr int kTracks = 3;
+inline constexpr std::size_t kCardRecordSize = 25;
+
+inline constexpr std::uint16_t kKeyboardVendorId = 0x0483;
+inline constexpr std::uint16_t kKeyboardProductId = 0x5017;
+
+struct TrackProgramming {
+    std::uint8_t mode = 2;  // 0 off, 1 on, 2 on with Enter
+    std::uint8_t prefixShift = 0x37;
+    std::uint8_t prefixKey = 0x41;
+    std::uint8_t suffixShift = 0;
+    std::uint8_t suffixKey = 0x34;
+    bool operator==(const TrackProgramming&) const = default;
+};
+
+// Everything the programmer reads and writes.
+struct Programming {
+    // keys[button][layer], buttons 1..84 and layers 1..6; index 0 unused.
+    std::array<std::array<std::vector<std::uint8_t>, kLayers + 1>, kButtons + 1> keys;
+    std::array<TrackProgramming, kTracks> tracks{};
+    std::array<std::uint8_t, 4> options{1, 0, 0, 0};
+    bool operator==(const Programming&) const = default;
+};
+
+struct Lamps {
+    bool num = false;
+    bool caps = false;
+    bool scroll = false;
+    bool operator==(const Lamps&) const = default;
+};
+
+struct Faults {
+    bool silent = false;                    // answers nothing at all
+    std::optional<int> silentAfterRecords;  // stops after sending this many records
+    int dropAcknowledges = 0;               // ignores this many acknowledges (then stalls)
+    bool garbageReplies = false;            // a report of an unknown code before each record
+    std::optional<int> oversizedRecordAt;   // record number (0-based) sent with n = 60
+    bool outOfRangeRecords = false;         // first sends records for button 0, 85, layer 7
+    std::optional<int> unplugAfterReports;  // pulled out after this many reports either way
+    // The three below act where the host's system opens and completes writes for the
+    // keyboard, which only the virtual bus lets the keyboard decide.
+    bool refuseOpens = false;
+    bool denyAccess = false;  // opens fail as for a user without the rights
+    std::chrono::milliseconds writeCompletionDelay{0};
+    std::chrono::milliseconds replyDelay{0};
+};
+
+class Firmware;
+
+class EmulatedKeyboard {
+  public:
+    EmulatedKeyboard(const EmulatedKeyboard&) = delete;
+    EmulatedKeyboard& operator=(const EmulatedKeyboard&) = delete;
+
+    bool IsPlugged() const;
+    // Waits until the keyboard has been pulled out (by a fault), at most timeout.
+    bool WaitUntilUnplugged(std::chrono::milliseconds timeout) const;
+
+    Programming GetProgramming() const;
+    void SetProgramming(const Programming& programming);
+    Lamps GetLamps() const;
+    // Card settings record (25 bytes) last received for track 1..3; zeros before that.
+    std::array<std::uint8_t, kCardRecordSize> CardSettings(int track) const;
+    void SetSwitch(std::uint8_t position);
+
+    void SetFaults(const Faults& faults);
+    Faults GetFaults() const;
+
+    // The keyboard sends an answer of its own (code 0xD2 for the library's second kind).
+    void SendAnswer(std::uint8_t code, const std::vector<std::uint8_t>& data);
+
+    hidio::WireTrace& Trace();
+
+    // Reports the keyboard has handled since it was created.
+    std::size_t ReportsReceived() const;
+
+  protected:
+    explicit EmulatedKeyboard(std::shared_ptr<Firmware> firmware);
+    ~EmulatedKeyboard();  // pulls the keyboard out for good
+
+    std::shared_ptr<Firmware> firmware_;
+};
+
+// What a state file keeps: the programming, the lamps, and the faults a demo keyboard is
+// to show (so that a misbehaving keyboard can be tried from the command line).
+struct KeyboardState {
+    Programming programming;
+    Lamps lamps;
+    bool silent = false;
+    bool refuseOpens = false;
+    bool denyAccess = false;
+};
+
+// State file: a small text file, one item a line (see VirtualKeyboardState.cpp).
+bool SaveKeyboardState(const std::string& path, const KeyboardState& state);
+bool LoadKeyboardState(const std::string& path, KeyboardState& state);
+
+}  // namespace emulator

@@ -1,0 +1,126 @@
+// The interface library inside the kernel test's machine, on the system's HID services. uhid
+// devices report no interface number, so this is where the library's rule for that case
+// (the collection with a vendor-defined usage page) meets the kernel's enumeration.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+#include "DeviceSearch.h"
+#include "KernelFixture.h"
+#include "vaskor/VX30Interface.h"
+
+namespace tolvane::kernel {
+namespace {
+
+struct Message {
+    std::uint32_t message = 0;
+    std::uint8_t code = 0;           // the report byte before lParam, when there is one
+    std::vector<std::uint8_t> data;  // the first bytes lParam points at
+};
+
+class MessageLog : public CKbMessageSink {
+  public:
+    std::intptr_t OnKbMessage(std::uint32_t message, std::uintptr_t,
+                              std::intptr_t lParam) override {
+        Message received{message, 0, {}};
+        if (lParam != 0) {
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(lParam);
+            received.code = bytes[-1];
+            received.data.assign(bytes, bytes + 4);
+        }
+        {
+            std::lock_guard lock(mutex_);
+            messages_.push_back(std::move(received));
+        }
+        arrived_.notify_all();
+        return 0;
+    }
+
+    bool WaitForCount(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        return arrived_.wait_for(lock, kGenerousWait, [&] { return messages_.size() >= count; });
+    }
+
+    std::vector<Message> Received() {
+        std::lock_guard lock(mutex_);
+        return messages_;
+    }
+
+    std::vector<std::uint32_t> Codes() {
+        std::vector<std::uint32_t> codes;
+        for (const Message& message : Received()) {
+            codes.push_back(message.message);
+        }
+        return codes;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::vector<Message> messages_;
+};
+
+using KernelVaskorTest = KernelKeyboardTest;
+
+TEST_F(KernelVaskorTest, TheLibraryTakesTheVendorCollectionOnly) {
+    const std::vector<hidio::InterfaceInfo> collections = KeyboardCollections();
+    const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
+    const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
+    ASSERT_TRUE(boot != nullptr && vendor != nullptr);
+    EXPECT_FALSE(vaskor::IsVX30Interface(*boot));
+    EXPECT_TRUE(vaskor::IsVX30Interface(*vendor));
+    const std::optional<hidio::InterfaceInfo> found = vaskor::FindVX30(hidio::SystemBus());
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->path, vendor->path);
+}
+
+TEST_F(KernelVaskorTest, PlugInLightsAnswersAndPlugOutReachTheHost) {
+    CVX30Interface vx30;
+    EXPECT_TRUE(vx30.IsVX30Existed());
+    MessageLog log;
+    ASSERT_TRUE(vx30.Open(&log));
+    ASSERT_TRUE(log.WaitForCount(1));
+    EXPECT_TRUE(keyboard.WaitUntilVendorOpen(true, kGenerousWait));
+
+    EXPECT_TRUE(vx30.SetNumLight(true));
+    EXPECT_TRUE(vx30.SetCapsLight(true));
+    EXPECT_TRUE(vx30.SetScrollLight(false));
+    std::array<unsigned char, 25> card{0xFA, 0x02, 0x01, 0x3B, 0x3F};
+    card[24] = 0x5A;
+    EXPECT_TRUE(vx30.SetCard(card.data(), card.size()));
+    keyboard.SetSwitch(4);
+    EXPECT_TRUE(vx30.GetSwitch());
+    ASSERT_TRUE(log.WaitForCount(2));
+    keyboard.SendAnswer(0xD2, {0x11, 0x22});
+    ASSERT_TRUE(log.WaitForCount(3));
+
+    // The keyboard takes reports in order: all of them were in before its answer.
+    EXPECT_EQ(keyboard.GetLamps(), (emulator::Lamps{true, true, false}));
+    const std::array<std::uint8_t, emulator::kCardRecordSize> stored = keyboard.CardSettings(2);
+    EXPECT_TRUE(std::equal(stored.begin(), stored.end(), card.begin()));
+
+    keyboard.Unplug();
+    ASSERT_TRUE(log.WaitForCount(4));
+    EXPECT_FALSE(vx30.IsVX30Existed());
+    EXPECT_FALSE(vx30.GetSwitch()) << "the channel went with the keyboard";
+
+    ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
+    ASSERT_TRUE(log.WaitForCount(5));
+    EXPECT_TRUE(vx30.Close());
+
+    const std::vector<Message> received = log.Received();
+    EXPECT_EQ(log.Codes(), (std::vector<std::uint32_t>{WM_KB_PLUGIN, WM_KB_SWITCH, WM_KB_REPORT_D2,
+                                                       WM_KB_PLUGOUT, WM_KB_PLUGIN}));
+    ASSERT_EQ(received.size(), 5u);
+    EXPECT_EQ(received[1].code, 0xD1);
+    EXPECT_EQ(received[1].data, (std::vector<std::uint8_t>{4, 0, 0, 0}));
+    EXPECT_EQ(received[2].code, 0xD2);
+    EXPECT_EQ(received[2].data, (std::vector<std::uint8_t>{0x11, 0x22, 0, 0}));
+}
+
+}  // namespace
+}  // namespace tolvane::kernel
