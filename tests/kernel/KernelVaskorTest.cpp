@@ -11,58 +11,14 @@
 
 #include "DeviceSearch.h"
 #include "KernelFixture.h"
+#include "vaskor/RecordingSink.h"
 #include "vaskor/VX30Interface.h"
 
 namespace tolvane::kernel {
 namespace {
 
-struct Message {
-    std::uint32_t message = 0;
-    std::uint8_t code = 0;           // the report byte before lParam, when there is one
-    std::vector<std::uint8_t> data;  // the first bytes lParam points at
-};
-
-class MessageLog : public CKbMessageSink {
-  public:
-    std::intptr_t OnKbMessage(std::uint32_t message, std::uintptr_t,
-                              std::intptr_t lParam) override {
-        Message received{message, 0, {}};
-        if (lParam != 0) {
-            const auto* bytes = reinterpret_cast<const std::uint8_t*>(lParam);
-            received.code = bytes[-1];
-            received.data.assign(bytes, bytes + 4);
-        }
-        {
-            std::lock_guard lock(mutex_);
-            messages_.push_back(std::move(received));
-        }
-        arrived_.notify_all();
-        return 0;
-    }
-
-    bool WaitForCount(std::size_t count) {
-        std::unique_lock lock(mutex_);
-        return arrived_.wait_for(lock, kGenerousWait, [&] { return messages_.size() >= count; });
-    }
-
-    std::vector<Message> Received() {
-        std::lock_guard lock(mutex_);
-        return messages_;
-    }
-
-    std::vector<std::uint32_t> Codes() {
-        std::vector<std::uint32_t> codes;
-        for (const Message& message : Received()) {
-            codes.push_back(message.message);
-        }
-        return codes;
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<Message> messages_;
-};
+using vaskor::testing::Message;
+using MessageLog = vaskor::testing::RecordingSink;
 
 using KernelVaskorTest = KernelKeyboardTest;
 
@@ -117,9 +73,11 @@ TEST_F(KernelVaskorTest, PlugInLightsAnswersAndPlugOutReachTheHost) {
                                                        WM_KB_PLUGOUT, WM_KB_PLUGIN}));
     ASSERT_EQ(received.size(), 5u);
     EXPECT_EQ(received[1].code, 0xD1);
-    EXPECT_EQ(received[1].data, (std::vector<std::uint8_t>{4, 0, 0, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(received[1].data.begin(), received[1].data.begin() + 4),
+              (std::vector<std::uint8_t>{4, 0, 0, 0}));
     EXPECT_EQ(received[2].code, 0xD2);
-    EXPECT_EQ(received[2].data, (std::vector<std::uint8_t>{0x11, 0x22, 0, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(received[2].data.begin(), received[2].data.begin() + 4),
+              (std::vector<std::uint8_t>{0x11, 0x22, 0, 0}));
 }
 
 }  // namespace
