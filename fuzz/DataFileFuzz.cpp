@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string_view>
+
+#include "FuzzRequire.h"
 
 #include "files/DataFileLoader.h"
 #include "files/DataFileWriter.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using tolvane::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto image = std::make_unique<tolvane::KeyboardImage>();

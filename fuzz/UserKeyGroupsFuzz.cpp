@@ -2,20 +2,13 @@
 // store, and the rows the list shows must match the groups in use.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
+
+#include "FuzzRequire.h"
 
 #include "keyprog/UserKeyGroups.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using tolvane::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tolvane::UserKeyGroupStore store;
