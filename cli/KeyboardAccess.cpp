@@ -1,6 +1,6 @@
 #include "KeyboardAccess.h"
 
-#include "link/Hid.h"
+#include "hidio/KeyboardInterface.h"
 
 namespace tolvane::cli {
 
@@ -39,7 +39,7 @@ std::vector<AttachedKeyboard> KeyboardAccess::Keyboards() const {
     std::vector<AttachedKeyboard> keyboards;
     hidio::Bus& bus = hidio::CurrentBus();
     for (const hidio::InterfaceInfo& info : bus.Enumerate()) {
-        if (!IsKeyboardVendorInterface(info)) {
+        if (!hidio::IsKeyboardVendorInterface(info)) {
             continue;
         }
         hidio::OpenResult opened = bus.Open(info.path);

@@ -22,9 +22,6 @@ inline constexpr int kMaxCodes = 55;
 inline constexpr int kTracks = 3;
 inline constexpr std::size_t kCardRecordSize = 25;
 
-inline constexpr std::uint16_t kKeyboardVendorId = 0x0483;
-inline constexpr std::uint16_t kKeyboardProductId = 0x5017;
-
 struct TrackProgramming {
     std::uint8_t mode = 2;  // 0 off, 1 on, 2 on with Enter
     std::uint8_t prefixShift = 0x37;

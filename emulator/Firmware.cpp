@@ -1,22 +1,13 @@
 #include "Firmware.h"
 
+#include "hidio/KeyboardWire.h"
+
 namespace emulator {
 
 namespace {
 
-enum Code : std::uint8_t {
-    kKeyRecord = 0xF0,
-    kBeginWrite = 0xF1,
-    kOptionsRecord = 0xF4,
-    kAcknowledge = 0xF5,
-    kEnd = 0xF6,
-    kTrackRecord = 0xF9,
-    kReadRequest = 0xE2,
-    kLights = 0xD0,
-    kSwitchQuery = 0xD1,
-    kCardSettings = 0xFA,
-    kGarbage = 0x5A,
-};
+// A code neither report set knows, for the garbage fault.
+constexpr std::uint8_t kGarbage = 0x5A;
 
 // The programmer's replies carry their code in byte 2.
 hidio::Report ProgrammerReply(std::uint8_t code) {
@@ -26,7 +17,7 @@ hidio::Report ProgrammerReply(std::uint8_t code) {
 }
 
 hidio::Report KeyReply(int layer, int button, const std::vector<std::uint8_t>& codes) {
-    hidio::Report report = ProgrammerReply(kKeyRecord);
+    hidio::Report report = ProgrammerReply(wire::kKeyRecord);
     report[3] = static_cast<std::uint8_t>(layer);
     report[4] = static_cast<std::uint8_t>(button);
     report[5] = static_cast<std::uint8_t>(codes.size());
@@ -37,7 +28,7 @@ hidio::Report KeyReply(int layer, int button, const std::vector<std::uint8_t>& c
 }
 
 hidio::Report TrackReply(const std::array<TrackProgramming, kTracks>& tracks) {
-    hidio::Report report = ProgrammerReply(kTrackRecord);
+    hidio::Report report = ProgrammerReply(wire::kTrackRecord);
     for (std::size_t t = 0; t < kTracks; ++t) {
         report[3 + t] = tracks[t].mode;
         report[6 + 2 * t] = tracks[t].prefixShift;
@@ -49,7 +40,7 @@ hidio::Report TrackReply(const std::array<TrackProgramming, kTracks>& tracks) {
 }
 
 hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
-    hidio::Report report = ProgrammerReply(kOptionsRecord);
+    hidio::Report report = ProgrammerReply(wire::kOptionsRecord);
     std::copy(options.begin(), options.end(), report.begin() + 3);
     return report;
 }
@@ -148,10 +139,10 @@ void Firmware::OnOutput(const hidio::Report& report) {
 
 void Firmware::Handle(const hidio::Report& report, Effects& effects) {
     switch (report[1]) {
-        case kReadRequest:
+        case wire::kReadRequest:
             StartRead(effects);
             break;
-        case kAcknowledge:
+        case wire::kAcknowledge:
             if (!reading_) {
                 break;
             }
@@ -161,21 +152,21 @@ void Firmware::Handle(const hidio::Report& report, Effects& effects) {
             }
             SendNextRecord(effects);
             break;
-        case kBeginWrite:
+        case wire::kBeginWrite:
             break;  // records are stored as they come, so nothing to prepare
-        case kKeyRecord:
+        case wire::kKeyRecord:
             StoreKeyRecord(report);
             break;
-        case kTrackRecord:
+        case wire::kTrackRecord:
             StoreTrackRecord(report);
             break;
-        case kOptionsRecord:
+        case wire::kOptionsRecord:
             std::copy_n(report.begin() + 2, 4, programming.options.begin());
             break;
-        case kEnd:
+        case wire::kEnd:
             effects.save = true;
             break;
-        case kLights: {
+        case wire::kLights: {
             const bool on = report[3] != 0;
             switch (report[2]) {
                 case 1:
@@ -193,16 +184,16 @@ void Firmware::Handle(const hidio::Report& report, Effects& effects) {
             effects.save = true;
             break;
         }
-        case kSwitchQuery: {
+        case wire::kSwitch: {
             hidio::Report answer{};
-            answer[1] = kSwitchQuery;
+            answer[1] = wire::kSwitch;
             answer[2] = switchPosition;
             if (!faults.silent) {
                 effects.replies.push_back(answer);
             }
             break;
         }
-        case kCardSettings:
+        case wire::kCardSettings:
             if (report[2] >= 1 && report[2] <= kTracks) {
                 std::copy_n(report.begin() + 1, kCardRecordSize, cards[report[2] - 1u].begin());
             }
@@ -229,7 +220,7 @@ void Firmware::StartRead(Effects& effects) {
     if (faults.oversizedRecordAt && *faults.oversizedRecordAt >= 0 &&
         static_cast<std::size_t>(*faults.oversizedRecordAt) < outbox_.size()) {
         hidio::Report& record = outbox_[static_cast<std::size_t>(*faults.oversizedRecordAt)];
-        record[2] = kKeyRecord;
+        record[2] = wire::kKeyRecord;
         record[5] = 60;
         std::fill(record.begin() + 6, record.end(), std::uint8_t{4});
     }
@@ -245,7 +236,7 @@ void Firmware::SendNextRecord(Effects& effects) {
         return;
     }
     if (nextRecord_ >= outbox_.size()) {
-        effects.replies.push_back(ProgrammerReply(kEnd));
+        effects.replies.push_back(ProgrammerReply(wire::kEnd));
         reading_ = false;
         return;
     }

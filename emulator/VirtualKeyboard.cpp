@@ -1,6 +1,7 @@
 #include "VirtualKeyboard.h"
 
 #include "Firmware.h"
+#include "hidio/KeyboardWire.h"
 
 namespace emulator {
 
@@ -8,19 +9,19 @@ namespace {
 
 hidio::InterfaceInfo VendorInterface(const std::string& id) {
     return {"virtual:hid#vid_0483&pid_5017&mi_01#" + id,
-            kKeyboardVendorId,
-            kKeyboardProductId,
-            1,
-            0xFF00,
+            wire::kVendorId,
+            wire::kProductId,
+            wire::kVendorInterface,
+            wire::kVendorUsagePage,
             0x01,
             "TR48 POS Keyboard (virtual)"};
 }
 
 hidio::InterfaceInfo BootInterface(const std::string& id) {
     return {"virtual:hid#vid_0483&pid_5017&mi_00#" + id,
-            kKeyboardVendorId,
-            kKeyboardProductId,
-            0,
+            wire::kVendorId,
+            wire::kProductId,
+            wire::kBootInterface,
             0x01,
             0x06,
             "TR48 POS Keyboard (virtual)"};

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "Firmware.h"
+#include "hidio/KeyboardWire.h"
 
 namespace emulator {
 
@@ -88,7 +89,7 @@ constexpr std::array<std::uint8_t, 34> kVendorDescriptor = {
 constexpr std::uint16_t kBusUsb = 0x03;
 constexpr std::size_t kPayloadSize = hidio::kReportSize - 1;
 
-enum class Role { Boot, Vendor };
+enum class Role { kBoot, kVendor };
 
 int OpenUhid() {
     return ::open("/dev/uhid", O_RDWR | O_CLOEXEC);
@@ -119,15 +120,15 @@ uhid_event CreateEvent(Role role) {
     uhid_event event{};
     event.type = UHID_CREATE2;
     uhid_create2_req& create = event.u.create2;
-    const std::span<const std::uint8_t> descriptor = role == Role::Boot
+    const std::span<const std::uint8_t> descriptor = role == Role::kBoot
                                                          ? UhidKeyboard::BootKeyboardDescriptor()
                                                          : UhidKeyboard::VendorDescriptor();
     CopyText(create.name, "TR48 POS Keyboard (emulated)");
-    CopyText(create.phys, role == Role::Boot ? "tolvane-uhid/input0" : "tolvane-uhid/input1");
+    CopyText(create.phys, role == Role::kBoot ? "tolvane-uhid/input0" : "tolvane-uhid/input1");
     create.rd_size = static_cast<std::uint16_t>(descriptor.size());
     create.bus = kBusUsb;
-    create.vendor = kKeyboardVendorId;
-    create.product = kKeyboardProductId;
+    create.vendor = wire::kVendorId;
+    create.product = wire::kProductId;
     create.version = 0x0100;
     std::copy(descriptor.begin(), descriptor.end(), create.rd_data);
     return event;
@@ -164,7 +165,7 @@ class UhidTransport final : public FirmwareTransport {
         }
         std::vector<Channel> created;
         std::string error;
-        for (const Role role : {Role::Boot, Role::Vendor}) {
+        for (const Role role : {Role::kBoot, Role::kVendor}) {
             const int fd = opener_();
             if (fd < 0) {
                 error = SystemError("cannot open /dev/uhid");
@@ -210,7 +211,7 @@ class UhidTransport final : public FirmwareTransport {
         event.u.input2.size = static_cast<std::uint16_t>(kPayloadSize);
         std::copy(report.begin() + 1, report.end(), event.u.input2.data);
         std::lock_guard lock(mutex_);
-        if (const Channel* vendor = Find(Role::Vendor)) {
+        if (const Channel* vendor = Find(Role::kVendor)) {
             // Refused before the kernel started the device: lost, like a report sent to a
             // keyboard nobody listens to.
             WriteEvent(vendor->fd, event);
@@ -257,7 +258,7 @@ class UhidTransport final : public FirmwareTransport {
     bool WaitUntilVendorOpen(bool open, std::chrono::milliseconds timeout) const {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, timeout, [this, open] {
-            const Channel* vendor = Find(Role::Vendor);
+            const Channel* vendor = Find(Role::kVendor);
             return (vendor != nullptr && vendor->open) == open;
         });
     }
@@ -265,7 +266,7 @@ class UhidTransport final : public FirmwareTransport {
   private:
     struct Channel {
         int fd = -1;
-        Role role = Role::Vendor;
+        Role role = Role::kVendor;
         bool started = false;
         bool open = false;
     };
@@ -374,7 +375,7 @@ class UhidTransport final : public FirmwareTransport {
     }
 
     void Handle(int fd, const uhid_event& event) {
-        Role role = Role::Boot;
+        Role role = Role::kBoot;
         {
             std::lock_guard lock(mutex_);
             Channel* channel = FindByFd(fd);
@@ -403,7 +404,7 @@ class UhidTransport final : public FirmwareTransport {
         switch (event.type) {
             case UHID_OUTPUT:
                 // The boot keyboard's LED reports are the system's business.
-                if (role == Role::Vendor) {
+                if (role == Role::kVendor) {
                     Deliver(event.u.output.data, event.u.output.size);
                 }
                 break;
@@ -419,7 +420,7 @@ class UhidTransport final : public FirmwareTransport {
             case UHID_SET_REPORT: {
                 // An output report set through the control channel reaches the keyboard as one
                 // written to it; there is nothing else to set.
-                const bool taken = role == Role::Vendor &&
+                const bool taken = role == Role::kVendor &&
                                    event.u.set_report.rtype == UHID_OUTPUT_REPORT &&
                                    Deliver(event.u.set_report.data, event.u.set_report.size);
                 uhid_event reply{};

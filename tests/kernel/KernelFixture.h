@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "hidio/Hidio.h"
+#include "hidio/KeyboardWire.h"
 #include "link/Hid.h"
 #include "linux/UhidKeyboard.h"
 
@@ -33,7 +34,7 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds bound = kGenerousW
 inline std::vector<hidio::InterfaceInfo> KeyboardCollections() {
     std::vector<hidio::InterfaceInfo> found;
     for (const hidio::InterfaceInfo& info : hidio::SystemBus().Enumerate()) {
-        if (info.vendorId == kKeyboardVendorId && info.productId == kKeyboardProductId) {
+        if (info.vendorId == wire::kVendorId && info.productId == wire::kProductId) {
             found.push_back(info);
         }
     }

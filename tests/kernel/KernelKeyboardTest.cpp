@@ -17,6 +17,7 @@
 
 #include "KernelFixture.h"
 #include "files/DataFileLoader.h"
+#include "hidio/KeyboardInterface.h"
 #include "image/KeyboardImage.h"
 #include "link/DeviceWatch.h"
 #include "link/TransferMonitor.h"
@@ -104,8 +105,9 @@ TEST_F(KernelKeyboardTest, EnumerationShowsBothCollectionsWithTheKeyboardsIds) {
     ASSERT_NE(boot, nullptr);
     ASSERT_NE(vendor, nullptr);
     EXPECT_NE(boot->path, vendor->path);
-    EXPECT_FALSE(IsKeyboardVendorInterface(*boot));
-    EXPECT_TRUE(IsKeyboardVendorInterface(*vendor));
+    // The rule the channel and the library share, on what the kernel reports.
+    EXPECT_FALSE(hidio::IsKeyboardVendorInterface(*boot));
+    EXPECT_TRUE(hidio::IsKeyboardVendorInterface(*vendor));
 }
 
 TEST_F(KernelKeyboardTest, TheChannelSkipsTheBootKeyboardThatLinuxLetsItOpen) {
@@ -117,7 +119,7 @@ TEST_F(KernelKeyboardTest, TheChannelSkipsTheBootKeyboardThatLinuxLetsItOpen) {
 
     CHid hid(&hidio::SystemBus());
     KeyboardSearchResult found = hid.FindKeyboard();
-    ASSERT_EQ(found.outcome, KeyboardSearch::Found);
+    ASSERT_EQ(found.outcome, KeyboardSearch::kFound);
     EXPECT_EQ(found.path, vendor->path);
     EXPECT_TRUE(keyboard.WaitUntilVendorOpen(true, kGenerousWait));
     found.device.reset();
@@ -224,20 +226,20 @@ TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
     ASSERT_TRUE(hid.RegisterNotifications());
 
     KeyboardSearchResult held = hid.FindKeyboard();
-    ASSERT_EQ(held.outcome, KeyboardSearch::Found);
+    ASSERT_EQ(held.outcome, KeyboardSearch::kFound);
 
     keyboard.Unplug();
-    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::kNotFound);
     EXPECT_TRUE(KeyboardCollections().empty());
     hidio::Report report{};
     EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::Failed);
-    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::RemovalComplete))
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kRemovalComplete))
         << "the kernel's removal notice reached the watch";
 
     notices.Clear();
     ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
-    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::Arrival));
-    EXPECT_TRUE(WaitUntil([&] { return hid.FindKeyboard().outcome == KeyboardSearch::Found; }));
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kArrival));
+    EXPECT_TRUE(WaitUntil([&] { return hid.FindKeyboard().outcome == KeyboardSearch::kFound; }));
 }
 
 }  // namespace

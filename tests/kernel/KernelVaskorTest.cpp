@@ -1,6 +1,6 @@
 // The interface library inside the kernel test's machine, on the system's HID services. uhid
-// devices report no interface number, so this is where the library's rule for that case
-// (the collection with a vendor-defined usage page) meets the kernel's enumeration.
+// devices report no interface number, so this is where the keyboard interface rule for that
+// case (the collection with a vendor-defined usage page) meets the kernel's enumeration.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -22,16 +22,14 @@ using MessageLog = vaskor::testing::RecordingSink;
 
 using KernelVaskorTest = KernelKeyboardTest;
 
-TEST_F(KernelVaskorTest, TheLibraryTakesTheVendorCollectionOnly) {
+TEST_F(KernelVaskorTest, TheLibraryAndTheChannelTakeTheSameVendorCollection) {
     const std::vector<hidio::InterfaceInfo> collections = KeyboardCollections();
-    const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
     const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
-    ASSERT_TRUE(boot != nullptr && vendor != nullptr);
-    EXPECT_FALSE(vaskor::IsVX30Interface(*boot));
-    EXPECT_TRUE(vaskor::IsVX30Interface(*vendor));
+    ASSERT_NE(vendor, nullptr);
     const std::optional<hidio::InterfaceInfo> found = vaskor::FindVX30(hidio::SystemBus());
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->path, vendor->path);
+    EXPECT_EQ(CHid(&hidio::SystemBus()).FindKeyboard().path, vendor->path);
 }
 
 TEST_F(KernelVaskorTest, PlugInLightsAnswersAndPlugOutReachTheHost) {

@@ -18,26 +18,12 @@ Payload PayloadOf(std::uint8_t code) {
 
 using HidTest = LinkFixture;
 
-TEST(KeyboardInterfaces, BootKeyboardAndMouseCollectionsAreSkipped) {
-    hidio::InterfaceInfo info{"p", 0x0483, 0x5017, 1, 0xFF00, 1, ""};
-    EXPECT_TRUE(IsKeyboardVendorInterface(info));
-    info.usagePage = 0x01;
-    info.usage = 0x06;
-    EXPECT_FALSE(IsKeyboardVendorInterface(info));
-    info.usage = 0x02;
-    EXPECT_FALSE(IsKeyboardVendorInterface(info));
-    info.usage = 0x80;  // system control: not refused by the filter
-    EXPECT_TRUE(IsKeyboardVendorInterface(info));
-    info = {"p", 0x0483, 0x5018, 1, 0xFF00, 1, ""};
-    EXPECT_FALSE(IsKeyboardVendorInterface(info));
-}
-
 TEST_F(HidTest, TheFirstKeyboardInEnumerationOrderGetsEveryReport) {
     emulator::VirtualKeyboard second(bus, "2");
     second.Plug();
     const std::stop_source stop;
     KeyboardSearchResult found = hid.FindKeyboard();
-    ASSERT_EQ(found.outcome, KeyboardSearch::Found);
+    ASSERT_EQ(found.outcome, KeyboardSearch::kFound);
     EXPECT_EQ(found.path, keyboard->VendorPath());
     EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
     EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
@@ -53,7 +39,7 @@ TEST_F(HidTest, AnInterfaceThatWillNotOpenIsSkipped) {
     keyboard->SetFaults(refuse);
     EXPECT_EQ(hid.FindKeyboard().path, second.VendorPath());
     second.SetFaults(refuse);
-    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::kNotFound);
 }
 
 TEST_F(HidTest, AKeyboardThisUserMayNotOpenIsReportedAsSuch) {
@@ -61,10 +47,10 @@ TEST_F(HidTest, AKeyboardThisUserMayNotOpenIsReportedAsSuch) {
     deny.denyAccess = true;
     keyboard->SetFaults(deny);
     const KeyboardSearchResult found = hid.FindKeyboard();
-    EXPECT_EQ(found.outcome, KeyboardSearch::AccessDenied);
+    EXPECT_EQ(found.outcome, KeyboardSearch::kAccessDenied);
     EXPECT_EQ(found.path, keyboard->VendorPath());
     EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::NotFound);
-    EXPECT_EQ(watch.LastSearch(), KeyboardSearch::AccessDenied);
+    EXPECT_EQ(watch.LastSearch(), KeyboardSearch::kAccessDenied);
 }
 
 TEST_F(HidTest, RestrictingToAPathIgnoresOtherKeyboards) {
@@ -73,7 +59,7 @@ TEST_F(HidTest, RestrictingToAPathIgnoresOtherKeyboards) {
     hid.RestrictToPath(second.VendorPath());
     EXPECT_EQ(hid.FindKeyboard().path, second.VendorPath());
     second.Unplug();
-    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::NotFound);
+    EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::kNotFound);
 }
 
 TEST_F(HidTest, ReceivingWhileTheKeyboardIsNotPresentLeavesTheBufferAlone) {
@@ -165,22 +151,22 @@ TEST_F(DeviceWatchTest, CheckFindsTheKeyboardAndRegistersOnce) {
     keyboard->Plug();
     // Two interfaces go and come back; one registration gives one notice each.
     EXPECT_EQ(events, (std::vector<DeviceChangeEvent>{
-                          DeviceChangeEvent::RemovalComplete, DeviceChangeEvent::RemovalComplete,
-                          DeviceChangeEvent::Arrival, DeviceChangeEvent::Arrival}));
+                          DeviceChangeEvent::kRemovalComplete, DeviceChangeEvent::kRemovalComplete,
+                          DeviceChangeEvent::kArrival, DeviceChangeEvent::kArrival}));
 }
 
 TEST_F(DeviceWatchTest, RemovalAndArrivalFollowTheKeyboard) {
     watch.DeviceCheck();
     keyboard->Unplug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::RemovalComplete),
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kRemovalComplete),
               ConnectionPicture::NotFound);
     EXPECT_EQ(image.status.keyboardConnected.load(), 0);
     EXPECT_EQ(hid.m_bDevicePresent.load(), 0u);
     keyboard->Plug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::NodesChanged), std::nullopt);
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kNodesChanged), std::nullopt);
     EXPECT_EQ(hid.m_bDevicePresent.load(), 1u);
     EXPECT_EQ(image.status.keyboardConnected.load(), 0);  // only an arrival connects
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::Arrival), ConnectionPicture::Found);
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kArrival), ConnectionPicture::Found);
     EXPECT_EQ(image.status.keyboardConnected.load(), 1);
 }
 
@@ -189,7 +175,7 @@ TEST_F(DeviceWatchTest, RemovingAnotherDeviceKeepsTheKeyboardUsable) {
     other.Plug();
     watch.DeviceCheck();
     other.Unplug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::RemovalComplete), std::nullopt);
+    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kRemovalComplete), std::nullopt);
     EXPECT_EQ(image.status.keyboardConnected.load(), 1);
 }
 

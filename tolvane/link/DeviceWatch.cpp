@@ -7,7 +7,7 @@ DeviceWatch::DeviceWatch(KeyboardImage& image, CHid& hid) : image_(image), hid_(
 bool DeviceWatch::Search() {
     KeyboardSearchResult result = hid_.FindKeyboard();  // the handle closes here
     lastSearch_ = result.outcome;
-    const bool found = result.outcome == KeyboardSearch::Found;
+    const bool found = result.outcome == KeyboardSearch::kFound;
     hid_.m_bDevicePresent.store(found ? 1 : 0);
     return found;
 }
@@ -33,13 +33,13 @@ ConnectionPicture DeviceWatch::DeviceCheck() {
 
 std::optional<ConnectionPicture> DeviceWatch::OnDeviceChange(DeviceChangeEvent event) {
     switch (event) {
-        case DeviceChangeEvent::NodesChanged:
+        case DeviceChangeEvent::kNodesChanged:
             Search();
             RegisterOnce();
             return std::nullopt;
-        case DeviceChangeEvent::Arrival:
+        case DeviceChangeEvent::kArrival:
             return DeviceCheck();
-        case DeviceChangeEvent::RemovalComplete: {
+        case DeviceChangeEvent::kRemovalComplete: {
             const bool found = Search();
             RegisterOnce();
             if (found) {

@@ -33,7 +33,7 @@ class DeviceWatch {
 
     KeyboardImage& image_;
     CHid& hid_;
-    KeyboardSearch lastSearch_ = KeyboardSearch::NotFound;
+    KeyboardSearch lastSearch_ = KeyboardSearch::kNotFound;
 };
 
 }  // namespace tolvane

@@ -4,15 +4,12 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "hidio/KeyboardInterface.h"
 #include "link/StopWait.h"
 
 namespace tolvane {
 
 namespace {
-
-constexpr std::uint16_t kGenericDesktopPage = 0x01;
-constexpr std::uint16_t kMouseUsage = 0x02;
-constexpr std::uint16_t kKeyboardUsage = 0x06;
 
 constexpr auto kWriteCompletionWait = std::chrono::milliseconds(100);
 constexpr std::uint32_t kWriteAttempts = 3;
@@ -20,15 +17,6 @@ constexpr auto kAbsentPause = std::chrono::milliseconds(20);
 constexpr auto kReceiveSlice = std::chrono::milliseconds(50);
 
 }  // namespace
-
-bool IsKeyboardVendorInterface(const hidio::InterfaceInfo& info) {
-    if (info.vendorId != kKeyboardVendorId || info.productId != kKeyboardProductId) {
-        return false;
-    }
-    const bool bootCollection = info.usagePage == kGenericDesktopPage &&
-                                (info.usage == kKeyboardUsage || info.usage == kMouseUsage);
-    return !bootCollection;
-}
 
 CHid::CHid(hidio::Bus* bus) : bus_(bus) {}
 
@@ -48,16 +36,17 @@ void CHid::RestrictToPath(std::string path) {
 KeyboardSearchResult CHid::FindKeyboard() {
     KeyboardSearchResult result;
     for (const hidio::InterfaceInfo& info : Bus().Enumerate()) {
-        if (!IsKeyboardVendorInterface(info) || (!onlyPath_.empty() && info.path != onlyPath_)) {
+        if (!hidio::IsKeyboardVendorInterface(info) ||
+            (!onlyPath_.empty() && info.path != onlyPath_)) {
             continue;
         }
         hidio::OpenResult opened = Bus().Open(info.path);
         if (opened.status == hidio::OpenStatus::Opened) {
-            return {KeyboardSearch::Found, std::move(opened.device), info.path, {}};
+            return {KeyboardSearch::kFound, std::move(opened.device), info.path, {}};
         }
         if (opened.status == hidio::OpenStatus::AccessDenied &&
-            result.outcome == KeyboardSearch::NotFound) {
-            result = {KeyboardSearch::AccessDenied, nullptr, info.path, opened.message};
+            result.outcome == KeyboardSearch::kNotFound) {
+            result = {KeyboardSearch::kAccessDenied, nullptr, info.path, opened.message};
         }
     }
     return result;
@@ -66,8 +55,8 @@ KeyboardSearchResult CHid::FindKeyboard() {
 bool CHid::RegisterNotifications() {
     m_hDevNotify = Bus().StartWatch([this](hidio::WatchEvent event, const std::string&) {
         if (m_hNotifyWnd) {
-            m_hNotifyWnd(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::Arrival
-                                                             : DeviceChangeEvent::RemovalComplete);
+            m_hNotifyWnd(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::kArrival
+                                                             : DeviceChangeEvent::kRemovalComplete);
         }
     });
     return m_hDevNotify != nullptr;

@@ -1,9 +1,8 @@
 // The keyboard's USB HID channel: find the keyboard, send and receive single reports, and
 // tell the main window when HID interfaces come and go.
 //
-// The keyboard is the first interface, in enumeration order, with vendor 0x0483 and product
-// 0x5017 that opens. Boot keyboard and mouse collections are skipped: some systems let
-// programs open them, but the keyboard speaks its protocol only on its vendor interface.
+// The keyboard is the first of its vendor interfaces (hidio::IsKeyboardVendorInterface), in
+// enumeration order, that opens.
 //
 // A transfer keeps one handle open from its first report to its end: on Linux every open
 // handle has its own input queue, so a reply that arrives while no handle is open is lost
@@ -23,20 +22,17 @@
 
 namespace tolvane {
 
-inline constexpr std::uint16_t kKeyboardVendorId = 0x0483;
-inline constexpr std::uint16_t kKeyboardProductId = 0x5017;
-
 // The 64 bytes after the report id; payload[i] is report byte i + 1.
 using Payload = std::array<std::uint8_t, 64>;
 
 enum class KeyboardSearch {
-    Found,
-    NotFound,
-    AccessDenied,  // a keyboard is attached but this user may not open it
+    kFound,
+    kNotFound,
+    kAccessDenied,  // a keyboard is attached but this user may not open it
 };
 
 struct KeyboardSearchResult {
-    KeyboardSearch outcome = KeyboardSearch::NotFound;
+    KeyboardSearch outcome = KeyboardSearch::kNotFound;
     std::unique_ptr<hidio::Device> device;  // open when found
     std::string path;                       // the keyboard's path when found or denied
     std::string reason;                     // the system's words when denied
@@ -44,15 +40,12 @@ struct KeyboardSearchResult {
 
 // Device-change events as the main window receives them.
 enum class DeviceChangeEvent : std::uint32_t {
-    NodesChanged = 0x0007,
-    Arrival = 0x8000,
-    RemovalComplete = 0x8004,
+    kNodesChanged = 0x0007,
+    kArrival = 0x8000,
+    kRemovalComplete = 0x8004,
 };
 
 using NotifyTarget = std::function<void(DeviceChangeEvent)>;
-
-// Whether an interface is one of the keyboard's collections the channel may talk to.
-bool IsKeyboardVendorInterface(const hidio::InterfaceInfo& info);
 
 class CHid {
   public:

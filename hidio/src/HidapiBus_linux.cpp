@@ -1,4 +1,4 @@
-// The system's HID services through hidapi (hidraw backend on Linux).
+// Linux: the system's HID services through hidapi on its hidraw backend.
 //
 // hidapi facts this file respects: one record per top-level collection can come back for
 // the same path (so records are merged by path); hid_write takes the report id plus 64
