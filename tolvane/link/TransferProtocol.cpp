@@ -2,7 +2,9 @@
 
 #include <chrono>
 
+#include "hidio/KeyboardWire.h"
 #include "link/StopWait.h"
+#include "link/WireRecords.h"
 
 namespace tolvane {
 
@@ -12,84 +14,50 @@ constexpr auto kRecordPause = std::chrono::milliseconds(10);
 // How long a read rests after a receive that brought nothing, so it never spins.
 constexpr auto kIdleReceivePause = std::chrono::milliseconds(2);
 
-// Replies carry their code in report byte 2, which is payload byte 1; every field sits one
-// byte later than in the matching output report.
-constexpr std::size_t kReplyCode = 1;
+constexpr RecordWay kReply = RecordWay::kFromKeyboard;
 
 }  // namespace
 
-Payload FilledPayload(std::uint8_t code) {
-    Payload payload;
-    payload.fill(code);
-    return payload;
-}
-
 Payload KeyRecordPayload(const KeyboardImage& image, int button, int layer) {
-    Payload payload{};
     if (!IsValidButton(button) || !IsValidLayer(layer)) {
-        return payload;
+        return Payload{};
     }
     const ButtonRecord& record = image.buttons[button];
-    const std::span<const KeyCode> codes = record.Codes(layer);
-    payload[0] = kKeyRecordCode;
-    payload[1] = static_cast<std::uint8_t>(layer);
-    payload[2] = record.buttonNo;
-    payload[3] = static_cast<std::uint8_t>(codes.size());
-    std::copy(codes.begin(), codes.end(), payload.begin() + 4);
-    return payload;
+    return EncodeKeyRecord({static_cast<std::uint8_t>(layer), record.buttonNo, record.Codes(layer)},
+                           RecordWay::kToKeyboard);
 }
 
 Payload TrackRecordPayload(const KeyboardImage& image) {
-    Payload payload{};
-    payload[0] = kTrackRecordCode;
+    TrackRecord record{};
     for (int t = 0; t < TrackCount; ++t) {
-        const TrackRecordEntry entry = image.TrackEntryOf(t);
-        const auto at = static_cast<std::size_t>(t);
-        payload[1 + at] = entry.mode;
-        payload[4 + 2 * at] = entry.prefixShift;
-        payload[5 + 2 * at] = entry.prefixKey;
-        payload[10 + 2 * at] = entry.suffixShift;
-        payload[11 + 2 * at] = entry.suffixKey;
+        record[static_cast<std::size_t>(t)] = image.TrackEntryOf(t);
     }
-    return payload;
+    return EncodeTrackRecord(record, RecordWay::kToKeyboard);
 }
 
 Payload OptionsRecordPayload(const KeyboardImage& image) {
-    Payload payload{};
-    payload[0] = kOptionsRecordCode;
-    const std::array<std::uint8_t, 4> options = image.OptionBytes();
-    std::copy(options.begin(), options.end(), payload.begin() + 1);
-    return payload;
+    return EncodeOptionsRecord(image.OptionBytes(), RecordWay::kToKeyboard);
 }
 
 ReplyHandling ApplyReadReply(KeyboardImage& image, const Payload& reply) {
-    switch (reply[kReplyCode]) {
-        case kKeyRecordCode: {
-            const int layer = reply[2];
-            const int button = reply[3];
-            const std::size_t count = reply[4];
-            if (count > MaxKeysPerLayer) {
-                return {};  // neither stored, acknowledged nor counted
+    switch (RecordCode(reply, kReply)) {
+        case wire::kKeyRecord: {
+            const std::optional<KeyRecord> record = DecodeKeyRecord(reply, kReply);
+            if (!record) {
+                return {};  // too many codes: neither stored, acknowledged nor counted
             }
             // A record the image has no place for is dropped but acknowledged, so the
             // keyboard goes on with the next one.
-            const bool stored = image.StoreKeyRecord(
-                button, layer, std::span<const KeyCode>(reply.data() + 5, count));
+            const bool stored = image.StoreKeyRecord(record->button, record->layer, record->codes);
             return {true, stored, false};
         }
-        case kOptionsRecordCode:
-            image.StoreOptions({reply[2], reply[3], reply[4], reply[5]});
+        case wire::kOptionsRecord:
+            image.StoreOptions(DecodeOptionsRecord(reply, kReply));
             return {true, true, false};
-        case kTrackRecordCode: {
-            std::array<TrackRecordEntry, TrackCount> entries{};
-            for (std::size_t t = 0; t < TrackCount; ++t) {
-                entries[t] = {reply[2 + t], reply[5 + 2 * t], reply[6 + 2 * t], reply[11 + 2 * t],
-                              reply[12 + 2 * t]};
-            }
-            image.StoreTrackRecord(entries);
+        case wire::kTrackRecord:
+            image.StoreTrackRecord(DecodeTrackRecord(reply, kReply));
             return {true, true, false};
-        }
-        case kEndCode:
+        case wire::kEnd:
             return {false, false, true};
         default:
             return {};
@@ -98,10 +66,10 @@ ReplyHandling ApplyReadReply(KeyboardImage& image, const Payload& reply) {
 
 int ReadTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     TransferStatus& status = image.status;
-    hid.SendReport(FilledPayload(kReadRequestCode), stop);
+    hid.SendReport(FilledRecord(wire::kReadRequest), stop);
     status.reportCount.store(0);
     status.transferDone.store(0);
-    const Payload acknowledge = FilledPayload(kAcknowledgeCode);
+    const Payload acknowledge = FilledRecord(wire::kAcknowledge);
     while (!stop.stop_requested()) {
         Payload reply{};
         if (!hid.ReceiveReport(reply, stop)) {
@@ -128,7 +96,7 @@ int ReadTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
 
 int WriteTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     TransferStatus& status = image.status;
-    hid.SendReport(FilledPayload(kBeginWriteCode), stop);
+    hid.SendReport(FilledRecord(wire::kBeginWrite), stop);
     status.reportCount.store(0);
     status.transferDone.store(0);
 
@@ -161,7 +129,7 @@ int WriteTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     if (stop.stop_requested()) {
         return 0;
     }
-    hid.SendReport(FilledPayload(kEndCode), stop);
+    hid.SendReport(FilledRecord(wire::kEnd), stop);
     if (!stop.stop_requested()) {
         status.transferDone.store(1);
     }

@@ -18,21 +18,11 @@
 
 namespace tolvane {
 
-enum ReportCode : std::uint8_t {
-    kReadRequestCode = 0xE2,
-    kAcknowledgeCode = 0xF5,
-    kBeginWriteCode = 0xF1,
-    kKeyRecordCode = 0xF0,
-    kTrackRecordCode = 0xF9,
-    kOptionsRecordCode = 0xF4,
-    kEndCode = 0xF6,
-};
-
 // Reports a full write sends and the ones it counts in reportCount.
 inline constexpr int kWriteReportsSent = 508;
 inline constexpr int kCountedReports = ButtonCount * LayerCount + 2;
 
-Payload FilledPayload(std::uint8_t code);
+// The records a write sends for the image.
 Payload KeyRecordPayload(const KeyboardImage& image, int button, int layer);
 Payload TrackRecordPayload(const KeyboardImage& image);
 Payload OptionsRecordPayload(const KeyboardImage& image);
