@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "DeviceSearch.h"
+#include "InterfaceReports.h"
 #include "ObjectAccess.h"
 #include "PipeCell.h"
 #include "WindowMessage.h"
@@ -12,10 +13,8 @@ namespace vaskor {
 namespace {
 
 constexpr auto kPresencePoll = std::chrono::milliseconds(100);
-constexpr std::uint8_t kSwitchAnswer = 0xD1;
-constexpr std::uint8_t kSecondAnswer = 0xD2;
 
-enum class ReadOutcome { Report, Failed, Stopped };
+enum class ReadOutcome { kReport, kFailed, kStopped };
 
 bool Running(const ReaderThread& self) {
     return g_bRunning.load() && !self.stop.load();
@@ -94,15 +93,15 @@ ReadOutcome ReadReport(ReaderThread& self, PipeCell& cell, hidio::Report& buffer
         std::lock_guard lock(LibraryLock());
         self.reading = &cell;
     }
-    ReadOutcome outcome = ReadOutcome::Stopped;
+    ReadOutcome outcome = ReadOutcome::kStopped;
     while (StillReading(self, cell)) {
         const hidio::IoResult result = cell.ReadSlice(buffer);
         if (result == hidio::IoResult::Ok) {
-            outcome = ReadOutcome::Report;
+            outcome = ReadOutcome::kReport;
             break;
         }
         if (result == hidio::IoResult::Failed) {
-            outcome = ReadOutcome::Failed;
+            outcome = ReadOutcome::kFailed;
             break;
         }
     }
@@ -111,17 +110,11 @@ ReadOutcome ReadReport(ReaderThread& self, PipeCell& cell, hidio::Report& buffer
     return outcome;
 }
 
-void Dispatch(ReaderThread& self, hidio::Report& buffer) {
-    const auto data = reinterpret_cast<std::intptr_t>(buffer.data() + 2);
-    switch (buffer[1]) {
-        case kSwitchAnswer:
-            Deliver(self, WM_KB_SWITCH, data);
-            break;
-        case kSecondAnswer:
-            Deliver(self, WM_KB_REPORT_D2, data);
-            break;
-        default:
-            break;
+void Dispatch(ReaderThread& self, const hidio::Report& buffer) {
+    const std::optional<Answer> answer = ReadAnswer(buffer);
+    if (answer) {
+        Deliver(self, answer->kind == AnswerKind::kSwitch ? WM_KB_SWITCH : WM_KB_REPORT_D2,
+                reinterpret_cast<std::intptr_t>(answer->data));
     }
 }
 
@@ -151,10 +144,10 @@ void RunCycle(ReaderThread& self, hidio::Report& buffer) {
         return;
     }
     const ReadOutcome outcome = ReadReport(self, *pipe.Get(), buffer);
-    if (outcome == ReadOutcome::Report) {
+    if (outcome == ReadOutcome::kReport) {
         pipe.Reset();  // the handler may close the channel
         Dispatch(self, buffer);
-    } else if (outcome == ReadOutcome::Failed) {
+    } else if (outcome == ReadOutcome::kFailed) {
         // A dead channel would fail every read at once: drop it, so that the next cycle
         // opens the keyboard again if it is back.
         LoseChannel(self, std::move(pipe));

@@ -1,31 +1,11 @@
 #include "vaskor/VX30Interface.h"
 
-#include <algorithm>
-
 #include "DeviceSearch.h"
+#include "InterfaceReports.h"
 #include "ObjectAccess.h"
 #include "PipeCell.h"
 
 namespace vaskor {
-
-namespace {
-
-constexpr std::uint8_t kLights = 0xD0;
-constexpr std::uint8_t kSwitchQuery = 0xD1;
-constexpr std::uint8_t kNumLock = 1;
-constexpr std::uint8_t kCapsLock = 2;
-constexpr std::uint8_t kScrollLock = 3;
-constexpr unsigned long kMaxCardLength = 64;  // the report's data bytes
-
-hidio::Report LightReport(std::uint8_t lamp, bool on) {
-    hidio::Report report{};
-    report[1] = kLights;
-    report[2] = lamp;
-    report[3] = on ? 1 : 0;
-    return report;
-}
-
-}  // namespace
 
 bool ObjectAccess::Send(CVX30Interface& object, const hidio::Report& report) {
     PipeRef pipe;
@@ -149,30 +129,24 @@ bool CVX30Interface::Close() {
 }
 
 bool CVX30Interface::GetSwitch() {
-    hidio::Report report{};
-    report[1] = vaskor::kSwitchQuery;
-    return ObjectAccess::Send(*this, report);
+    return ObjectAccess::Send(*this, vaskor::SwitchQueryReport());
 }
 
 bool CVX30Interface::SetNumLight(bool on) {
-    return ObjectAccess::Send(*this, vaskor::LightReport(vaskor::kNumLock, on));
+    return ObjectAccess::Send(*this, vaskor::LightsReport(vaskor::Lamp::kNumLock, on));
 }
 
 bool CVX30Interface::SetCapsLight(bool on) {
-    return ObjectAccess::Send(*this, vaskor::LightReport(vaskor::kCapsLock, on));
+    return ObjectAccess::Send(*this, vaskor::LightsReport(vaskor::Lamp::kCapsLock, on));
 }
 
 bool CVX30Interface::SetScrollLight(bool on) {
-    return ObjectAccess::Send(*this, vaskor::LightReport(vaskor::kScrollLock, on));
+    return ObjectAccess::Send(*this, vaskor::LightsReport(vaskor::Lamp::kScrollLock, on));
 }
 
 bool CVX30Interface::SetCard(const unsigned char* pData, unsigned long length) {
-    if (length > vaskor::kMaxCardLength || (pData == nullptr && length > 0)) {
-        return false;
-    }
-    hidio::Report report{};
-    std::copy_n(pData, length, report.begin() + 1);
-    return ObjectAccess::Send(*this, report);
+    const std::optional<hidio::Report> report = vaskor::CardSettingsReport(pData, length);
+    return report && ObjectAccess::Send(*this, *report);
 }
 
 bool CVX30Interface::IsVX30Existed() {
