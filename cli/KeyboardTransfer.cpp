@@ -37,8 +37,7 @@ TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardIma
                          TransferListener& listener) {
     CHid hid;
     hid.RestrictToPath(path);
-    hid.m_bNotifyRegistered = 1;  // a single command needs no arrival notices
-    DeviceWatch watch(image, hid);
+    DeviceWatch watch(image, hid, kNoNotices);  // a single command needs no arrival notices
     watch.DeviceCheck();
     TransferWorker worker;
     TransferMonitor monitor(image, worker, listener);

@@ -102,7 +102,12 @@ void Firmware::Shutdown() {
         std::lock_guard lock(mutex);
         shutDown = true;
     }
-    replyThread_ = std::jthread();  // stops and joins the reply thread, if one runs
+    std::jthread replies;
+    {
+        std::lock_guard lock(replyMutex_);  // the lock under which Reply() starts the thread
+        replies = std::move(replyThread_);
+    }
+    replies = std::jthread();  // stops and joins it, if one runs, outside the lock it takes
     transport_->Close();
 }
 
@@ -305,6 +310,12 @@ void Firmware::Reply(const hidio::Report& report) {
         return;
     }
     std::lock_guard lock(replyMutex_);
+    {
+        std::lock_guard stateLock(mutex);
+        if (shutDown) {
+            return;  // Shutdown has taken the reply thread away for good
+        }
+    }
     if (!replyThread_.joinable()) {
         replyThread_ = std::jthread([this](std::stop_token stop) { ReplyLoop(stop); });
     }

@@ -22,6 +22,7 @@
 #include "link/DeviceWatch.h"
 #include "link/TransferMonitor.h"
 #include "link/TransferProtocol.h"
+#include "support/NoticeLog.h"
 
 namespace tolvane::kernel {
 namespace {
@@ -83,7 +84,7 @@ class Transfer {
   private:
     KeyboardImage& image_;
     CHid hid_{&hidio::SystemBus()};
-    DeviceWatch watch_{image_, hid_};
+    DeviceWatch watch_{image_, hid_, kNoNotices};
     TransferWorker worker_;
     NullListener listener_;
     TransferMonitor monitor_{image_, worker_, listener_};
@@ -190,40 +191,10 @@ TEST_F(KernelKeyboardTest, AReadFromASilentKeyboardFails) {
     EXPECT_GE(keyboard.ReportsReceived(), 1u) << "the read request reached the keyboard";
 }
 
-// What the watch saw, for a test to wait on.
-class NoticeLog {
-  public:
-    void Add(DeviceChangeEvent event) {
-        {
-            std::lock_guard lock(mutex_);
-            events_.push_back(event);
-        }
-        changed_.notify_all();
-    }
-
-    bool WaitFor(DeviceChangeEvent event) {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, kGenerousWait, [&] {
-            return std::find(events_.begin(), events_.end(), event) != events_.end();
-        });
-    }
-
-    void Clear() {
-        std::lock_guard lock(mutex_);
-        events_.clear();
-    }
-
-  private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<DeviceChangeEvent> events_;
-};
-
 TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
-    NoticeLog notices;
+    testing::NoticeLog notices;
     CHid hid(&hidio::SystemBus());
-    hid.m_hNotifyWnd = [&notices](DeviceChangeEvent event) { notices.Add(event); };
-    ASSERT_TRUE(hid.RegisterNotifications());
+    ASSERT_TRUE(hid.RegisterNotifications(notices.Target()));
 
     KeyboardSearchResult held = hid.FindKeyboard();
     ASSERT_EQ(held.outcome, KeyboardSearch::kFound);
@@ -233,12 +204,12 @@ TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
     EXPECT_TRUE(KeyboardCollections().empty());
     hidio::Report report{};
     EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::Failed);
-    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kRemovalComplete))
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kRemovalComplete, kGenerousWait))
         << "the kernel's removal notice reached the watch";
 
     notices.Clear();
     ASSERT_TRUE(keyboard.Plug()) << keyboard.LastError();
-    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kArrival));
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kArrival, kGenerousWait));
     EXPECT_TRUE(WaitUntil([&] { return hid.FindKeyboard().outcome == KeyboardSearch::kFound; }));
 }
 

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "LinkFixture.h"
+#include "support/NoticeLog.h"
 
 namespace tolvane::testing {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(HidTest, AKeyboardThisUserMayNotOpenIsReportedAsSuch) {
     const KeyboardSearchResult found = hid.FindKeyboard();
     EXPECT_EQ(found.outcome, KeyboardSearch::kAccessDenied);
     EXPECT_EQ(found.path, keyboard->VendorPath());
-    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::NotFound);
+    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::kNotFound);
     EXPECT_EQ(watch.LastSearch(), KeyboardSearch::kAccessDenied);
 }
 
@@ -131,51 +132,74 @@ TEST_F(HidTest, OneHandleServesAWholeTransfer) {
 
 class DeviceWatchTest : public LinkFixture {
   protected:
-    DeviceWatchTest() {
-        hid.m_hNotifyWnd = [this](DeviceChangeEvent event) { events.push_back(event); };
-    }
     // The keyboard is pulled out after this fixture's members are gone: stop the notices.
     ~DeviceWatchTest() override { hid.m_hDevNotify.reset(); }
-    std::vector<DeviceChangeEvent> events;
+    NoticeLog notices;
+    DeviceWatch noticed{image, hid, notices.Target()};
 };
 
 TEST_F(DeviceWatchTest, CheckFindsTheKeyboardAndRegistersOnce) {
-    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::Found);
+    EXPECT_EQ(noticed.DeviceCheck(), ConnectionPicture::kFound);
     EXPECT_EQ(image.status.keyboardConnected.load(), 1);
     EXPECT_EQ(hid.m_bDevicePresent.load(), 1u);
     EXPECT_EQ(hid.m_bNotifyRegistered, 1u);
     EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 0u);  // the check closed its handle
-    watch.DeviceCheck();
+    noticed.DeviceCheck();
 
     keyboard->Unplug();
     keyboard->Plug();
     // Two interfaces go and come back; one registration gives one notice each.
-    EXPECT_EQ(events, (std::vector<DeviceChangeEvent>{
-                          DeviceChangeEvent::kRemovalComplete, DeviceChangeEvent::kRemovalComplete,
-                          DeviceChangeEvent::kArrival, DeviceChangeEvent::kArrival}));
+    EXPECT_EQ(notices.Events(),
+              (std::vector<DeviceChangeEvent>{
+                  DeviceChangeEvent::kRemovalComplete, DeviceChangeEvent::kRemovalComplete,
+                  DeviceChangeEvent::kArrival, DeviceChangeEvent::kArrival}));
+}
+
+TEST_F(DeviceWatchTest, NoticesReachTheTargetWhileAnotherThreadPlugs) {
+    // Registration races the notices of a keyboard being plugged on another thread; the
+    // target given at registration is the only one a notice can meet.
+    std::thread plugger([this] {
+        while (notices.Events().empty()) {
+            keyboard->Unplug();
+            keyboard->Plug();
+        }
+    });
+    noticed.DeviceCheck();
+    plugger.join();
+    EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kArrival, std::chrono::seconds(0)));
+    EXPECT_EQ(hid.m_bNotifyRegistered, 1u);
+}
+
+TEST_F(DeviceWatchTest, AWatchWithoutNoticesNeverRegisters) {
+    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::kFound);
+    keyboard->Unplug();
+    keyboard->Plug();
+    EXPECT_EQ(hid.m_bNotifyRegistered, 0u);
+    EXPECT_EQ(hid.m_hDevNotify, nullptr);
+    EXPECT_TRUE(notices.Events().empty());
 }
 
 TEST_F(DeviceWatchTest, RemovalAndArrivalFollowTheKeyboard) {
-    watch.DeviceCheck();
+    noticed.DeviceCheck();
     keyboard->Unplug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kRemovalComplete),
-              ConnectionPicture::NotFound);
+    EXPECT_EQ(noticed.OnDeviceChange(DeviceChangeEvent::kRemovalComplete),
+              ConnectionPicture::kNotFound);
     EXPECT_EQ(image.status.keyboardConnected.load(), 0);
     EXPECT_EQ(hid.m_bDevicePresent.load(), 0u);
     keyboard->Plug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kNodesChanged), std::nullopt);
+    EXPECT_EQ(noticed.OnDeviceChange(DeviceChangeEvent::kNodesChanged), std::nullopt);
     EXPECT_EQ(hid.m_bDevicePresent.load(), 1u);
     EXPECT_EQ(image.status.keyboardConnected.load(), 0);  // only an arrival connects
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kArrival), ConnectionPicture::Found);
+    EXPECT_EQ(noticed.OnDeviceChange(DeviceChangeEvent::kArrival), ConnectionPicture::kFound);
     EXPECT_EQ(image.status.keyboardConnected.load(), 1);
 }
 
 TEST_F(DeviceWatchTest, RemovingAnotherDeviceKeepsTheKeyboardUsable) {
     emulator::VirtualKeyboard other(bus, "2");
     other.Plug();
-    watch.DeviceCheck();
+    noticed.DeviceCheck();
     other.Unplug();
-    EXPECT_EQ(watch.OnDeviceChange(DeviceChangeEvent::kRemovalComplete), std::nullopt);
+    EXPECT_EQ(noticed.OnDeviceChange(DeviceChangeEvent::kRemovalComplete), std::nullopt);
     EXPECT_EQ(image.status.keyboardConnected.load(), 1);
 }
 

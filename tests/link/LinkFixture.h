@@ -55,7 +55,7 @@ class LinkRig : public ::testing::Test {
     std::unique_ptr<KeyboardImage> ownedImage = std::make_unique<KeyboardImage>();
     KeyboardImage& image = *ownedImage;
     CHid hid{&bus};
-    DeviceWatch watch{image, hid};
+    DeviceWatch watch{image, hid, kNoNotices};
     TransferWorker worker;
     RecordingListener listener;
     TransferMonitor monitor{image, worker, listener};

@@ -99,7 +99,7 @@ TEST_F(WriteTransferTest, TimedOutWriteIsStoppedAndSendsNothingMore) {
 
 TEST_F(WriteTransferTest, ACommandWithoutKeyboardIsRefused) {
     keyboard->Unplug();
-    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::NotFound);
+    EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::kNotFound);
     EXPECT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
               StartResult::NotConnected);
     EXPECT_FALSE(worker.Started());

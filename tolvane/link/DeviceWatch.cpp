@@ -2,7 +2,11 @@
 
 namespace tolvane {
 
-DeviceWatch::DeviceWatch(KeyboardImage& image, CHid& hid) : image_(image), hid_(hid) {}
+DeviceWatch::DeviceWatch(KeyboardImage& image, CHid& hid, NotifyTarget target)
+    : image_(image), hid_(hid), target_(std::move(target)) {}
+
+DeviceWatch::DeviceWatch(KeyboardImage& image, CHid& hid, NoNotices)
+    : image_(image), hid_(hid), notices_(false) {}
 
 bool DeviceWatch::Search() {
     KeyboardSearchResult result = hid_.FindKeyboard();  // the handle closes here
@@ -13,8 +17,8 @@ bool DeviceWatch::Search() {
 }
 
 void DeviceWatch::RegisterOnce() {
-    if (hid_.m_bNotifyRegistered == 0) {
-        hid_.RegisterNotifications();
+    if (notices_ && hid_.m_bNotifyRegistered == 0) {
+        hid_.RegisterNotifications(target_);
         hid_.m_bNotifyRegistered = 1;
     }
 }
@@ -25,10 +29,10 @@ ConnectionPicture DeviceWatch::DeviceCheck() {
     const bool found = Search();
     RegisterOnce();
     if (!found) {
-        return ConnectionPicture::NotFound;
+        return ConnectionPicture::kNotFound;
     }
     image_.status.keyboardConnected.store(1);
-    return ConnectionPicture::Found;
+    return ConnectionPicture::kFound;
 }
 
 std::optional<ConnectionPicture> DeviceWatch::OnDeviceChange(DeviceChangeEvent event) {
@@ -48,7 +52,7 @@ std::optional<ConnectionPicture> DeviceWatch::OnDeviceChange(DeviceChangeEvent e
                 return std::nullopt;
             }
             image_.status.keyboardConnected.store(0);
-            return ConnectionPicture::NotFound;
+            return ConnectionPicture::kNotFound;
         }
     }
     return std::nullopt;

@@ -10,14 +10,23 @@
 
 namespace tolvane {
 
-enum class ConnectionPicture { Found, NotFound };
+enum class ConnectionPicture { kFound, kNotFound };
+
+// A watch that never registers for notices: for a single command that ends before a
+// keyboard could come or go.
+struct NoNotices {};
+inline constexpr NoNotices kNoNotices{};
 
 class DeviceWatch {
   public:
-    DeviceWatch(KeyboardImage& image, CHid& hid);
+    // The first device check registers notices to target (see CHid::RegisterNotifications:
+    // it is called on a thread of the bus). The watch's owner hands each notice to
+    // OnDeviceChange on its own thread.
+    DeviceWatch(KeyboardImage& image, CHid& hid, NotifyTarget target);
+    DeviceWatch(KeyboardImage& image, CHid& hid, NoNotices);
 
-    // Looks for the keyboard, registers for notices once, and sets keyboardConnected,
-    // m_bDevicePresent and transferMode. Returns the picture to show.
+    // Looks for the keyboard, registers for notices once (unless told not to), and sets
+    // keyboardConnected, m_bDevicePresent and transferMode. Returns the picture to show.
     ConnectionPicture DeviceCheck();
 
     // One device-change notice. Returns the picture to show, or nothing when the picture
@@ -33,6 +42,8 @@ class DeviceWatch {
 
     KeyboardImage& image_;
     CHid& hid_;
+    NotifyTarget target_;
+    bool notices_ = true;
     KeyboardSearch lastSearch_ = KeyboardSearch::kNotFound;
 };
 

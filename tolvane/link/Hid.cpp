@@ -52,13 +52,15 @@ KeyboardSearchResult CHid::FindKeyboard() {
     return result;
 }
 
-bool CHid::RegisterNotifications() {
-    m_hDevNotify = Bus().StartWatch([this](hidio::WatchEvent event, const std::string&) {
-        if (m_hNotifyWnd) {
-            m_hNotifyWnd(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::kArrival
-                                                             : DeviceChangeEvent::kRemovalComplete);
-        }
-    });
+bool CHid::RegisterNotifications(NotifyTarget target) {
+    m_hDevNotify.reset();
+    m_hDevNotify =
+        Bus().StartWatch([target = std::move(target)](hidio::WatchEvent event, const std::string&) {
+            if (target) {
+                target(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::kArrival
+                                                           : DeviceChangeEvent::kRemovalComplete);
+            }
+        });
     return m_hDevNotify != nullptr;
 }
 

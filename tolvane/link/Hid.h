@@ -45,6 +45,9 @@ enum class DeviceChangeEvent : std::uint32_t {
     kRemovalComplete = 0x8004,
 };
 
+// What receives the device-change notices. It is called on a thread of the bus (for the
+// virtual bus: the thread that plugs or unplugs), so a window hands each notice on to its
+// own thread.
 using NotifyTarget = std::function<void(DeviceChangeEvent)>;
 
 class CHid {
@@ -60,9 +63,11 @@ class CHid {
 
     KeyboardSearchResult FindKeyboard();
 
-    // Starts arrival and removal notices to m_hNotifyWnd; true when the watch runs.
-    // Notices arrive on a thread of the bus.
-    bool RegisterNotifications();
+    // Starts arrival and removal notices to target; true when the watch runs. The watch
+    // holds the target from before its first notice to its end and nothing else does, so a
+    // notice never meets a target being changed. A later call ends the earlier watch before
+    // it starts the new one.
+    bool RegisterNotifications(NotifyTarget target);
 
     // Sends one report: report id 0, then the payload. Waits 100 ms for each attempt to
     // complete and gives the report up after three attempts that did not complete. While
@@ -81,7 +86,6 @@ class CHid {
     // Time-outs of the report being sent (or last sent).
     std::uint32_t writeTimeouts() const { return writeTimeouts_.load(); }
 
-    NotifyTarget m_hNotifyWnd;
     std::atomic<std::uint32_t> m_bDevicePresent{0};
     std::uint32_t m_bNotifyRegistered = 0;
     std::unique_ptr<hidio::Watch> m_hDevNotify;
