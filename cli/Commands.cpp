@@ -110,7 +110,7 @@ int Commands::LoadOperand(const std::string& operand, KeyboardImage& image) {
     }
     ProgressBar bar(console_.err, "Reading", ShowProgress());
     const TransferEnd end = TransferWith(target.path, TransferKind::Read, image, bar);
-    if (end != TransferEnd::Succeeded) {
+    if (end != TransferEnd::kSucceeded) {
         console_.err << OutcomeText(TransferKind::Read, end) << '\n';
         return kExitFailed;
     }

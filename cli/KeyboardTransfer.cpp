@@ -1,5 +1,7 @@
 #include "KeyboardTransfer.h"
 
+#include <memory>
+
 #include "app/TextTable.h"
 #include "link/DeviceWatch.h"
 
@@ -42,20 +44,41 @@ TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardIma
     TransferWorker worker;
     TransferMonitor monitor(image, worker, listener);
     if (StartTransfer(kind, image, hid, worker, monitor) == StartResult::NotConnected) {
-        return TransferEnd::NotConnected;
+        return TransferEnd::kNotConnected;
     }
     const TransferOutcome outcome = monitor.RunToEnd();
-    return outcome == TransferOutcome::Failed ? TransferEnd::Failed : TransferEnd::Succeeded;
+    return outcome == TransferOutcome::Failed ? TransferEnd::kFailed : TransferEnd::kSucceeded;
+}
+
+bool WriteResult::ok() const {
+    return write == TransferEnd::kSucceeded &&
+           verifyRead.value_or(TransferEnd::kSucceeded) == TransferEnd::kSucceeded &&
+           differences.empty();
+}
+
+WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
+                           TransferListener& writeProgress, TransferListener& verifyProgress) {
+    WriteResult result;
+    result.write = TransferWith(path, TransferKind::Write, image, writeProgress);
+    if (result.write != TransferEnd::kSucceeded || !verify) {
+        return result;
+    }
+    const auto readBack = std::make_unique<KeyboardImage>();
+    result.verifyRead = TransferWith(path, TransferKind::Read, *readBack, verifyProgress);
+    if (result.verifyRead == TransferEnd::kSucceeded) {
+        result.differences = CompareProgrammings(image, *readBack);
+    }
+    return result;
 }
 
 std::string OutcomeText(TransferKind kind, TransferEnd end) {
     switch (end) {
-        case TransferEnd::Succeeded:
+        case TransferEnd::kSucceeded:
             return English(kind == TransferKind::Read ? TextId::kReadSuccess
                                                       : TextId::kWriteSuccess);
-        case TransferEnd::Failed:
+        case TransferEnd::kFailed:
             return English(TextId::kTransferFailed);
-        case TransferEnd::NotConnected:
+        case TransferEnd::kNotConnected:
             return English(TextId::kPleaseConnectKeyboard);
     }
     return {};

@@ -1,9 +1,14 @@
 // One read or write of a whole programming with one keyboard, followed by the same monitor
-// the window uses: a transfer fails after about one second without progress.
+// the window uses: a transfer fails after about one second without progress; and a write
+// with its verify.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "ProgrammingView.h"
 
 #include "image/KeyboardImage.h"
 #include "link/TransferMonitor.h"
@@ -31,11 +36,23 @@ class SilentProgress final : public TransferListener {
     void OnOutcome(TransferOutcome) override {}
 };
 
-enum class TransferEnd { Succeeded, Failed, NotConnected };
+enum class TransferEnd { kSucceeded, kFailed, kNotConnected };
 
 // Transfers with the keyboard at path (the first keyboard found when path is empty).
 TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardImage& image,
                          TransferListener& listener);
+
+// A write and, when verified, the read back compared with what was written.
+struct WriteResult {
+    TransferEnd write = TransferEnd::kFailed;
+    std::optional<TransferEnd> verifyRead;  // set when the keyboard was read back
+    std::vector<Difference> differences;    // where the read back differs from the image
+
+    bool ok() const;
+};
+
+WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
+                           TransferListener& writeProgress, TransferListener& verifyProgress);
 
 // The outcome texts the window shows, in English.
 std::string OutcomeText(TransferKind kind, TransferEnd end);

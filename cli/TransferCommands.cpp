@@ -17,30 +17,32 @@ struct KeyboardResult {
     std::string text;
 };
 
+std::string Summary(const WriteResult& result) {
+    if (result.write != TransferEnd::kSucceeded) {
+        return OutcomeText(TransferKind::Write, result.write);
+    }
+    if (!result.verifyRead) {
+        return "written";
+    }
+    if (*result.verifyRead != TransferEnd::kSucceeded) {
+        return "written, verify failed: " + OutcomeText(TransferKind::Read, *result.verifyRead);
+    }
+    if (!result.differences.empty()) {
+        return "written, verify found " + std::to_string(result.differences.size()) +
+               " differences";
+    }
+    return "written and verified";
+}
+
 // The whole job for one keyboard of many, on its own thread with its own image.
-KeyboardResult WriteAndVerify(const std::string& path, const std::string& file, bool verify) {
+KeyboardResult WriteOneOfMany(const std::string& path, const std::string& file, bool verify) {
     const auto image = std::make_unique<KeyboardImage>();
     if (!LoadDataFile(*image, file).ok()) {
         return {false, "the file could not be read"};
     }
     SilentProgress silent;
-    const TransferEnd end = TransferWith(path, TransferKind::Write, *image, silent);
-    if (end != TransferEnd::Succeeded) {
-        return {false, OutcomeText(TransferKind::Write, end)};
-    }
-    if (!verify) {
-        return {true, "written"};
-    }
-    const auto readBack = std::make_unique<KeyboardImage>();
-    const TransferEnd readEnd = TransferWith(path, TransferKind::Read, *readBack, silent);
-    if (readEnd != TransferEnd::Succeeded) {
-        return {false, "written, verify failed: " + OutcomeText(TransferKind::Read, readEnd)};
-    }
-    const std::size_t differences = CompareProgrammings(*image, *readBack).size();
-    if (differences != 0) {
-        return {false, "written, verify found " + std::to_string(differences) + " differences"};
-    }
-    return {true, "written and verified"};
+    const WriteResult result = WriteAndVerify(path, *image, verify, silent, silent);
+    return {result.ok(), Summary(result)};
 }
 
 }  // namespace
@@ -56,7 +58,7 @@ int Commands::Read(const std::string& file) {
         console_.err << file << ": " << written.error << '\n';
         return kExitFailed;
     }
-    Say(OutcomeText(TransferKind::Read, TransferEnd::Succeeded));
+    Say(OutcomeText(TransferKind::Read, TransferEnd::kSucceeded));
     Say("Saved to " + file);
     return kExitOk;
 }
@@ -78,29 +80,26 @@ int Commands::WriteOne(const std::string& file, bool verify) {
     if (target.exitCode != kExitOk) {
         return target.exitCode;
     }
-    ProgressBar bar(console_.err, "Writing", ShowProgress());
-    const TransferEnd end = TransferWith(target.path, TransferKind::Write, *image, bar);
-    if (end != TransferEnd::Succeeded) {
-        console_.err << OutcomeText(TransferKind::Write, end) << '\n';
+    ProgressBar writeBar(console_.err, "Writing", ShowProgress());
+    ProgressBar verifyBar(console_.err, "Verifying", ShowProgress());
+    const WriteResult result = WriteAndVerify(target.path, *image, verify, writeBar, verifyBar);
+    if (result.write != TransferEnd::kSucceeded) {
+        console_.err << OutcomeText(TransferKind::Write, result.write) << '\n';
         return kExitFailed;
     }
-    Say(OutcomeText(TransferKind::Write, end));
-    if (!verify) {
+    Say(OutcomeText(TransferKind::Write, result.write));
+    if (!result.verifyRead) {
         return kExitOk;
     }
-    const auto readBack = std::make_unique<KeyboardImage>();
-    ProgressBar verifyBar(console_.err, "Verifying", ShowProgress());
-    const TransferEnd readEnd = TransferWith(target.path, TransferKind::Read, *readBack, verifyBar);
-    if (readEnd != TransferEnd::Succeeded) {
-        console_.err << "Verify: " << OutcomeText(TransferKind::Read, readEnd) << '\n';
+    if (*result.verifyRead != TransferEnd::kSucceeded) {
+        console_.err << "Verify: " << OutcomeText(TransferKind::Read, *result.verifyRead) << '\n';
         return kExitFailed;
     }
-    const std::vector<Difference> differences = CompareProgrammings(*image, *readBack);
-    for (const Difference& difference : differences) {
+    for (const Difference& difference : result.differences) {
         console_.err << "Verify: " << difference.where << ": written " << difference.first
                      << ", keyboard holds " << difference.second << '\n';
     }
-    if (!differences.empty()) {
+    if (!result.ok()) {
         return kExitFailed;
     }
     Say("Verified: the keyboard holds " + file);
@@ -127,7 +126,7 @@ int Commands::WriteAll(const std::string& file, bool verify) {
                 continue;
             }
             writers.emplace_back([&results, &keyboards, &file, verify, i] {
-                results[i] = WriteAndVerify(keyboards[i].path, file, verify);
+                results[i] = WriteOneOfMany(keyboards[i].path, file, verify);
             });
         }
     }
