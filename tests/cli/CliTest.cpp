@@ -13,17 +13,14 @@
 #include "ProgrammingView.h"
 #include "TillLayout.h"
 #include "files/DataFileLoader.h"
+#include "support/CliRunner.h"
 
 namespace tolvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using tolvane::testing::CliRun;
+using tolvane::testing::RunCliWith;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -56,17 +53,7 @@ class CliTest : public ::testing::Test {
     }
     ~CliTest() override { fs::remove_all(folder); }
 
-    CliRun Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), "tolvane-cli");
-        std::vector<const char*> argv;
-        for (const std::string& arg : args) {
-            argv.push_back(arg.c_str());
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, false);
-        return {status, out.str(), err.str()};
-    }
+    static CliRun Cli(std::vector<std::string> args) { return RunCliWith(std::move(args)); }
 
     std::string File(const std::string& name) const { return (folder / name).string(); }
 

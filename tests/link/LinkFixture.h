@@ -1,5 +1,5 @@
 // Shared set-up of the link tests: a virtual bus with one virtual keyboard plugged in, the
-// channel, the image and the worker/monitor pair, plus helpers to read traces.
+// channel, the image and the worker/monitor pair.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "link/Hid.h"
 #include "link/TransferMonitor.h"
 #include "link/TransferProtocol.h"
+#include "support/TraceReports.h"
 
 namespace tolvane::testing {
 
@@ -25,22 +26,6 @@ class RecordingListener : public TransferListener {
     std::vector<std::uint32_t> progress;
     std::vector<TransferOutcome> outcomes;
 };
-
-inline hidio::Report HostReport(const Payload& payload) {
-    hidio::Report report{};
-    std::copy(payload.begin(), payload.end(), report.begin() + 1);
-    return report;
-}
-
-inline std::vector<hidio::Report> ReportsOf(const hidio::WireTrace& trace, hidio::Direction way) {
-    std::vector<hidio::Report> reports;
-    for (const hidio::TraceEntry& entry : trace.Entries()) {
-        if (entry.direction == way) {
-            reports.push_back(entry.report);
-        }
-    }
-    return reports;
-}
 
 // The host's side of a link over a virtual bus: channel, image, worker and monitor.
 class LinkRig : public ::testing::Test {

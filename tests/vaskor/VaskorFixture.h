@@ -12,6 +12,7 @@
 #include "RecordingSink.h"
 #include "VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
+#include "support/TraceReports.h"
 #include "vaskor/VX30Interface.h"
 
 namespace vaskor::testing {
@@ -25,13 +26,7 @@ class VaskorTest : public ::testing::Test {
     ~VaskorTest() override { hidio::SelectBus(nullptr); }
 
     std::vector<hidio::Report> ReportsToKeyboard() {
-        std::vector<hidio::Report> reports;
-        for (const hidio::TraceEntry& entry : keyboard.Trace().Entries()) {
-            if (entry.direction == hidio::Direction::HostToDevice) {
-                reports.push_back(entry.report);
-            }
-        }
-        return reports;
+        return tolvane::testing::ReportsOf(keyboard.Trace(), hidio::Direction::HostToDevice);
     }
 
     std::size_t OpenChannels() { return bus.OpenHandleCount(keyboard.VendorPath()); }

@@ -1,0 +1,33 @@
+// Runs the command-line programmer's entry point with an argument list, as a shell would,
+// and keeps what it printed.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Cli.h"
+
+namespace tolvane::testing {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// args without the program's name.
+inline CliRun RunCliWith(std::vector<std::string> args) {
+    args.insert(args.begin(), "tolvane-cli");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status =
+        cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err, /*errIsTerminal=*/false);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace tolvane::testing
