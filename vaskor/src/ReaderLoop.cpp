@@ -4,6 +4,7 @@
 
 #include "DeviceSearch.h"
 #include "InterfaceReports.h"
+#include "LibraryBus.h"
 #include "ObjectAccess.h"
 #include "PipeCell.h"
 #include "WindowMessage.h"
@@ -61,7 +62,7 @@ void Deliver(ReaderThread& self, std::uint32_t message, std::intptr_t lParam) {
 
 // Waiting: a refused open leaves no channel and is tried again after the pause.
 void Connect(ReaderThread& self) {
-    std::unique_ptr<hidio::Device> device = OpenVX30(hidio::CurrentBus());
+    std::unique_ptr<hidio::Device> device = OpenVX30(LibraryBus());
     if (!device) {
         Pause(self);
         return;
@@ -129,7 +130,7 @@ void LoseChannel(ReaderThread& self, PipeRef held) {
 }
 
 void RunCycle(ReaderThread& self, hidio::Report& buffer) {
-    const bool present = FindVX30(hidio::CurrentBus()).has_value();
+    const bool present = FindVX30(LibraryBus()).has_value();
     if (!Running(self)) {
         return;
     }

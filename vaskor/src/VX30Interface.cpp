@@ -2,6 +2,7 @@
 
 #include "DeviceSearch.h"
 #include "InterfaceReports.h"
+#include "LibraryBus.h"
 #include "ObjectAccess.h"
 #include "PipeCell.h"
 
@@ -86,7 +87,7 @@ bool CVX30Interface::CreatePipe() {
             return true;
         }
     }
-    std::unique_ptr<hidio::Device> device = vaskor::OpenVX30(hidio::CurrentBus());
+    std::unique_ptr<hidio::Device> device = vaskor::OpenVX30(vaskor::LibraryBus());
     if (!device) {
         return false;
     }
@@ -150,5 +151,5 @@ bool CVX30Interface::SetCard(const unsigned char* pData, unsigned long length) {
 }
 
 bool CVX30Interface::IsVX30Existed() {
-    return vaskor::FindVX30(hidio::CurrentBus()).has_value();
+    return vaskor::FindVX30(vaskor::LibraryBus()).has_value();
 }
