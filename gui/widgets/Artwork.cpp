@@ -108,11 +108,11 @@ QPixmap DrawConnectionPicture(const ConnectionPicture& picture) {
     painter.setRenderHint(QPainter::Antialiasing);
     RenderSvg(painter, picture.connected ? "usb-connected" : "usb-unconnected",
               QRectF(0, 0, 190, kConnectionPictureHeight));
-    QFont font = HeitiFont(14);
+    QFont font = HeitiFont(12);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(picture.connected ? kInk : kAlarm);
-    painter.drawText(QRect(196, 0, kConnectionPictureWidth - 196, kConnectionPictureHeight),
+    painter.drawText(QRect(192, 0, kConnectionPictureWidth - 192, kConnectionPictureHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(picture.caption));
     return pixmap;
 }
