@@ -7,7 +7,10 @@
 #include <QtMath>
 #include <array>
 #include <cmath>
+#include <map>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "model/CommandTable.h"
 #include "resources/ResourceIds.h"
@@ -60,9 +63,14 @@ QString ArtworkPath(const char* name) {
     return QStringLiteral(":/artwork/%1.svg").arg(QLatin1String(name));
 }
 
+// Each artwork file is parsed once and kept for the program's life.
 void RenderSvg(QPainter& painter, const char* name, const QRectF& where) {
-    QSvgRenderer renderer(ArtworkPath(name));
-    renderer.render(&painter, where);
+    static std::map<std::string, std::unique_ptr<QSvgRenderer>> renderers;
+    auto& renderer = renderers[name];
+    if (!renderer) {
+        renderer = std::make_unique<QSvgRenderer>(ArtworkPath(name));
+    }
+    renderer->render(&painter, where);
 }
 
 QPixmap Transparent(int width, int height) {
