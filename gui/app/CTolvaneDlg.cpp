@@ -182,6 +182,8 @@ void CTolvaneDlg::CreateClientArea() {
                 break;
             default:
                 control = new QGroupBox(client);
+                control->setAccessibleName(place.rect.y == 0 ? QStringLiteral("Button panel")
+                                                             : QStringLiteral("Key information"));
                 break;
         }
         PlaceControl(*control, converter_, place.rect);
