@@ -58,6 +58,12 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"虚拟键盘(&V)", "Virtual Keyboard(&V)"},
     {"插入键盘", "Plug In"},
     {"拔出键盘", "Pull Out"},
+
+    {"删除", "Delete"},
+    {"全部删除", "Delete all"},
+    {"添加到常用组合键", "Add to the user key list"},
+    {"添加到特殊按键", "Add to the special key list"},
+    {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",
