@@ -23,7 +23,6 @@ namespace {
 
 constexpr const char* kWindowTitle = "MZR-40";
 constexpr const char* kManualFileName = "MZR-40 User Manual.pdf";
-constexpr const char* kResourceIdProperty = "resourceId";
 
 int ConnectionPictureId(ConnectionPicture picture, InterfaceLanguage language) {
     const bool english = language == InterfaceLanguage::kEnglish;
@@ -184,6 +183,8 @@ void CTolvaneDlg::CreateClientArea() {
                 break;
             default:
                 control = new QGroupBox(client);
+                control->setAccessibleName(place.rect.y == 0 ? QStringLiteral("Button panel")
+                                                             : QStringLiteral("Key information"));
                 break;
         }
         PlaceControl(*control, converter_, place.rect);
@@ -200,8 +201,8 @@ void CTolvaneDlg::CreateClientArea() {
     layerSelector_->setAccessibleName(QStringLiteral("Layer"));
     keyInfo_->setAccessibleName(QStringLiteral("Key information"));
     layerPicture_->setAccessibleName(QStringLiteral("Layer dial"));
-    layerPicture_->setProperty(kResourceIdProperty, ids::kLayer1Picture);
     CreateKeyButtons(*client);
+    connect(layerSelector_, &QComboBox::currentTextChanged, this, &CTolvaneDlg::OnLayerSelected);
     // The frames are drawn behind the controls they frame.
     for (QGroupBox* frame :
          client->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -215,6 +216,7 @@ void CTolvaneDlg::CreateClientArea() {
     layout->addWidget(toolbar_);
     layout->addWidget(client);
     ApplyLanguage();
+    WatchPointerEverywhere(*this);
 }
 
 void CTolvaneDlg::CreateKeyButtons(QWidget& client) {
@@ -225,6 +227,7 @@ void CTolvaneDlg::CreateKeyButtons(QWidget& client) {
         key->setAutoDefault(false);
         PlaceControl(*key, converter_, KeyButtonPlace(button));
         key->setVisible(IsKeyButtonShown(button));
+        connect(key, &QPushButton::clicked, this, [this, button] { OnKeyButtonClicked(button); });
         m_keyButtons[static_cast<std::size_t>(button)] = key;
     }
 }
@@ -234,29 +237,17 @@ CXPButton* CTolvaneDlg::KeyButton(int button) const {
 }
 
 void CTolvaneDlg::ResetImage() {
+    image_.Reset();
     image_.selection.currentButton = 0;
     image_.selection.currentLayer = 1;
-    image_.Reset();
+    ShowLayerPicture(1);
     for (int button = 1; button <= ButtonCount; ++button) {
         m_keyButtons[static_cast<std::size_t>(button)]->setText(QString());
     }
 }
 
-void CTolvaneDlg::RefreshAllButtons() {
-    for (int button = 1; button <= ButtonCount; ++button) {
-        m_keyButtons[static_cast<std::size_t>(button)]->setText(
-            FromUtf8(image_.RefreshButton(button)));
-    }
-}
-
 void CTolvaneDlg::ShowConnectionPicture(ConnectionPicture picture) {
-    const int id = ConnectionPictureId(picture, language_.interfaceLanguage);
-    const QPixmap pixmap = Picture(id);
-    connectionPicture_->setPixmap(pixmap);
-    // A picture control takes the size of its picture, as the resource's placeholder did.
-    connectionPicture_->resize(pixmap.size());
-    connectionPicture_->setProperty(kResourceIdProperty, id);
-    connectionPicture_->setAccessibleName(PictureCaption(id));
+    ShowPicture(*connectionPicture_, ConnectionPictureId(picture, language_.interfaceLanguage));
 }
 
 void CTolvaneDlg::ApplyLanguage() {

@@ -45,8 +45,13 @@ class CTolvaneDlg : public QDialog {
     CXPButton* KeyButton(int button) const;
     const TransferProgress* RunningTransfer() const { return transfer_.get(); }
 
+    // The first button 1..84, hidden ones included, whose rectangle holds a screen point;
+    // 0 when none does.
+    int ButtonAt(const QPoint& screenPoint) const;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   public slots:
     void reject() override;
@@ -64,6 +69,7 @@ class CTolvaneDlg : public QDialog {
     void AttachMenu(InterfaceLanguage language);
     void LoadToolbar(InterfaceLanguage language);
     void ShowConnectionPicture(ConnectionPicture picture);
+    void ShowLayerPicture(int layer);
     void ApplyLanguage();
 
     // Commands.
@@ -85,6 +91,14 @@ class CTolvaneDlg : public QDialog {
     void OnDeviceChange(DeviceChangeEvent event);
     void AdviseOnAccess();
 
+    // The button panel.
+    void WatchPointerEverywhere(QWidget& root);
+    void OnLayerSelected(const QString& selectorText);
+    void OnKeyButtonClicked(int button);
+    void OnHover(const QPoint& screenPoint);
+    void OnContextMenu(const QPoint& screenPoint);
+    int ChooseLayerKey(const QPoint& screenPoint);
+    void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();
     void Inform(TextId text);
     QString Text(TextId id) const;

@@ -47,6 +47,12 @@ inline constexpr int kLayerGroup = 1145;
 inline constexpr int kFirstKeyButton = 2000;  // button b is kFirstKeyButton - 1 + b
 inline constexpr int kLastKeyButton = 2083;
 
+// The button context menu and its layer submenu (11108 = "Layer1" .. 11113 = "Layer6").
+inline constexpr int kContextDeleteCurrentLayer = 10002;
+inline constexpr int kContextDeleteAllLayers = 10003;
+inline constexpr int kContextButtonLayerSet = 10004;
+inline constexpr int kContextFirstLayer = 11108;
+
 // Controls of the progress window.
 inline constexpr int kProgressCancel = 10;
 inline constexpr int kProgressText = 11;

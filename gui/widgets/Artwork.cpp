@@ -2,9 +2,15 @@
 #include "widgets/Artwork.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QSvgRenderer>
+#include <QtMath>
 #include <array>
+#include <cmath>
+#include <map>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "model/CommandTable.h"
 #include "resources/ResourceIds.h"
@@ -57,9 +63,14 @@ QString ArtworkPath(const char* name) {
     return QStringLiteral(":/artwork/%1.svg").arg(QLatin1String(name));
 }
 
+// Each artwork file is parsed once and kept for the program's life.
 void RenderSvg(QPainter& painter, const char* name, const QRectF& where) {
-    QSvgRenderer renderer(ArtworkPath(name));
-    renderer.render(&painter, where);
+    static std::map<std::string, std::unique_ptr<QSvgRenderer>> renderers;
+    auto& renderer = renderers[name];
+    if (!renderer) {
+        renderer = std::make_unique<QSvgRenderer>(ArtworkPath(name));
+    }
+    renderer->render(&painter, where);
 }
 
 QPixmap Transparent(int width, int height) {
@@ -117,6 +128,89 @@ QPixmap DrawConnectionPicture(const ConnectionPicture& picture) {
     return pixmap;
 }
 
+// The keyboard's key-lock dial: a ring of six coloured segments, one per layer, with the
+// pointer on the layer shown.
+struct LayerDial {
+    int id;
+    int layer;
+};
+
+constexpr std::array<LayerDial, 6> kLayerDials = {{
+    {ids::kLayer1Picture, 1},
+    {ids::kLayer2Picture, 2},
+    {ids::kLayer3Picture, 3},
+    {ids::kLayer4Picture, 4},
+    {ids::kLayer5Picture, 5},
+    {ids::kLayer6Picture, 6},
+}};
+
+constexpr int kDialWidth = 93;
+constexpr int kDialHeight = 90;
+
+struct DialSegment {
+    const char* label;
+    QColor colour;
+};
+
+const std::array<DialSegment, 6> kDialSegments = {{
+    {"L", QColor(0x4a, 0x90, 0xd9)},
+    {"P", QColor(0x2f, 0x9e, 0x44)},
+    {"X", QColor(0xf0, 0x8a, 0x24)},
+    {"Z", QColor(0xc9, 0x2a, 0x2a)},
+    {"SU", QColor(0x70, 0x48, 0xe8)},
+    {"SP", QColor(0x10, 0x98, 0xad)},
+}};
+
+// Segment k (0 = L) is centred at 150 - 60k degrees, counter-clockwise from three o'clock:
+// L at the upper left, then clockwise round the dial.
+double SegmentAngle(int segment) {
+    return 150.0 - 60.0 * segment;
+}
+
+QPixmap DrawLayerDial(int layer) {
+    QPixmap pixmap = Transparent(kDialWidth, kDialHeight);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(kDialWidth / 2.0, kDialHeight / 2.0);
+    const double outer = 43;
+    const double inner = 24;
+    const QRectF outerBox(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer);
+    const QRectF innerBox(centre.x() - inner, centre.y() - inner, 2 * inner, 2 * inner);
+    QFont font = HeitiFont(7);
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    for (int segment = 0; segment < 6; ++segment) {
+        const DialSegment& look = kDialSegments[static_cast<std::size_t>(segment)];
+        const double start = SegmentAngle(segment) - 29;
+        QPainterPath path;
+        path.arcMoveTo(outerBox, start);
+        path.arcTo(outerBox, start, 58);
+        path.arcTo(innerBox, start + 58, -58);
+        path.closeSubpath();
+        const bool current = segment == layer - 1;
+        painter.setPen(QPen(kInk, current ? 2.0 : 1.0));
+        painter.setBrush(current ? look.colour : look.colour.lighter(160));
+        painter.drawPath(path);
+        const double radians = qDegreesToRadians(SegmentAngle(segment));
+        const double middle = (outer + inner) / 2;
+        const QPointF at(centre.x() + middle * std::cos(radians),
+                         centre.y() - middle * std::sin(radians));
+        painter.setPen(current ? Qt::white : kInk);
+        painter.drawText(QRectF(at.x() - 12, at.y() - 8, 24, 16), Qt::AlignCenter, look.label);
+    }
+    // The pointer from the hub to the current segment.
+    const double radians = qDegreesToRadians(SegmentAngle(layer - 1));
+    const QPointF tip(centre.x() + (inner - 3) * std::cos(radians),
+                      centre.y() - (inner - 3) * std::sin(radians));
+    painter.setPen(QPen(kInk, 3.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, tip);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kInk);
+    painter.drawEllipse(centre, 6, 6);
+    return pixmap;
+}
+
 template <typename Table>
 auto FindById(const Table& table, int id) -> std::optional<typename Table::value_type> {
     for (const auto& entry : table) {
@@ -133,7 +227,19 @@ QPixmap Picture(int resourceId) {
     if (const auto picture = FindById(kConnectionPictures, resourceId)) {
         return DrawConnectionPicture(*picture);
     }
+    if (const auto dial = FindById(kLayerDials, resourceId)) {
+        return DrawLayerDial(dial->layer);
+    }
     return {};
+}
+
+int LayerPictureId(int layer) {
+    for (const LayerDial& dial : kLayerDials) {
+        if (dial.layer == layer) {
+            return dial.id;
+        }
+    }
+    return 0;
 }
 
 QPixmap ToolbarImage(int stripId, int index) {
@@ -149,6 +255,17 @@ QString PictureCaption(int resourceId) {
         return QString::fromUtf8(picture->caption);
     }
     return {};
+}
+
+void ShowPicture(QLabel& control, int resourceId) {
+    const QPixmap pixmap = Picture(resourceId);
+    control.setPixmap(pixmap);
+    control.resize(pixmap.size());
+    control.setProperty("resourceId", resourceId);
+    const QString caption = PictureCaption(resourceId);
+    if (!caption.isEmpty()) {
+        control.setAccessibleName(caption);
+    }
 }
 
 QIcon ProgramIcon() {

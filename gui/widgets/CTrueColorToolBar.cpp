@@ -1,7 +1,10 @@
 #include "widgets/CTrueColorToolBar.h"
 
 #include <QAction>
+#include <QIconEngine>
+#include <QPainter>
 #include <QToolButton>
+#include <array>
 
 #include "widgets/Artwork.h"
 #include "widgets/ControlNames.h"
@@ -38,14 +41,43 @@ void CTrueColorToolBar::LoadButtons(int toolbarId, std::span<const ToolbarButton
     }
 }
 
+namespace {
+
+// A button's images from the three strips, each drawn the first time it is shown: most
+// buttons are never seen hot or disabled.
+class StripIconEngine final : public QIconEngine {
+  public:
+    StripIconEngine(std::array<int, 3> strips, int index) : strips_(strips), index_(index) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->drawPixmap(rect, Image(mode));
+    }
+    QPixmap pixmap(const QSize&, QIcon::Mode mode, QIcon::State) override { return Image(mode); }
+    QSize actualSize(const QSize&, QIcon::Mode, QIcon::State) override {
+        return {kToolbarImageSize, kToolbarImageSize};
+    }
+    QIconEngine* clone() const override { return new StripIconEngine(*this); }
+
+  private:
+    const QPixmap& Image(QIcon::Mode mode) {
+        const std::size_t strip = mode == QIcon::Active ? 1 : mode == QIcon::Disabled ? 2 : 0;
+        if (images_[strip].isNull()) {
+            images_[strip] = ToolbarImage(strips_[strip], index_);
+        }
+        return images_[strip];
+    }
+
+    std::array<int, 3> strips_;
+    int index_;
+    std::array<QPixmap, 3> images_;
+};
+
+}  // namespace
+
 void CTrueColorToolBar::SetImageStrips(int normalStrip, int hotStrip, int disabledStrip) {
     for (std::size_t i = 0; i < actions_.size(); ++i) {
-        const int index = static_cast<int>(i);
-        QIcon icon;
-        icon.addPixmap(ToolbarImage(normalStrip, index), QIcon::Normal);
-        icon.addPixmap(ToolbarImage(hotStrip, index), QIcon::Active);
-        icon.addPixmap(ToolbarImage(disabledStrip, index), QIcon::Disabled);
-        actions_[i]->setIcon(icon);
+        actions_[i]->setIcon(QIcon(
+            new StripIconEngine({normalStrip, hotStrip, disabledStrip}, static_cast<int>(i))));
     }
     update();
 }

@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cstdint>
+#include <map>
+#include <tuple>
 
 namespace tolvane::gui {
 
@@ -81,32 +83,66 @@ CXPButton::CXPButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CXPButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QRect item = rect();
-    QColor caption = kTextColour;
+namespace {
+
+enum class Look { kRest, kHot, kPressed };
+
+// The face of a button of this size and look: gradient, border, edges and hover ring.
+QPixmap DrawFace(const QSize& size, Look look) {
+    QPixmap face(size);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    const QRect item(QPoint(0, 0), size);
     QRect inner;
+    if (look == Look::kPressed) {
+        GradientFill(painter, item, CXPButton::kGradientDark, CXPButton::kGradientLight,
+                     item.height());
+        inner =
+            DrawBorder(painter, item, CXPButton::kEdgeShadowColour, CXPButton::kEdgeShadowColour);
+    } else {
+        GradientFill(painter, item, CXPButton::kGradientLight, CXPButton::kGradientDark,
+                     item.height());
+        inner =
+            DrawBorder(painter, item, CXPButton::kEdgeLightColour, CXPButton::kEdgeShadowColour);
+    }
+    if (look == Look::kHot) {
+        const QRect ring = inner;
+        const QRect faceInside =
+            ring.adjusted(kHotRingWidth, kHotRingWidth, -kHotRingWidth, -kHotRingWidth);
+        GradientFill(painter, ring, BrightenedHot(), CXPButton::kHotColour, ring.height());
+        GradientFill(painter, faceInside, CXPButton::kGradientLight, CXPButton::kGradientDark,
+                     ring.height());
+        RoundedOutline(painter, ring.adjusted(-1, -1, 1, 1));
+    }
+    return face;
+}
+
+// The panel has 84 buttons of three sizes: each face is drawn once and reused.
+const QPixmap& Face(const QSize& size, Look look) {
+    static std::map<std::tuple<int, int, Look>, QPixmap> faces;
+    const auto key = std::make_tuple(size.width(), size.height(), look);
+    auto found = faces.find(key);
+    if (found == faces.end()) {
+        found = faces.emplace(key, DrawFace(size, look)).first;
+    }
+    return found->second;
+}
+
+}  // namespace
+
+void CXPButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         isHot_ = false;
-        GradientFill(painter, item, kGradientDark, kGradientLight, item.height());
-        inner = DrawBorder(painter, item, kEdgeShadowColour, kEdgeShadowColour);
-        caption = kPressedTextColour;
-    } else {
-        GradientFill(painter, item, kGradientLight, kGradientDark, item.height());
-        inner = DrawBorder(painter, item, kEdgeLightColour, kEdgeShadowColour);
     }
-    if (isHot_) {
-        const QRect ring = inner;
-        const QRect face =
-            ring.adjusted(kHotRingWidth, kHotRingWidth, -kHotRingWidth, -kHotRingWidth);
-        GradientFill(painter, ring, BrightenedHot(), kHotColour, ring.height());
-        GradientFill(painter, face, kGradientLight, kGradientDark, ring.height());
-        RoundedOutline(painter, ring.adjusted(-1, -1, 1, 1));
-        caption = kHotTextColour;
-    }
+    const Look look = isDown() ? Look::kPressed : isHot_ ? Look::kHot : Look::kRest;
+    const QColor caption = look == Look::kPressed ? kPressedTextColour
+                           : look == Look::kHot   ? kHotTextColour
+                                                  : kTextColour;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Face(size(), look));
     painter.setPen(caption);
     painter.setFont(font());
-    painter.drawText(item, Qt::AlignCenter | Qt::TextSingleLine, text());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
 void CXPButton::BecomeHot() {

@@ -289,5 +289,31 @@ TEST_F(KeyPadDialogTest, CardModeTakesOnlyPrefixKeysAndRefusesAShiftWithoutAKey)
     EXPECT_EQ(image->selection.keyDialogTrack, 1);
 }
 
+// The main window opens the dialog for a clicked button, with the user key groups kept
+// beside the program, and recaptions the button only when the dialog ends with OK.
+class KeyPadFromPanelTest : public GuiFixture {};
+
+TEST_F(KeyPadFromPanelTest, AClickedButtonIsRecaptionedOnlyAfterConfirm) {
+    std::filesystem::create_directories(folder / "data");
+    WriteBytes(folder / "data" / "UserKeyGroud.dat",
+               "<67 69 84 >\r\n" + std::string(kUserKeyEndOfFileMarker));
+    WriteSetting("English");
+    OpenWindow();
+    for (const bool confirm : {true, false}) {
+        prompter.onDialog = [confirm](QDialog& dialog) {
+            const auto* userKeys =
+                dialog.findChild<CListCtrl_CellNav*>(ObjectNameFor(ids::kUserKeyList));
+            EXPECT_EQ(userKeys->ItemText(0, 1), "LCtrl+LAlt+Delete");
+            QTest::mouseClick(dialog.findChild<QPushButton*>(ObjectNameFor(2000 - 1 + kQ)),
+                              Qt::LeftButton);
+            confirm ? dialog.accept() : dialog.reject();
+            return dialog.result();
+        };
+        QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
+        EXPECT_EQ(CaptionOf(kButton), "q");
+    }
+    EXPECT_EQ(image->buttons[kButton].keyCount[1], 1);
+}
+
 }  // namespace
 }  // namespace tolvane::testing

@@ -39,6 +39,12 @@ TEST_F(MainWindowTest, StartsOnLayerOneWithEmptyButtonsAndTheConnectionPicture) 
         EXPECT_TRUE(CaptionOf(button).isEmpty()) << button;
     }
     EXPECT_EQ(image->selection.currentLayer, 1);
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->objectName().startsWith("id")) {
+            EXPECT_FALSE(control->accessibleName().isEmpty())
+                << control->objectName().toStdString();
+        }
+    }
 
     rig.PlugIn();
     WriteSetting("English");

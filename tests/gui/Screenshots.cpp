@@ -2,19 +2,23 @@
 // so they can be looked at without a display: scripts/screenshots.sh runs it.
 // Usage: gui_screenshots OUTPUT_FOLDER
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
 
+#include "TillLayout.h"
 #include "app/CAboutDlg.h"
 #include "app/CTolvaneApp.h"
 #include "app/CTolvaneDlg.h"
 #include "app/VirtualKeyboardRig.h"
 #include "keyprog/KeyPadSetDlg.h"
+#include "resources/ResourceIds.h"
 #include "widgets/CProgressWnd.h"
 #include "widgets/ControlNames.h"
 
@@ -55,6 +59,8 @@ class Studio {
     }
 
     bool Failed() const { return failed_; }
+
+    KeyboardImage& Image() { return *image_; }
 
     // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
     // prefix of track 1; with two user key groups.
@@ -97,6 +103,22 @@ void MainWindows(Studio& studio) {
     }
 }
 
+// The example till layout on layers 1 and 3, with the pointer over a button.
+void PanelWithLayout(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        auto* selector = window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        selector->setCurrentText("Layer3");
+        studio.Save(*window, QString("panel-%1-layer3").arg(suffix));
+        selector->setCurrentText("Layer1");
+        QTest::mouseMove(window->KeyButton(13));
+        studio.Save(*window, QString("panel-%1-layer1-hover").arg(suffix));
+    }
+}
+
 void ProgressAndAbout(Studio& studio) {
     auto window = studio.MainWindow("English", true);
     CProgressWnd progress("Data is being transmitted...", window.get());
@@ -131,6 +153,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(output);
     tolvane::gui::Studio studio(output);
     tolvane::gui::MainWindows(studio);
+    tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::KeyDialogs(studio);
     return studio.Failed() ? 1 : 0;

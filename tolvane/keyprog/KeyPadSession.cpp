@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/ButtonPanel.h"
+
 namespace tolvane {
 
 namespace {
@@ -32,9 +34,7 @@ std::optional<KeyPadSession> KeyPadSession::ForButton(KeyboardImage& image, int 
     if (!IsValidButton(button) || !IsValidLayer(layer)) {
         return std::nullopt;
     }
-    image.selection.currentButton = static_cast<std::uint8_t>(button);
-    image.selection.keyDialogForButton = 1;
-    image.buttons[static_cast<std::size_t>(button)].buttonNo = static_cast<std::uint8_t>(button);
+    PrepareKeyDialogForButton(image, button);
 
     KeyPadSession session(image, KeyPadMode::kButton);
     session.button_ = button;
