@@ -9,6 +9,7 @@
 #include "ExitCode.h"
 #include "KeyboardAccess.h"
 #include "image/KeyboardImage.h"
+#include "legend/LegendSheet.h"
 
 namespace tolvane::cli {
 
@@ -44,6 +45,10 @@ class Commands {
     int Read(const std::string& file);
     int Write(const std::string& file, bool verify, bool all);
     int Diff(const std::string& first, const std::string& second);
+    // The legend sheets of a data file: one layer's page as output, or every page as
+    // output's name with "-layer1".."-layer6", "-overview" and "-table" added.
+    int Legend(const std::string& file, const std::string& output, std::optional<int> layer,
+               LegendOptions legend);
 
   private:
     struct Target {

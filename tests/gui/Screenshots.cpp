@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPdfWriter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,7 +17,9 @@
 #include "app/CAboutDlg.h"
 #include "app/CTolvaneApp.h"
 #include "app/CTolvaneDlg.h"
+#include "app/LegendCommands.h"
 #include "app/VirtualKeyboardRig.h"
+#include "keyprog/KeyPadSetDlg.h"
 #include "resources/ResourceIds.h"
 #include "widgets/CProgressWnd.h"
 #include "widgets/ControlNames.h"
@@ -58,8 +61,34 @@ class Studio {
     }
 
     bool Failed() const { return failed_; }
+    void Fail(const char* what) {
+        std::fprintf(stderr, "cannot write %s\n", what);
+        failed_ = true;
+    }
 
     KeyboardImage& Image() { return *image_; }
+
+    // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
+    // prefix of track 1; with two user key groups.
+    void KeyDialog(const char* language, KeyPadMode mode, const QString& name) {
+        image_->StoreKeyRecord(12, 1, std::array<KeyCode, 3>{67, 69, 84});
+        image_->RefreshButton(12);
+        const QString groups = QDir(program_.path()).filePath("UserKeyGroud.dat");
+        std::ofstream(groups.toStdString(), std::ios::binary) << "<67 69 84 >\r\n<55 29 >\r\n"
+                                                              << kUserKeyEndOfFileMarker;
+        LanguageState state;
+        state.languageSetting = language;
+        state.interfaceLanguage = state.languageSetting == "English" ? InterfaceLanguage::kEnglish
+                                                                     : InterfaceLanguage::kChinese;
+        std::optional<KeyPadSession> session =
+            mode == KeyPadMode::kButton
+                ? KeyPadSession::ForButton(*image_, 12)
+                : KeyPadSession::ForTrackPart(*image_, 0, TrackPart::kPrefix);
+        session->LoadUserKeyGroups(groups.toStdString());
+        KeyPadSetDlg dialog(std::move(*session), state);
+        dialog.show();
+        Save(dialog, name);
+    }
 
   private:
     QString output_;
@@ -96,6 +125,19 @@ void PanelWithLayout(Studio& studio) {
     }
 }
 
+// The legend sheets of the example layout as a PDF; the script turns its pages into PNGs.
+void LegendSheets(Studio& studio, const QString& output) {
+    auto image = std::make_unique<KeyboardImage>();
+    examples::BuildTillLayout(*image);
+    LegendOptions options;
+    options.title = "till.dat";
+    QPdfWriter writer(QDir(output).filePath("legends.pdf"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+    if (!PaintLegendPages(writer, RenderLegendSheets(*image, options))) {
+        studio.Fail("legends.pdf");
+    }
+}
+
 void ProgressAndAbout(Studio& studio) {
     auto window = studio.MainWindow("English", true);
     CProgressWnd progress("Data is being transmitted...", window.get());
@@ -108,6 +150,13 @@ void ProgressAndAbout(Studio& studio) {
     CAboutDlg about(window.get());
     about.show();
     studio.Save(about, "about");
+}
+
+void KeyDialogs(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        studio.KeyDialog(language, KeyPadMode::kButton, QString("keypad-button-%1").arg(suffix));
+        studio.KeyDialog(language, KeyPadMode::kCard, QString("keypad-card-%1").arg(suffix));
+    }
 }
 
 }  // namespace
@@ -125,5 +174,7 @@ int main(int argc, char** argv) {
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::ProgressAndAbout(studio);
+    tolvane::gui::LegendSheets(studio, output);
+    tolvane::gui::KeyDialogs(studio);
     return studio.Failed() ? 1 : 0;
 }

@@ -60,6 +60,41 @@ enum class TextId : std::uint8_t {
     kMenuPlugIn,
     kMenuPullOut,
 
+    // Legend sheets: what the printed pages say, and the File menu's commands for them.
+    kLegendAllLayers,
+    kLegendNotes,
+    kLegendButton,
+    kLegendLayerColumn,
+    kLegendKeysColumn,
+    kLegendUnshownButtons,
+    kLegendCardReader,
+    kLegendTrack,
+    kLegendOn,
+    kLegendPrefix,
+    kLegendSuffix,
+    kLegendEnter,
+    kLegendOptions,
+    kLegendCountryCode,
+    kLegendKeyRepeat,
+    kLegendKeyClick,
+    kLegendClickScope,
+    kLegendAllKeys,
+    kLegendProgrammedKeys,
+    kLegendYes,
+    kLegendNo,
+    kLegendNone,
+    kMenuPrintLegends,
+    kMenuExportLegends,
+    kLegendExportFailed,
+    kLegendOtherSettings,
+    // The key programming dialog: the pop-up menus of its lists (the key setting list and
+    // the user key list share Delete and Delete all), and the limit of one layer.
+    kMenuDelete,
+    kMenuDeleteAll,
+    kMenuAddToUserKeyList,
+    kMenuAddToSpecialKeyList,
+    kLayerKeysFull,
+
     kCount
 };
 
