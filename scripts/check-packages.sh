@@ -94,5 +94,8 @@ export PKG_CONFIG_LIBDIR="$root/usr/lib/$multiarch/pkgconfig"
 g++ -std=c++17 -Wall -Werror packaging/check/HostProgram.cpp -o "$work/host" \
     $(pkg-config --cflags --libs vaskor)
 "$work/host"
+# The documented switch points the installed library at its virtual keyboard.
+[ "$(VASKOR_VIRTUAL_KEYBOARD='' "$work/host")" = "keyboard attached: yes" ] ||
+    fail "VASKOR_VIRTUAL_KEYBOARD did not give the installed library its virtual keyboard"
 
 echo "check-packages: all packages are sound"
