@@ -1,0 +1,76 @@
+#include "options/KeyboardSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tolvane {
+namespace {
+
+using Bytes = std::array<std::uint8_t, 4>;  // country, repeat, click, scope
+
+class KeyboardSettingsTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
+};
+
+TEST_F(KeyboardSettingsTest, OpensOnTheOptionBytes) {
+    struct Case {
+        Bytes options;
+        bool repeat;
+        bool sound;
+        bool scopeEnabled;
+        std::optional<SoundScope> scope;
+        std::string_view country;
+    };
+    const std::vector<Case> cases = {
+        {{1, 0, 0, 0}, false, false, false, SoundScope::kAllKeys, "USA"},
+        {{0, 1, 1, 1}, true, true, true, SoundScope::kProgrammedKeys, "CHN"},
+        {{9, 0, 2, 7}, false, true, true, std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        image->StoreOptions(c.options);
+        const KeyboardSettings settings(*image);
+        EXPECT_EQ(settings.RepeatTicked(), c.repeat);
+        EXPECT_EQ(settings.SoundTicked(), c.sound);
+        EXPECT_EQ(settings.ScopeEnabled(), c.scopeEnabled);
+        EXPECT_EQ(settings.Scope(), c.scope);
+        EXPECT_EQ(settings.CountryText(), c.country);
+    }
+}
+
+TEST_F(KeyboardSettingsTest, SoundAndCountryAreWrittenAtOnceRepeatAndScopeOnlyOnConfirm) {
+    KeyboardSettings settings(*image);
+    settings.SetSound(true);
+    EXPECT_TRUE(settings.ScopeEnabled());
+    settings.SetRepeat(true);
+    settings.SelectScope(SoundScope::kProgrammedKeys);
+    settings.SelectCountry("CHN");
+    settings.SelectCountry("FRA");
+    EXPECT_EQ(image->OptionBytes(), (Bytes{0, 0, 1, 0}));
+
+    settings.SetSound(false);
+    EXPECT_FALSE(settings.ScopeEnabled());
+    EXPECT_EQ(settings.Scope(), SoundScope::kProgrammedKeys);
+    EXPECT_EQ(settings.Confirm(), std::nullopt);
+    EXPECT_EQ(image->OptionBytes(), (Bytes{0, 1, 0, 1}));
+}
+
+TEST_F(KeyboardSettingsTest, ConfirmWithoutAScopeStoresNothingUntilOneIsChosen) {
+    image->StoreOptions({7, 0, 1, 7});
+    KeyboardSettings settings(*image);
+    settings.SetRepeat(true);
+    EXPECT_EQ(settings.Confirm(), TextId::kScopeOutOfRange);
+    EXPECT_EQ(image->OptionBytes(), (Bytes{7, 0, 1, 7}));
+    EXPECT_EQ(Text(TextId::kScopeOutOfRange, InterfaceLanguage::kChinese),
+              "请输入一个 0 至 1 之间的整数。");
+    EXPECT_EQ(Text(TextId::kScopeOutOfRange, InterfaceLanguage::kEnglish),
+              "Please enter an integer between 0 and 1.");
+
+    settings.SelectScope(SoundScope::kAllKeys);
+    EXPECT_EQ(settings.Confirm(), std::nullopt);
+    EXPECT_EQ(image->OptionBytes(), (Bytes{7, 1, 1, 0}));
+}
+
+}  // namespace
+}  // namespace tolvane
