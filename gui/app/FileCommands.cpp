@@ -44,11 +44,9 @@ bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands&
                              PromptIcon::kStop);
             return false;
         case DataFileLoadStatus::kCannotOpen:
-            TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return false;
         case DataFileLoadStatus::kReadFailed:
             TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return true;
+            return false;
     }
     return false;
 }
