@@ -7,6 +7,7 @@
 #include "model/DialogUnits.h"
 #include "model/KeyPadLayout.h"
 #include "model/MainWindowLayout.h"
+#include "model/OptionDialogsLayout.h"
 #include "model/ProgressRules.h"
 #include "resources/ResourceIds.h"
 
@@ -135,6 +136,47 @@ TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
     EXPECT_EQ(OnScreenKeyPlace(106).height, 2 * OnScreenKeyPlace(105).height + 2);  // tall "+"
     EXPECT_EQ(OnScreenKeyPlace(103).width, 2 * OnScreenKeyPlace(104).width + 2);    // wide "0"
     EXPECT_EQ(OnScreenKeyPlace(109).width, 0);
+}
+
+TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogAndFramesWithoutOverlap) {
+    const auto inside = [](const DialogRect& inner, const DialogRect& outer) {
+        return inner.x >= outer.x && inner.y >= outer.y &&
+               inner.x + inner.width <= outer.x + outer.width &&
+               inner.y + inner.height <= outer.y + outer.height;
+    };
+    const auto overlap = [](const DialogRect& a, const DialogRect& b) {
+        return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+               b.y < a.y + a.height;
+    };
+    const auto isGroup = [](int id) { return id == ids::kPrefixGroup || id == ids::kSuffixGroup; };
+    // The country list's height is that of its drop-down part.
+    const auto isList = [](int id) { return id == ids::kCountryCodeList; };
+    for (const auto& [controls, client] : {std::pair{CardReaderControls(), kCardReaderClient},
+                                           std::pair{KeyboardSetControls(), kKeyboardSetClient}}) {
+        for (const ControlPlace& place : controls) {
+            EXPECT_TRUE(isList(place.id) || inside(place.rect, client)) << place.id;
+            for (const ControlPlace& other : controls) {
+                if (&other < &place && !isGroup(place.id) && !isGroup(other.id) &&
+                    !isList(place.id) && !isList(other.id)) {
+                    EXPECT_FALSE(overlap(place.rect, other.rect)) << place.id << " " << other.id;
+                }
+            }
+        }
+    }
+    const auto rectOf = [](int id) {
+        for (const ControlPlace& place : CardReaderControls()) {
+            if (place.id == id) {
+                return place.rect;
+            }
+        }
+        return DialogRect{};
+    };
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_TRUE(inside(rectOf(ids::kPrefixEdits[t]), rectOf(ids::kPrefixGroup))) << t;
+        EXPECT_TRUE(inside(rectOf(ids::kSuffixEdits[t]), rectOf(ids::kSuffixGroup))) << t;
+        EXPECT_FALSE(overlap(rectOf(ids::kTrackBoxes[t]), rectOf(ids::kPrefixGroup))) << t;
+        EXPECT_FALSE(overlap(rectOf(ids::kEnterBoxes[t]), rectOf(ids::kSuffixGroup))) << t;
+    }
 }
 
 TEST(ProgressRulesTest, TitleCarriesTheWholePercentage) {
