@@ -173,7 +173,7 @@ void OptionDialogs(Studio& studio) {
         image.StoreOptions({1, 1, 1, 1});
         CKeyBoardSetDlg options(image, language);
         options.show();
-        studio.Save(options, QString("keyboard-set-%1").arg(suffix));
+        studio.Save(options, QString("keyboard-options-%1").arg(suffix));
     }
 }
 

@@ -17,9 +17,7 @@ class KeyboardSettingsTest : public ::testing::Test {
 TEST_F(KeyboardSettingsTest, OpensOnTheOptionBytes) {
     struct Case {
         Bytes options;
-        bool repeat;
-        bool sound;
-        bool scopeEnabled;
+        bool repeat, sound, scopeEnabled;
         std::optional<SoundScope> scope;
         std::string_view country;
     };
@@ -31,45 +29,30 @@ TEST_F(KeyboardSettingsTest, OpensOnTheOptionBytes) {
     for (const Case& c : cases) {
         image->StoreOptions(c.options);
         const KeyboardSettings settings(*image);
-        EXPECT_EQ(settings.RepeatTicked(), c.repeat);
-        EXPECT_EQ(settings.SoundTicked(), c.sound);
-        EXPECT_EQ(settings.ScopeEnabled(), c.scopeEnabled);
+        EXPECT_EQ(
+            (std::array{settings.RepeatTicked(), settings.SoundTicked(), settings.ScopeEnabled()}),
+            (std::array{c.repeat, c.sound, c.scopeEnabled}));
         EXPECT_EQ(settings.Scope(), c.scope);
         EXPECT_EQ(settings.CountryText(), c.country);
     }
 }
 
-TEST_F(KeyboardSettingsTest, SoundAndCountryAreWrittenAtOnceRepeatAndScopeOnlyOnConfirm) {
+TEST_F(KeyboardSettingsTest, SoundAndCountryGoInAtOnceRepeatAndScopeOnlyOnAnAcceptedConfirm) {
+    image->StoreOptions({7, 0, 0, 7});
     KeyboardSettings settings(*image);
+    settings.SetRepeat(true);
     settings.SetSound(true);
-    EXPECT_TRUE(settings.ScopeEnabled());
-    settings.SetRepeat(true);
-    settings.SelectScope(SoundScope::kProgrammedKeys);
-    settings.SelectCountry("CHN");
     settings.SelectCountry("FRA");
-    EXPECT_EQ(image->OptionBytes(), (Bytes{0, 0, 1, 0}));
-
-    settings.SetSound(false);
-    EXPECT_FALSE(settings.ScopeEnabled());
-    EXPECT_EQ(settings.Scope(), SoundScope::kProgrammedKeys);
-    EXPECT_EQ(settings.Confirm(), std::nullopt);
-    EXPECT_EQ(image->OptionBytes(), (Bytes{0, 1, 0, 1}));
-}
-
-TEST_F(KeyboardSettingsTest, ConfirmWithoutAScopeStoresNothingUntilOneIsChosen) {
-    image->StoreOptions({7, 0, 1, 7});
-    KeyboardSettings settings(*image);
-    settings.SetRepeat(true);
+    EXPECT_EQ(image->OptionBytes(), (Bytes{7, 0, 1, 7}));
     EXPECT_EQ(settings.Confirm(), TextId::kScopeOutOfRange);
     EXPECT_EQ(image->OptionBytes(), (Bytes{7, 0, 1, 7}));
-    EXPECT_EQ(Text(TextId::kScopeOutOfRange, InterfaceLanguage::kChinese),
-              "请输入一个 0 至 1 之间的整数。");
-    EXPECT_EQ(Text(TextId::kScopeOutOfRange, InterfaceLanguage::kEnglish),
-              "Please enter an integer between 0 and 1.");
 
-    settings.SelectScope(SoundScope::kAllKeys);
+    settings.SelectCountry("CHN");
+    settings.SelectScope(SoundScope::kProgrammedKeys);
+    settings.SetSound(false);
+    EXPECT_FALSE(settings.ScopeEnabled());
     EXPECT_EQ(settings.Confirm(), std::nullopt);
-    EXPECT_EQ(image->OptionBytes(), (Bytes{7, 1, 1, 0}));
+    EXPECT_EQ(image->OptionBytes(), (Bytes{0, 1, 0, 1}));
 }
 
 }  // namespace
