@@ -49,11 +49,9 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& f
                              PromptIcon::kStop);
             return false;
         case DataFileLoadStatus::kCannotOpen:
-            TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return false;
         case DataFileLoadStatus::kReadFailed:
             TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return true;
+            return false;
     }
     return false;
 }
