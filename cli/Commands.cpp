@@ -48,6 +48,8 @@ std::string ProblemKindName(DataFileProblemKind kind) {
             return "unterminated-record";
         case DataFileProblemKind::kMissingEndOfFile:
             return "missing-end-of-file";
+        case DataFileProblemKind::kTooLong:
+            return "too-long";
     }
     return "unknown";
 }

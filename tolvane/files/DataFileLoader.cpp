@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
 #include <limits>
 #include <span>
-#include <system_error>
 
-#include "files/AtomicWrite.h"
+#include "files/BoundedRead.h"
 #include "files/DataFileFormat.h"
 #include "files/LenientNumber.h"
 
@@ -313,39 +310,24 @@ DataFileLoadResult DataFileScanner::Finish() {
     return result_;
 }
 
-DataFileLoadResult CannotOpen(const std::filesystem::path& path, const std::string& reason) {
+DataFileLoadResult Refused(DataFileLoadStatus status, std::string error) {
     DataFileLoadResult result;
-    result.status = DataFileLoadStatus::kCannotOpen;
-    result.error = "Cannot open " + PathText(path) + ": " + reason;
+    result.status = status;
+    result.error = std::move(error);
     return result;
 }
 
-}  // namespace
-
-DataFileLoadResult LoadDataFile(KeyboardImage& image, const std::filesystem::path& path,
-                                const DataFileLoadHooks& hooks) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return CannotOpen(path, "it is a folder");
+DataFileLoadResult RefuseTooLong(const TextBoundsBreach& breach, std::string error,
+                                 const DataFileLoadHooks& hooks) {
+    if (hooks.onProblem) {
+        hooks.onProblem(DataFileProblem{breach.line, DataFileProblemKind::kTooLong,
+                                        breach.reason + "; nothing loaded"});
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return CannotOpen(path, std::generic_category().message(errno));
-    }
-    DataFileScanner scanner(image, hooks);
-    std::string line;
-    while (std::getline(in, line) && scanner.FeedLine(line)) {
-    }
-    DataFileLoadResult result = scanner.Finish();
-    if (in.bad() && result.ok()) {
-        result.status = DataFileLoadStatus::kReadFailed;
-        result.error = "Cannot read " + PathText(path);
-    }
-    return result;
+    return Refused(DataFileLoadStatus::kTooLong, std::move(error));
 }
 
-DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
-                                    const DataFileLoadHooks& hooks) {
+DataFileLoadResult Scan(KeyboardImage& image, std::string_view text,
+                        const DataFileLoadHooks& hooks) {
     DataFileScanner scanner(image, hooks);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -356,6 +338,33 @@ DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return scanner.Finish();
+}
+
+}  // namespace
+
+DataFileLoadResult LoadDataFile(KeyboardImage& image, const std::filesystem::path& path,
+                                const DataFileLoadHooks& hooks) {
+    const TextRead read = ReadTextFile(path);
+    switch (read.status) {
+        case TextReadStatus::kRead:
+            return Scan(image, read.text, hooks);
+        case TextReadStatus::kOutOfBounds:
+            return RefuseTooLong(*read.breach, read.error, hooks);
+        case TextReadStatus::kNoFile:
+        case TextReadStatus::kCannotOpen:
+            return Refused(DataFileLoadStatus::kCannotOpen, read.error);
+        case TextReadStatus::kReadFailed:
+            break;
+    }
+    return Refused(DataFileLoadStatus::kReadFailed, read.error);
+}
+
+DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
+                                    const DataFileLoadHooks& hooks) {
+    if (const std::optional<TextBoundsBreach> breach = CheckTextBounds(text)) {
+        return RefuseTooLong(*breach, breach->reason, hooks);
+    }
+    return Scan(image, text, hooks);
 }
 
 }  // namespace tolvane
