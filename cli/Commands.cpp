@@ -38,6 +38,8 @@ std::string ProblemKindName(DataFileProblemKind kind) {
             return "record-spans-lines";
         case DataFileProblemKind::kWrongNumberCount:
             return "wrong-number-count";
+        case DataFileProblemKind::kValueOutOfRange:
+            return "value-out-of-range";
         case DataFileProblemKind::kRecordInUnknownSection:
             return "record-in-unknown-section";
         case DataFileProblemKind::kExtraSectionMarker:

@@ -184,7 +184,9 @@ TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
     lines[14] = "<1 1 200 >";            // line 15: unassigned code
     lines[20] = "<90 1 4 >";             // line 21: no such button
     lines[520] = "<0 1 1 x5 65 0 52 >";  // line 521, track 1: not a number
-    lines.pop_back();                    // no END OF FILE
+    lines[521] = "<1 45 1 55 65 0 52 >";  // line 522: track 2 on/off neither 0 nor 1
+    lines[525] = "<1 0 0 2 >";            // line 526: key click scope neither 0 nor 1
+    lines.pop_back();                     // no END OF FILE
     std::string text;
     for (const std::string& line : lines) {
         text += line + "\r\n";
@@ -202,7 +204,10 @@ TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
     EXPECT_EQ(found, (std::vector<std::pair<int, std::string>>{{15, "unassigned-code"},
                                                                {21, "button-out-of-range"},
                                                                {521, "malformed-number"},
+                                                               {522, "value-out-of-range"},
+                                                               {526, "value-out-of-range"},
                                                                {528, "missing-end-of-file"}}));
+    EXPECT_EQ(json["problems"][3]["detail"], "track 2 on/off 45 is not 0 or 1");
     EXPECT_EQ(ReadFile(broken), before);  // check never changes a file
 
     const CliRun plain = Cli({"check", broken});

@@ -49,6 +49,7 @@ enum class DataFileProblemKind {
     kValueOutsideRecord,      // a space outside "<" ... ">": a 0 stored all the same
     kRecordSpansLines,        // numbers of the earlier lines read as 0
     kWrongNumberCount,        // track or options record not of 7 or 4 numbers
+    kValueOutOfRange,         // a track or option value the keyboard does not know: kept
     kRecordInUnknownSection,  // after a third START marker: ignored
     kExtraSectionMarker,
     kMissingSection,
