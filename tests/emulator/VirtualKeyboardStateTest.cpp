@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 #include "EmulatedKeyboard.h"
+#include "support/OrdinaryUser.h"
 #include "support/TemporaryFolder.h"
 
 namespace emulator {
@@ -77,6 +79,11 @@ TEST(VirtualKeyboardState, WhatCannotBeLoadedOrKeptIsSaid) {
     const StateFileResult saved = SaveKeyboardState(unkept, state);
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.error.find(unkept), std::string::npos) << saved.error;
+
+    std::filesystem::create_directory(folder / "readonly");
+    std::filesystem::permissions(folder / "readonly", std::filesystem::perms(0555));
+    EXPECT_TRUE(tolvane::testing::AsOrdinaryUser(
+        [&] { return !SaveKeyboardState((folder / "readonly" / "k.state").string(), state).ok; }));
 }
 
 }  // namespace
