@@ -28,41 +28,47 @@ bool TextBoundsCheck::Fail(std::string reason) {
 }
 
 bool TextBoundsCheck::Feed(std::string_view piece) {
-    if (breach_) {
-        return false;
-    }
-    for (const char c : piece) {
-        if (++size_ > kLargestTextFile) {
+    while (!breach_ && !piece.empty()) {
+        const std::size_t lineEnd = piece.find('\n');
+        const std::string_view characters = piece.substr(0, lineEnd);
+        lineLength_ += characters.size();
+        if (!characters.empty()) {
+            lastWasCr_ = characters.back() == '\r';
+        }
+        // Without its line end, one byte more than the bound may still be the CR of it.
+        const bool complete = lineEnd != std::string_view::npos;
+        if (complete ? !LineFits() : lineLength_ > kLongestTextLine + 1) {
+            return FailLine();
+        }
+        const std::size_t taken = complete ? lineEnd + 1 : piece.size();
+        size_ += taken;
+        if (size_ > kLargestTextFile) {
             return Fail("the file is larger than " + std::to_string(kLargestTextFile) + " bytes");
         }
-        if (c == '\n') {
-            if (!Finish()) {
-                return false;
-            }
+        if (complete) {
             ++line_;
             lineLength_ = 0;
             lastWasCr_ = false;
-            continue;
         }
-        // One byte more than the bound may still be the CR of the line end.
-        if (++lineLength_ > kLongestTextLine + 1) {
-            return Finish();
-        }
-        lastWasCr_ = c == '\r';
+        piece.remove_prefix(taken);
     }
-    return true;
+    return !breach_;
 }
 
 bool TextBoundsCheck::Finish() {
     if (breach_) {
         return false;
     }
-    const std::size_t characters = lineLength_ - (lastWasCr_ ? 1 : 0);
-    if (characters > kLongestTextLine) {
-        return Fail("line " + std::to_string(line_) + " is longer than " +
-                    std::to_string(kLongestTextLine) + " characters");
-    }
-    return true;
+    return LineFits() || FailLine();
+}
+
+bool TextBoundsCheck::LineFits() const {
+    return lineLength_ - (lastWasCr_ ? 1 : 0) <= kLongestTextLine;
+}
+
+bool TextBoundsCheck::FailLine() {
+    return Fail("line " + std::to_string(line_) + " is longer than " +
+                std::to_string(kLongestTextLine) + " characters");
 }
 
 std::optional<TextBoundsBreach> CheckTextBounds(std::string_view text) {

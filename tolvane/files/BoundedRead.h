@@ -35,6 +35,8 @@ class TextBoundsCheck {
     const std::optional<TextBoundsBreach>& Breach() const { return breach_; }
 
   private:
+    bool LineFits() const;
+    bool FailLine();
     bool Fail(std::string reason);
 
     std::size_t size_ = 0;
