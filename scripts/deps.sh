@@ -8,6 +8,8 @@ TOLVANE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libhidapi-dev libudev-dev
     libcli11-dev nlohmann-json3-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
+    fonts-noto-cjk fonts-liberation2
 )
 
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.

@@ -48,6 +48,16 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"无法保存常用组合键！", "The user key list cannot be saved."},
     {"无法保存语言设置，本次运行仍使用所选语言！",
      "The language choice cannot be saved; it applies until the program ends."},
+
+    {"已找到键盘，但当前用户无权打开它。\n请安装程序附带的 udev 规则 "
+     "70-tolvane.rules，然后重新插拔键盘：\n"
+     "  sudo cp 70-tolvane.rules /etc/udev/rules.d/\n  sudo udevadm control --reload",
+     "The keyboard is attached, but this user may not open it.\nInstall the udev rule "
+     "70-tolvane.rules that comes with the program, then plug the keyboard in again:\n"
+     "  sudo cp 70-tolvane.rules /etc/udev/rules.d/\n  sudo udevadm control --reload"},
+    {"虚拟键盘(&V)", "Virtual Keyboard(&V)"},
+    {"插入键盘", "Plug In"},
+    {"拔出键盘", "Pull Out"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

@@ -53,6 +53,13 @@ enum class TextId : std::uint8_t {
     kUserKeyGroupsNotSaved,
     kLanguageNotSaved,
 
+    // The desktop programmer on Linux: the keyboard found but closed to this user, and the
+    // menu of the virtual keyboard.
+    kAccessDeniedAdvice,
+    kMenuVirtualKeyboard,
+    kMenuPlugIn,
+    kMenuPullOut,
+
     kCount
 };
 

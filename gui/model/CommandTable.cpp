@@ -1,0 +1,201 @@
+// UTF-8 source: the Chinese menu texts are written as they are shown.
+#include "model/CommandTable.h"
+
+#include <algorithm>
+#include <array>
+
+#include "resources/ResourceIds.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+using namespace ids;
+
+struct CommandEntry {
+    int id;
+    Command command;
+};
+
+// Chinese menu, English menu, toolbar 180, toolbar 175, system menu, virtual keyboard menu.
+constexpr auto kCommands = std::to_array<CommandEntry>({
+    {kCnOpen, Command::kOpen},
+    {kCnSave, Command::kSave},
+    {kCnSaveAs, Command::kSave},
+    {kCnQuit, Command::kQuit},
+    {kCnRead, Command::kRead},
+    {kCnWrite, Command::kWrite},
+    {kCnCardReaderSettings, Command::kCardReaderSettings},
+    {kCnKeyboardSettings, Command::kKeyboardSettings},
+    {kCnClearAll, Command::kClearAll},
+    {kCnChinese, Command::kNothing},  // already the interface language
+    {kCnEnglish, Command::kSwitchToEnglish},
+    {kCnAbout, Command::kAbout},
+    {kCnUserManual, Command::kUserManual},
+
+    {kEnOpen, Command::kOpen},
+    {kEnSave, Command::kSave},
+    // "Save As" saves like its Chinese twin: a user choosing it expects a save dialog.
+    {kEnSaveAs, Command::kSave},
+    {kEnQuit, Command::kQuit},
+    {kEnRead, Command::kRead},
+    {kEnWrite, Command::kWrite},
+    {kEnCardReaderSettings, Command::kCardReaderSettings},
+    {kEnKeyboardSettings, Command::kKeyboardSettings},
+    {kEnClearAll, Command::kClearAll},
+    {kEnChinese, Command::kSwitchToChinese},
+    {kEnEnglish, Command::kNothing},  // already the interface language
+    {kEnAbout, Command::kAbout},
+    {kEnUserManual, Command::kUserManual},
+
+    {kCnToolNew, Command::kNew},
+    {kCnToolOpen, Command::kOpen},
+    {kCnToolSave, Command::kSave},
+    {kCnToolWrite, Command::kWrite},
+    {kCnToolRead, Command::kRead},
+    {kCnToolCard, Command::kCardReaderSettings},
+    {kCnToolHelp, Command::kUserManual},
+    {kCnToolQuit, Command::kQuit},
+
+    {kEnToolNew, Command::kNew},
+    {kEnToolWrite, Command::kWrite},
+    {kEnToolRead, Command::kRead},
+    {kEnToolCard, Command::kCardReaderSettings},
+    {kEnToolHelp, Command::kUserManual},
+    {kEnToolQuit, Command::kQuit},
+
+    {kSystemAbout, Command::kAbout},
+    {kVirtualPlugIn, Command::kPlugVirtualKeyboard},
+    {kVirtualPullOut, Command::kPullVirtualKeyboard},
+});
+
+constexpr auto kKnownIds = [] {
+    std::array<int, kCommands.size()> known{};
+    std::transform(kCommands.begin(), kCommands.end(), known.begin(),
+                   [](const CommandEntry& entry) { return entry.id; });
+    return known;
+}();
+
+constexpr MenuItem kSeparator{0, {}};
+
+constexpr std::array<MenuItem, 5> kCnFile = {{
+    {kCnOpen, "打开(&O)...\tCtrl+O"},
+    {kCnSave, "保存(&S)\tCtrl+S"},
+    {kCnSaveAs, "另存为(&A)...\tCtrl+Alt+S"},
+    kSeparator,
+    {kCnQuit, "退出(&X)\tCtrl+Q"},
+}};
+constexpr std::array<MenuItem, 7> kCnKeyboard = {{
+    {kCnRead, "读键盘\tCtrl+Alt+R"},
+    {kCnWrite, "写键盘\tCtrl+Alt+W"},
+    kSeparator,
+    {kCnCardReaderSettings, "磁卡设置\tCtrl+Alt+K"},
+    {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
+    kSeparator,
+    {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
+}};
+constexpr std::array<MenuItem, 2> kCnLanguage = {{
+    {kCnChinese, "中文简体(&CN)"},
+    {kCnEnglish, "English(&EN)"},
+}};
+constexpr std::array<MenuItem, 3> kCnHelp = {{
+    {kCnUserManual, "使用手册(&F1)"},
+    kSeparator,
+    {kCnAbout, "关于(&B)...\tCtrl+A"},
+}};
+constexpr std::array<MenuPopup, 4> kCnMenu = {{
+    {"文件(&F)", kCnFile},
+    {"键盘设置(&S)", kCnKeyboard},
+    {"语言选择(&L)", kCnLanguage},
+    {"帮助(&H)", kCnHelp},
+}};
+
+constexpr std::array<MenuItem, 5> kEnFile = {{
+    {kEnOpen, "Open(&O)...\tCtrl+O"},
+    {kEnSave, "Save(&S)\tCtrl+S"},
+    {kEnSaveAs, "Save As"},
+    kSeparator,
+    {kEnQuit, "Quit"},
+}};
+constexpr std::array<MenuItem, 7> kEnKeyboard = {{
+    {kEnRead, "Read Keyboard"},
+    {kEnWrite, "Write Keyboard"},
+    kSeparator,
+    {kEnCardReaderSettings, "Card Reader Setting"},
+    {kEnKeyboardSettings, "Keyboard Setting"},
+    kSeparator,
+    {kEnClearAll, "Clear all settings"},
+}};
+constexpr std::array<MenuItem, 2> kEnLanguage = {{
+    {kEnChinese, "中文简体"},
+    {kEnEnglish, "English"},
+}};
+constexpr std::array<MenuItem, 3> kEnHelp = {{
+    {kEnUserManual, "User Manual"},
+    kSeparator,
+    {kEnAbout, "About"},
+}};
+constexpr std::array<MenuPopup, 4> kEnMenu = {{
+    {"File(&F)", kEnFile},
+    {"KeyBoardSet(&S)", kEnKeyboard},
+    {"Language(&L)", kEnLanguage},
+    {"Help(&H)", kEnHelp},
+}};
+
+constexpr std::array<ToolbarButton, kToolbarButtonCount> kCnToolbar = {{
+    {kCnToolNew, "新建"},
+    {kCnToolOpen, "打开"},
+    {kCnToolSave, "保存"},
+    {kCnToolWrite, "写键盘"},
+    {kCnToolRead, "读键盘"},
+    {kCnToolCard, "设置"},
+    {kCnToolHelp, "帮助"},
+    {kCnToolQuit, "退出"},
+}};
+constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
+    {kEnToolNew, "New"},
+    {kEnToolOpen, "Open"},
+    {kEnToolSave, "Save"},
+    {kEnToolWrite, "Write"},
+    {kEnToolRead, "Read"},
+    {kEnToolCard, "Card"},
+    {kEnToolHelp, "Help"},
+    {kEnToolQuit, "Quit"},
+}};
+
+bool IsEnglish(InterfaceLanguage language) {
+    return language == InterfaceLanguage::kEnglish;
+}
+
+}  // namespace
+
+std::optional<Command> CommandFor(int id) {
+    const auto* entry = std::find_if(kCommands.begin(), kCommands.end(),
+                                     [id](const CommandEntry& e) { return e.id == id; });
+    if (entry == kCommands.end()) {
+        return std::nullopt;
+    }
+    return entry->command;
+}
+
+std::span<const int> KnownCommandIds() {
+    return kKnownIds;
+}
+
+std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {
+    return IsEnglish(language) ? std::span<const MenuPopup>(kEnMenu) : kCnMenu;
+}
+
+int MainMenuId(InterfaceLanguage language) {
+    return IsEnglish(language) ? kEnglishMenu : kChineseMenu;
+}
+
+std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language) {
+    return IsEnglish(language) ? std::span<const ToolbarButton>(kEnToolbar) : kCnToolbar;
+}
+
+int MainToolbarId(InterfaceLanguage language) {
+    return IsEnglish(language) ? kEnglishToolbar : kChineseToolbar;
+}
+
+}  // namespace tolvane::gui

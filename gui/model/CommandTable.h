@@ -1,0 +1,67 @@
+// What each command number of the main window does, and the menus and toolbars that carry
+// the numbers. The Chinese and English menus and toolbars use different numbers for the
+// same commands; every number leads through this one table to its handler.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "app/TextTable.h"
+
+namespace tolvane::gui {
+
+enum class Command {
+    kNothing,  // a known number that deliberately does nothing
+    kOpen,
+    kSave,
+    kQuit,
+    kRead,
+    kWrite,
+    kCardReaderSettings,
+    kKeyboardSettings,
+    kClearAll,
+    kNew,
+    kSwitchToChinese,
+    kSwitchToEnglish,
+    kAbout,
+    kUserManual,
+    kPlugVirtualKeyboard,
+    kPullVirtualKeyboard,
+};
+
+// The command a number runs; none for a number the window does not know.
+std::optional<Command> CommandFor(int id);
+
+// Every number the table knows, for tests and for the dispatcher's wiring.
+std::span<const int> KnownCommandIds();
+
+// One entry of a pop-up menu; id 0 is a separator.
+struct MenuItem {
+    int id = 0;
+    std::string_view text;
+};
+
+struct MenuPopup {
+    std::string_view title;
+    std::span<const MenuItem> items;
+};
+
+// The four pop-ups of menu 129 (Chinese) or 138 (English). The text after a tab is a label:
+// no keyboard shortcut is defined for it.
+std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
+int MainMenuId(InterfaceLanguage language);
+
+// The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
+// save, write, read, card reader settings, user manual, quit. The label is drawn into the
+// button's picture under the icon.
+struct ToolbarButton {
+    int id = 0;
+    std::string_view label;
+};
+
+inline constexpr int kToolbarButtonCount = 8;
+std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language);
+int MainToolbarId(InterfaceLanguage language);
+
+}  // namespace tolvane::gui

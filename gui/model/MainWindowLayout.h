@@ -1,0 +1,28 @@
+// Where the main window's controls sit, in dialog units, before the toolbar above them.
+#pragma once
+
+#include <span>
+
+#include "model/DialogUnits.h"
+
+namespace tolvane::gui {
+
+inline constexpr DialogRect kMainWindowClient{0, 0, 442, 275};
+
+struct ControlPlace {
+    int id = 0;  // 0 for the frames that carry no number
+    DialogRect rect;
+};
+
+// Connection picture, layer group and selector, layer picture, key information box, and
+// the two frames around the button panel and the information box.
+std::span<const ControlPlace> MainWindowControls();
+
+// The place of button 1..84 on the panel: the 60 keys of the grid, the six small keys in
+// an arc beside the layer picture, and the eighteen buttons the keyboard has but the
+// panel never shows, parked under the key information box. A hidden button still takes
+// part in hit tests, so pointing at the information box can show its assignments.
+DialogRect KeyButtonPlace(int button);
+bool IsKeyButtonShown(int button);
+
+}  // namespace tolvane::gui

@@ -1,0 +1,122 @@
+// Every number the desktop programmer's windows are known by: dialogs, controls, commands,
+// menus, toolbars and pictures. The numbers are fixed: tests find controls and commands by
+// them (object names are built from them), and the artwork table looks pictures up by them.
+// Plain constants, no Qt, so the window rules that use them can be tested without a screen.
+#pragma once
+
+namespace tolvane::gui::ids {
+
+// Dialogs.
+inline constexpr int kAboutDialog = 100;
+inline constexpr int kMainDialog = 102;
+
+// Menus and toolbars.
+inline constexpr int kChineseMenu = 129;
+inline constexpr int kEnglishMenu = 138;
+inline constexpr int kChineseToolbar = 180;
+inline constexpr int kEnglishToolbar = 175;
+
+// Icon.
+inline constexpr int kProgramIcon = 133;
+
+// Pictures.
+inline constexpr int kLayer1Picture = 144;
+inline constexpr int kLayer2Picture = 146;
+inline constexpr int kLayer3Picture = 147;
+inline constexpr int kLayer4Picture = 148;
+inline constexpr int kLayer5Picture = 149;
+inline constexpr int kLayer6Picture = 150;
+inline constexpr int kChineseToolbarHot = 156;
+inline constexpr int kChineseToolbarNormal = 157;
+inline constexpr int kChineseToolbarDisabled = 158;
+inline constexpr int kChineseNotFoundPicture = 160;
+inline constexpr int kChineseFoundPicture = 163;
+inline constexpr int kEnglishNotFoundPicture = 172;
+inline constexpr int kEnglishFoundPicture = 173;
+inline constexpr int kEnglishToolbarHot = 177;
+inline constexpr int kEnglishToolbarNormal = 178;
+inline constexpr int kEnglishToolbarDisabled = 179;
+
+// Controls of the main window.
+inline constexpr int kLayerPicture = 1120;
+inline constexpr int kConnectionPicture = 1122;
+inline constexpr int kLayerSelector = 1140;
+inline constexpr int kKeyInfoBox = 1144;
+inline constexpr int kLayerGroup = 1145;
+inline constexpr int kFirstKeyButton = 2000;  // button b is kFirstKeyButton - 1 + b
+inline constexpr int kLastKeyButton = 2083;
+
+// The button context menu and its layer submenu (11108 = "Layer1" .. 11113 = "Layer6").
+inline constexpr int kContextDeleteCurrentLayer = 10002;
+inline constexpr int kContextDeleteAllLayers = 10003;
+inline constexpr int kContextButtonLayerSet = 10004;
+inline constexpr int kContextFirstLayer = 11108;
+
+// Controls of the progress window.
+inline constexpr int kProgressCancel = 10;
+inline constexpr int kProgressText = 11;
+inline constexpr int kProgressBar = 12;
+
+// Commands of the Chinese menu.
+inline constexpr int kCnCardReaderSettings = 32814;
+inline constexpr int kCnKeyboardSettings = 32815;
+inline constexpr int kCnOpen = 32816;
+inline constexpr int kCnSave = 32817;
+inline constexpr int kCnSaveAs = 32818;
+inline constexpr int kCnQuit = 32819;
+inline constexpr int kCnAbout = 32820;
+inline constexpr int kCnClearAll = 32822;
+inline constexpr int kCnRead = 32841;
+inline constexpr int kCnWrite = 32842;
+inline constexpr int kCnChinese = 32806;
+inline constexpr int kCnEnglish = 32801;
+inline constexpr int kCnUserManual = 32799;
+
+// Commands of the English menu.
+inline constexpr int kEnOpen = 32859;
+inline constexpr int kEnSave = 32860;
+inline constexpr int kEnSaveAs = 32861;
+inline constexpr int kEnQuit = 32862;
+inline constexpr int kEnRead = 32863;
+inline constexpr int kEnWrite = 32864;
+inline constexpr int kEnCardReaderSettings = 32865;
+inline constexpr int kEnKeyboardSettings = 32866;
+inline constexpr int kEnClearAll = 32867;
+inline constexpr int kEnUserManual = 32870;
+inline constexpr int kEnAbout = 32871;
+inline constexpr int kEnChinese = 32796;
+inline constexpr int kEnEnglish = 32798;
+
+// Commands of the Chinese toolbar (180).
+inline constexpr int kCnToolNew = 32895;
+inline constexpr int kCnToolOpen = 32893;
+inline constexpr int kCnToolSave = 32894;
+inline constexpr int kCnToolWrite = 32886;
+inline constexpr int kCnToolRead = 32887;
+inline constexpr int kCnToolCard = 32891;
+inline constexpr int kCnToolHelp = 32890;
+inline constexpr int kCnToolQuit = 32892;
+
+// Commands of the English toolbar (175); Open and Save share the English menu's ids.
+inline constexpr int kEnToolNew = 32872;
+inline constexpr int kEnToolOpen = kEnOpen;
+inline constexpr int kEnToolSave = kEnSave;
+inline constexpr int kEnToolWrite = 32875;
+inline constexpr int kEnToolRead = 32876;
+inline constexpr int kEnToolCard = 32878;
+inline constexpr int kEnToolHelp = 32879;
+inline constexpr int kEnToolQuit = 32880;
+
+// The system menu's About item; reached from the Help menu where the window manager's
+// system menu takes no items.
+inline constexpr int kSystemAbout = 16;
+
+// The virtual keyboard's menu, present only when the program runs on the virtual keyboard.
+inline constexpr int kVirtualPlugIn = 33001;
+inline constexpr int kVirtualPullOut = 33002;
+
+// Object name of the window element with this number, e.g. "id1140": how tests and
+// accessibility tools find it.
+inline constexpr const char* kObjectNamePrefix = "id";
+
+}  // namespace tolvane::gui::ids

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Renders every window of the desktop programs to PNG files under build/screenshots/, on
+# Qt's offscreen platform with the CJK font installed, so they can be looked at without a
+# display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+tolvane_install_deps
+
+cmake --preset default
+cmake --build --preset default -j "$(nproc)" --target gui_screenshots
+rm -rf build/screenshots
+build/default/tests/gui_screenshots build/screenshots

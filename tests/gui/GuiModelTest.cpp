@@ -1,0 +1,130 @@
+// UTF-8 source: menu texts are checked as the user sees them.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "model/CommandTable.h"
+#include "model/DialogUnits.h"
+#include "model/MainWindowLayout.h"
+#include "model/ProgressRules.h"
+#include "resources/ResourceIds.h"
+
+namespace tolvane::gui {
+namespace {
+
+TEST(CommandTableTest, EveryMenuItemAndToolbarButtonRunsACommand) {
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
+        for (const MenuPopup& popup : MainMenu(language)) {
+            for (const MenuItem& item : popup.items) {
+                EXPECT_TRUE(item.id == 0 || CommandFor(item.id)) << item.id;
+            }
+        }
+        ASSERT_EQ(MainToolbar(language).size(), static_cast<std::size_t>(kToolbarButtonCount));
+        for (const ToolbarButton& button : MainToolbar(language)) {
+            EXPECT_TRUE(CommandFor(button.id)) << button.id;
+        }
+    }
+    const std::set<int> unique(KnownCommandIds().begin(), KnownCommandIds().end());
+    EXPECT_EQ(unique.size(), KnownCommandIds().size());
+    EXPECT_FALSE(CommandFor(2000));
+}
+
+TEST(CommandTableTest, NumbersOfBothLanguagesLeadToTheSameCommands) {
+    using namespace ids;
+    struct Case {
+        int id;
+        Command command;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {kCnSaveAs, Command::kSave},
+             {kEnSaveAs, Command::kSave},
+             {kEnToolOpen, Command::kOpen},
+             {kCnToolNew, Command::kNew},
+             {kEnToolCard, Command::kCardReaderSettings},
+             {kCnKeyboardSettings, Command::kKeyboardSettings},
+             {kCnEnglish, Command::kSwitchToEnglish},
+             {kEnChinese, Command::kSwitchToChinese},
+             {kCnChinese, Command::kNothing},
+             {kEnEnglish, Command::kNothing},
+             {kSystemAbout, Command::kAbout},
+             {kEnToolHelp, Command::kUserManual},
+             {kCnToolQuit, Command::kQuit},
+         }) {
+        EXPECT_EQ(CommandFor(c.id), c.command) << c.id;
+    }
+    EXPECT_EQ(MainMenu(InterfaceLanguage::kChinese)[0].items[0].text, "打开(&O)...\tCtrl+O");
+    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[1].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MainToolbar(InterfaceLanguage::kChinese)[3].label, "写键盘");
+}
+
+TEST(DialogUnitsTest, ConvertsCornersWithTheFontsBaseUnits) {
+    // The letters of a font averaging 6.5 pixels round up to 7.
+    EXPECT_EQ(BaseUnitsFromFont(338, 15).x, 7);
+    EXPECT_EQ(BaseUnitsFromFont(312, 15).x, 6);
+    const DialogUnitConverter converter({7, 15});
+    EXPECT_EQ(converter.X(442), 774);  // 773.5 rounds away from zero
+    EXPECT_EQ(converter.Y(275), 516);
+    EXPECT_EQ(converter.ToPixels({14, 57, 29, 29}), (PixelRect{25, 107, 50, 54}));
+}
+
+TEST(MainWindowLayoutTest, ButtonsSitWhereTheKeysAreOnTheKeyboard) {
+    struct Case {
+        int button;
+        int x;
+        int y;
+        bool shown;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {1, 397, 57, true},    // right end of the top row
+             {67, 14, 57, true},    // left end of the top row
+             {68, 14, 91, true},    // second row, one unit lower on the left
+             {32, 223, 90, true},   // second row further right
+             {34, 223, 158, true},  // fourth row, column x = 223 is one unit lower
+             {46, 153, 158, true},  // fourth row, left five columns
+             {40, 188, 157, true},
+             {28, 257, 157, true},
+             {3, 397, 192, true},
+             {79, 345, 40, true},  // the small keys' arc
+             {84, 345, 4, true},
+         }) {
+        const DialogRect place = KeyButtonPlace(c.button);
+        EXPECT_EQ(place.x, c.x) << c.button;
+        EXPECT_EQ(place.y, c.y) << c.button;
+        EXPECT_EQ(IsKeyButtonShown(c.button), c.shown) << c.button;
+    }
+    // The eighteen unshown buttons lie under the key information box.
+    int unshown = 0;
+    for (int button = 1; button <= 84; ++button) {
+        if (!IsKeyButtonShown(button)) {
+            ++unshown;
+            const DialogRect place = KeyButtonPlace(button);
+            EXPECT_GE(place.y, 234);
+            EXPECT_LE(place.y + place.height, 271);
+            EXPECT_GE(place.x, 12);
+            EXPECT_LE(place.x + place.width, 426);
+        }
+    }
+    EXPECT_EQ(unshown, 18);
+}
+
+TEST(ProgressRulesTest, TitleCarriesTheWholePercentage) {
+    EXPECT_EQ(ProgressPercent(252, 0, 504), 50);
+    EXPECT_EQ(ProgressPercent(503, 0, 504), 99);
+    EXPECT_EQ(ProgressPercent(5, 3, 3), 0);
+    EXPECT_EQ(ProgressTitle("正在传送...", 50), "正在传送... [50%]");
+}
+
+TEST(ProgressRulesTest, OpensAtTheSavedPlaceOnlyWhenItIsOnAScreen) {
+    const std::vector<PixelRect> screens = {{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const PixelRect owner{100, 100, 800, 600};
+    const ScreenPoint centred{100 + (800 - 380) / 2, 100 + (600 - 120) / 2};
+    EXPECT_EQ(ProgressWindowPlace(ScreenPoint{2000, 50}, screens, owner, 380, 120),
+              (ScreenPoint{2000, 50}));
+    EXPECT_EQ(ProgressWindowPlace(std::nullopt, screens, owner, 380, 120), centred);
+    EXPECT_EQ(ProgressWindowPlace(ScreenPoint{3300, 50}, screens, owner, 380, 120), centred);
+    EXPECT_EQ(ProgressWindowPlace(ScreenPoint{50, 1100}, screens, owner, 380, 120), centred);
+}
+
+}  // namespace
+}  // namespace tolvane::gui

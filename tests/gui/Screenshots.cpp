@@ -1,0 +1,129 @@
+// Renders every window of the desktop programmer to PNG files, on the offscreen platform,
+// so they can be looked at without a display: scripts/screenshots.sh runs it.
+// Usage: gui_screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "TillLayout.h"
+#include "app/CAboutDlg.h"
+#include "app/CTolvaneApp.h"
+#include "app/CTolvaneDlg.h"
+#include "app/VirtualKeyboardRig.h"
+#include "resources/ResourceIds.h"
+#include "widgets/CProgressWnd.h"
+#include "widgets/ControlNames.h"
+
+namespace tolvane::gui {
+namespace {
+
+class Studio {
+  public:
+    explicit Studio(QString output) : output_(std::move(output)) {}
+
+    // A main window in the language given, with or without the keyboard plugged in.
+    std::unique_ptr<CTolvaneDlg> MainWindow(const char* language, bool connected) {
+        std::ofstream(QDir(program_.path()).filePath("sysInfo.ini").toStdString()) << language;
+        if (connected) {
+            rig_.PlugIn();
+        } else {
+            rig_.PullOut();
+        }
+        ProgramSetup setup;
+        setup.programFolder = program_.path().toStdString();
+        setup.virtualKeyboard = &rig_;
+        language_ = LanguageState{};
+        auto window = std::make_unique<CTolvaneDlg>(*image_, language_, setup);
+        window->show();
+        QApplication::processEvents();
+        return window;
+    }
+
+    void Save(QWidget& widget, const QString& name) {
+        QApplication::processEvents();
+        const QString file = QDir(output_).filePath(name + ".png");
+        if (!widget.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            failed_ = true;
+            return;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+
+    bool Failed() const { return failed_; }
+
+    KeyboardImage& Image() { return *image_; }
+
+  private:
+    QString output_;
+    QTemporaryDir program_;
+    VirtualKeyboardRig rig_{""};
+    std::unique_ptr<KeyboardImage> image_ = std::make_unique<KeyboardImage>();
+    LanguageState language_;
+    bool failed_ = false;
+};
+
+void MainWindows(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        for (const bool connected : {false, true}) {
+            auto window = studio.MainWindow(language, connected);
+            studio.Save(*window,
+                        QString("main-%1-%2").arg(suffix, connected ? "connected" : "unconnected"));
+        }
+    }
+}
+
+// The example till layout on layers 1 and 3, with the pointer over a button.
+void PanelWithLayout(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        auto* selector = window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        selector->setCurrentText("Layer3");
+        studio.Save(*window, QString("panel-%1-layer3").arg(suffix));
+        selector->setCurrentText("Layer1");
+        QTest::mouseMove(window->KeyButton(13));
+        studio.Save(*window, QString("panel-%1-layer1-hover").arg(suffix));
+    }
+}
+
+void ProgressAndAbout(Studio& studio) {
+    auto window = studio.MainWindow("English", true);
+    CProgressWnd progress("Data is being transmitted...", window.get());
+    progress.SetRange(0, 504);
+    progress.SetText(
+        "Please wait data is being transmitted...\n\n    Note: Do not perform other "
+        "operations when the data is transfering！");
+    progress.SetPos(252);
+    studio.Save(progress, "progress-50");
+    CAboutDlg about(window.get());
+    about.show();
+    studio.Save(about, "about");
+}
+
+}  // namespace
+}  // namespace tolvane::gui
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir settings;
+    QApplication application(argc, argv);
+    tolvane::gui::CTolvaneApp::Initialise();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "screenshots";
+    QDir().mkpath(output);
+    tolvane::gui::Studio studio(output);
+    tolvane::gui::MainWindows(studio);
+    tolvane::gui::PanelWithLayout(studio);
+    tolvane::gui::ProgressAndAbout(studio);
+    return studio.Failed() ? 1 : 0;
+}

@@ -1,0 +1,67 @@
+// A main window on the virtual keyboard, in a program folder of its own, with its prompts
+// answered by the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+#include "app/CTolvaneDlg.h"
+#include "app/VirtualKeyboardRig.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TemporaryFolder.h"
+#include "widgets/ControlNames.h"
+
+// Readable test failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace tolvane::testing {
+
+// Waits, handling events, until the condition holds; false after the time-out.
+template <typename Condition>
+bool WaitUntil(Condition condition, int timeoutMs = 10000) {
+    return QTest::qWaitFor(condition, timeoutMs);
+}
+
+class GuiFixture : public ::testing::Test {
+  protected:
+    // The program's settings file, as the user left it ("English" or "Chinese").
+    void WriteSetting(const std::string& word) {
+        std::ofstream(folder / "sysInfo.ini", std::ios::binary) << word;
+    }
+
+    gui::CTolvaneDlg& OpenWindow() {
+        window.reset();
+        gui::ProgramSetup setup;
+        setup.programFolder = folder.path();
+        setup.userConfigFolder = folder / "user";
+        setup.virtualKeyboard = &rig;
+        window = std::make_unique<gui::CTolvaneDlg>(*image, language, setup);
+        window->show();
+        return *window;
+    }
+
+    template <typename T>
+    T* Find(int id) const {
+        return window->findChild<T*>(gui::ObjectNameFor(id));
+    }
+
+    int PictureShown(int controlId) const {
+        return Find<QWidget>(controlId)->property("resourceId").toInt();
+    }
+
+    QString CaptionOf(int button) const { return window->KeyButton(button)->text(); }
+
+    TemporaryFolder folder;
+    ScriptedPrompter prompter;
+    gui::VirtualKeyboardRig rig{""};
+    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
+    LanguageState language;
+    std::unique_ptr<gui::CTolvaneDlg> window;
+};
+
+}  // namespace tolvane::testing

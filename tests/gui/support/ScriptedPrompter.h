@@ -1,0 +1,83 @@
+// A prompter that answers message boxes, menus, dialogs and file dialogs from the test
+// without blocking, and keeps what the user would have seen.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "widgets/Prompter.h"
+
+namespace tolvane::testing {
+
+struct Prompt {
+    enum class Kind { kInform, kAsk, kPopUp, kDialog, kOpenFile, kSaveFile, kDocument };
+    Kind kind{};
+    QString caption;
+    QString text;  // message text, dialog object name, file dialog start, or document path
+    gui::PromptIcon icon = gui::PromptIcon::kNone;
+};
+
+class ScriptedPrompter : public gui::Prompter {
+  public:
+    ScriptedPrompter() { gui::SetPrompter(this); }
+    ~ScriptedPrompter() override { gui::SetPrompter(nullptr); }
+
+    void Inform(QWidget*, const QString& caption, const QString& text,
+                gui::PromptIcon icon) override {
+        Record({Prompt::Kind::kInform, caption, text, icon});
+    }
+    bool AskYesNo(QWidget*, const QString& caption, const QString& text,
+                  gui::PromptIcon icon) override {
+        Record({Prompt::Kind::kAsk, caption, text, icon});
+        return Next(yesNoAnswers, false);
+    }
+    QAction* PopUp(QMenu& menu, const QPoint&) override {
+        Record({Prompt::Kind::kPopUp, {}, menu.objectName(), {}});
+        return onPopUp ? onPopUp(menu) : nullptr;
+    }
+    int RunModal(QDialog& dialog) override {
+        Record({Prompt::Kind::kDialog, dialog.windowTitle(), dialog.objectName(), {}});
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
+    QString OpenFileName(QWidget*, const QString& start, const QString&) override {
+        Record({Prompt::Kind::kOpenFile, {}, start, {}});
+        return Next(fileNames, QString());
+    }
+    QString SaveFileName(QWidget*, const QString& suggestion, const QString&,
+                         const QString&) override {
+        Record({Prompt::Kind::kSaveFile, {}, suggestion, {}});
+        return Next(fileNames, QString());
+    }
+    bool OpenDocument(const QString& path) override {
+        Record({Prompt::Kind::kDocument, {}, path, {}});
+        return true;
+    }
+
+    std::vector<Prompt> prompts;
+    std::deque<bool> yesNoAnswers;  // No when empty
+    std::deque<QString> fileNames;  // cancelled when empty
+    std::function<int(QDialog&)> onDialog;
+    std::function<QAction*(QMenu&)> onPopUp;
+    // Sees each prompt the moment it is shown, while the window behind it is as it was.
+    std::function<void(const Prompt&)> onPrompt;
+
+  private:
+    void Record(const Prompt& prompt) {
+        prompts.push_back(prompt);
+        if (onPrompt) {
+            onPrompt(prompt);
+        }
+    }
+    template <typename T>
+    static T Next(std::deque<T>& answers, T fallback) {
+        if (answers.empty()) {
+            return fallback;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace tolvane::testing

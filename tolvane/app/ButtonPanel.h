@@ -1,0 +1,44 @@
+// What the main window's button panel decides: which layer the selector shows, the hover
+// text of a button, the set-up before a button's key dialog opens, and the context menu's
+// actions on a button. The window only turns mouse and menu events into these calls and
+// refreshes the captions of the buttons a call reports as touched.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/TextTable.h"
+#include "image/KeyboardImage.h"
+
+namespace tolvane {
+
+// Buttons whose caption must be refreshed after a change, in order.
+using TouchedButtons = std::vector<int>;
+
+// The layer a selector entry names ("Layer1".."Layer6"); none for any other text.
+std::optional<int> LayerOfSelectorText(std::string_view text);
+
+// Shows the named layer: sets currentLayer. Every button is touched; nothing changes for a
+// text that names no layer.
+TouchedButtons SelectLayer(KeyboardImage& image, std::string_view selectorText);
+
+// The key information box's text for a button: every layer's text with its prefix and a
+// space, or, on a layer-key button, its first layer's text alone. Empty outside 1..84.
+std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage language);
+
+// Before the key dialog opens for a button on the current layer.
+void PrepareKeyDialogForButton(KeyboardImage& image, int button);
+
+// Context menu: "Delete the current layer data" clears the current layer, or all six of a
+// layer-key button; "Delete all layer data" clears all six. Either way the button is no
+// longer a layer key. editCount is kept: it counts the edits of the dialog session.
+TouchedButtons DeleteCurrentLayer(KeyboardImage& image, int button);
+TouchedButtons DeleteAllLayers(KeyboardImage& image, int button);
+
+// "Button layer set": the button sends the layer key on all six layers. A code that is no
+// layer key changes nothing, so a dismissed choice never loses the button's assignment.
+TouchedButtons MakeLayerKey(KeyboardImage& image, int button, KeyCode layerKey);
+
+}  // namespace tolvane
