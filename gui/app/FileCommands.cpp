@@ -44,11 +44,11 @@ bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands&
                              PromptIcon::kStop);
             return false;
         case DataFileLoadStatus::kCannotOpen:
+        case DataFileLoadStatus::kReadFailed:
+        case DataFileLoadStatus::kTooLong:
+            // Nothing of the file was loaded.
             TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
             return false;
-        case DataFileLoadStatus::kReadFailed:
-            TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return true;
     }
     return false;
 }
