@@ -29,7 +29,8 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
                  "keyboards; =STATE_FILE keeps its programming in that file between runs")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("--device", options.devicePath, "Use only the keyboard at this HID path");
-    app.add_option("--trace", options.traceFile, "Write every report of the run to this file");
+    app.add_option("--trace", options.traceFile,
+                   "Keep every report of the run in this file, written at the end");
     app.add_flag("--json", options.json, "Machine-readable output (devices, show, check, diff)");
     app.add_flag("--quiet", options.quiet, "Print only errors and requested data");
 }
