@@ -21,6 +21,8 @@ struct CommandArguments {
     bool verify = false;
     bool all = false;
     bool force = false;
+    std::string paper = "a4";
+    double pitch = 19.05;
 };
 
 void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
@@ -59,6 +61,16 @@ void AddCommands(CLI::App& app, CommandArguments& arguments) {
         "diff", "Compare two programmings; each is a data file or the word \"keyboard\"");
     diff->add_option("A", arguments.file)->required();
     diff->add_option("B", arguments.second)->required();
+    CLI::App* legend = app.add_subcommand(
+        "legend", "Write the key legends of a data file as SVG pages, to print and cut out");
+    legend->add_option("FILE", arguments.file)->required();
+    legend->add_option("OUT", arguments.second, "The SVG file; without --layer, one per page")
+        ->required();
+    legend->add_option("--layer", arguments.layer, "Only this layer")->check(CLI::Range(1, 6));
+    legend->add_option("--paper", arguments.paper, "a4 or letter")
+        ->check(CLI::IsMember({"a4", "letter"}));
+    legend->add_option("--pitch", arguments.pitch, "Key pitch in millimetres (default 19.05)")
+        ->check(CLI::Range(10.0, 40.0));
     app.require_subcommand(1);
 }
 
@@ -82,6 +94,14 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
     }
     if (command == "write") {
         return commands.Write(arguments.file, arguments.verify, arguments.all, arguments.force);
+    }
+    if (command == "legend") {
+        LegendOptions legend;
+        legend.paper = arguments.paper == "letter" ? Paper::kLetter : Paper::kA4;
+        legend.keyPitchMm = arguments.pitch;
+        return commands.Legend(
+            arguments.file, arguments.second,
+            arguments.layer > 0 ? std::optional<int>(arguments.layer) : std::nullopt, legend);
     }
     return commands.Diff(arguments.file, arguments.second);
 }

@@ -10,6 +10,7 @@
 #include "KeyboardAccess.h"
 #include "files/DataFileLoader.h"
 #include "image/KeyboardImage.h"
+#include "legend/LegendSheet.h"
 #include "link/ThreadStart.h"
 
 namespace tolvane::cli {
@@ -51,6 +52,10 @@ class Commands {
     // Refuses a file in which check finds problems, unless forced.
     int Write(const std::string& file, bool verify, bool all, bool force);
     int Diff(const std::string& first, const std::string& second);
+    // The legend sheets of a data file: one layer's page as output, or every page as
+    // output's name with "-layer1".."-layer6", "-overview" and "-table" added.
+    int Legend(const std::string& file, const std::string& output, std::optional<int> layer,
+               LegendOptions legend);
 
   private:
     struct Target {

@@ -10,6 +10,7 @@ TOLVANE_PACKAGES=(
     libcli11-dev nlohmann-json3-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     fonts-noto-cjk fonts-liberation2
+    libexpat1-dev poppler-utils
 )
 
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.

@@ -11,3 +11,6 @@ cmake --preset default
 cmake --build --preset default -j "$(nproc)" --target gui_screenshots
 rm -rf build/screenshots
 build/default/tests/gui_screenshots build/screenshots
+# The first legend sheet and the overview of the example layout, as pictures.
+pdftoppm -png -r 50 -f 1 -l 1 build/screenshots/legends.pdf build/screenshots/legend-layer1
+pdftoppm -png -r 50 -f 7 -l 7 build/screenshots/legends.pdf build/screenshots/legend-overview

@@ -8,6 +8,7 @@
 #include "app/CAboutDlg.h"
 #include "app/DialogCommands.h"
 #include "app/FileCommands.h"
+#include "app/LegendCommands.h"
 #include "app/VirtualKeyboardRig.h"
 #include "model/CommandTable.h"
 #include "model/MainWindowLayout.h"
@@ -95,7 +96,7 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
                 continue;
             }
             // The text after the tab is shown as a shortcut label only: no shortcut is set.
-            QAction* action = menu->addAction(FromUtf8(item.text));
+            QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
             action->setObjectName(ObjectNameFor(item.id));
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -336,6 +337,12 @@ void CTolvaneDlg::OnCommand(int id) {
         case Command::kPullVirtualKeyboard:
             OnVirtualKeyboard(false);
             break;
+        case Command::kPrintLegends:
+            PrintLegends(this, image_, LegendTitle(), language_);
+            break;
+        case Command::kExportLegends:
+            ExportLegends(this, image_, LegendTitle(), language_);
+            break;
     }
 }
 
@@ -416,6 +423,12 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved);
     }
+}
+
+std::string CTolvaneDlg::LegendTitle() const {
+    // The layout's file name when it came from or went to a file, else the keyboard's name.
+    const std::filesystem::path last = dataFiles_.lastDataFilePath;
+    return last == " " ? std::string(kWindowTitle) : last.filename().string();
 }
 
 void CTolvaneDlg::OnOpen() {

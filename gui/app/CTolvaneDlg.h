@@ -81,6 +81,7 @@ class CTolvaneDlg : public QDialog {
     void OnAbout();
     void OnUserManual();
     void OnSwitchLanguage(InterfaceLanguage target);
+    std::string LegendTitle() const;
     void OnOpen();
     void OnSave();
     void OnVirtualKeyboard(bool plugIn);

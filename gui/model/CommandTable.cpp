@@ -67,6 +67,8 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kSystemAbout, Command::kAbout},
     {kVirtualPlugIn, Command::kPlugVirtualKeyboard},
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
+    {kPrintLegends, Command::kPrintLegends},
+    {kExportLegends, Command::kExportLegends},
 });
 
 constexpr auto kKnownIds = [] {
@@ -78,10 +80,16 @@ constexpr auto kKnownIds = [] {
 
 constexpr MenuItem kSeparator{0, {}};
 
-constexpr std::array<MenuItem, 5> kCnFile = {{
+constexpr MenuItem kPrintLegendsItem{kPrintLegends, {}, TextId::kMenuPrintLegends};
+constexpr MenuItem kExportLegendsItem{kExportLegends, {}, TextId::kMenuExportLegends};
+
+constexpr std::array<MenuItem, 8> kCnFile = {{
     {kCnOpen, "打开(&O)...\tCtrl+O"},
     {kCnSave, "保存(&S)\tCtrl+S"},
     {kCnSaveAs, "另存为(&A)...\tCtrl+Alt+S"},
+    kSeparator,
+    kPrintLegendsItem,
+    kExportLegendsItem,
     kSeparator,
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
@@ -110,10 +118,13 @@ constexpr std::array<MenuPopup, 4> kCnMenu = {{
     {"帮助(&H)", kCnHelp},
 }};
 
-constexpr std::array<MenuItem, 5> kEnFile = {{
+constexpr std::array<MenuItem, 8> kEnFile = {{
     {kEnOpen, "Open(&O)...\tCtrl+O"},
     {kEnSave, "Save(&S)\tCtrl+S"},
     {kEnSaveAs, "Save As"},
+    kSeparator,
+    kPrintLegendsItem,
+    kExportLegendsItem,
     kSeparator,
     {kEnQuit, "Quit"},
 }};
@@ -180,6 +191,10 @@ std::optional<Command> CommandFor(int id) {
 
 std::span<const int> KnownCommandIds() {
     return kKnownIds;
+}
+
+std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language) {
+    return item.tableText == TextId::kCount ? item.text : Text(item.tableText, language);
 }
 
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {

@@ -28,6 +28,8 @@ enum class Command {
     kUserManual,
     kPlugVirtualKeyboard,
     kPullVirtualKeyboard,
+    kPrintLegends,
+    kExportLegends,
 };
 
 // The command a number runs; none for a number the window does not know.
@@ -36,11 +38,16 @@ std::optional<Command> CommandFor(int id);
 // Every number the table knows, for tests and for the dispatcher's wiring.
 std::span<const int> KnownCommandIds();
 
-// One entry of a pop-up menu; id 0 is a separator.
+// One entry of a pop-up menu; id 0 is a separator. Items the program added to the
+// original menus take their text from the text table, in the menu's language.
 struct MenuItem {
     int id = 0;
     std::string_view text;
+    TextId tableText = TextId::kCount;
 };
+
+// The text an item shows in a menu of this language.
+std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language);
 
 struct MenuPopup {
     std::string_view title;

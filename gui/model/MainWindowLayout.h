@@ -18,10 +18,9 @@ struct ControlPlace {
 // the two frames around the button panel and the information box.
 std::span<const ControlPlace> MainWindowControls();
 
-// The place of button 1..84 on the panel: the 60 keys of the grid, the six small keys in
-// an arc beside the layer picture, and the eighteen buttons the keyboard has but the
-// panel never shows, parked under the key information box. A hidden button still takes
-// part in hit tests, so pointing at the information box can show its assignments.
+// The place of button 1..84 on the panel, where the key sits on the keyboard (the core's
+// ButtonPlaces). A hidden button still takes part in hit tests, so pointing at the
+// information box can show its assignments.
 DialogRect KeyButtonPlace(int button);
 bool IsKeyButtonShown(int button);
 

@@ -107,6 +107,10 @@ inline constexpr int kEnToolCard = 32878;
 inline constexpr int kEnToolHelp = 32879;
 inline constexpr int kEnToolQuit = 32880;
 
+// The legend sheets, in the File menu of both languages.
+inline constexpr int kPrintLegends = 33003;
+inline constexpr int kExportLegends = 33004;
+
 // The system menu's About item; reached from the Help menu where the window manager's
 // system menu takes no items.
 inline constexpr int kSystemAbout = 16;

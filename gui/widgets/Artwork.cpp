@@ -45,15 +45,22 @@ constexpr std::array<const char*, kToolbarButtonCount> kToolbarIcons = {
 struct ConnectionPicture {
     int id;
     bool connected;
+    bool chinese;
     const char* caption;
 };
 
 constexpr std::array<ConnectionPicture, 4> kConnectionPictures = {{
-    {ids::kChineseFoundPicture, true, "USB已连接..."},
-    {ids::kEnglishFoundPicture, true, "USB Connected..."},
-    {ids::kChineseNotFoundPicture, false, "USB未连接..."},
-    {ids::kEnglishNotFoundPicture, false, "USB Unconnected..."},
+    {ids::kChineseFoundPicture, true, true, "USB已连接..."},
+    {ids::kEnglishFoundPicture, true, false, "USB Connected..."},
+    {ids::kChineseNotFoundPicture, false, true, "USB未连接..."},
+    {ids::kEnglishNotFoundPicture, false, false, "USB Unconnected..."},
 }};
+
+// Words in pictures: the Chinese face for Chinese words, else the dialog's face, which
+// is much quicker to load than a CJK face on the English interface's first paint.
+QFont PictureFont(bool chinese) {
+    return chinese ? HeitiFont(9) : DialogFont();
+}
 
 const QColor kInk(0x24, 0x41, 0x5f);
 const QColor kAlarm(0xc9, 0x2a, 0x2a);
@@ -102,7 +109,7 @@ QPixmap DrawToolbarImage(const ToolbarStrip& strip, int index) {
             painter.drawRoundedRect(QRectF(0.5, 0.5, 35, 35), 4, 4);
         }
         RenderSvg(painter, kToolbarIcons[static_cast<std::size_t>(index)], QRectF(8, 1, 20, 20));
-        QFont font = HeitiFont(7);
+        QFont font = PictureFont(strip.language == InterfaceLanguage::kChinese);
         font.setPixelSize(11);
         painter.setFont(font);
         painter.setPen(kInk);
@@ -119,7 +126,8 @@ QPixmap DrawConnectionPicture(const ConnectionPicture& picture) {
     painter.setRenderHint(QPainter::Antialiasing);
     RenderSvg(painter, picture.connected ? "usb-connected" : "usb-unconnected",
               QRectF(0, 0, 190, kConnectionPictureHeight));
-    QFont font = HeitiFont(12);
+    QFont font = PictureFont(picture.chinese);
+    font.setPointSize(12);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(picture.connected ? kInk : kAlarm);
@@ -176,7 +184,7 @@ QPixmap DrawLayerDial(int layer) {
     const double inner = 24;
     const QRectF outerBox(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer);
     const QRectF innerBox(centre.x() - inner, centre.y() - inner, 2 * inner, 2 * inner);
-    QFont font = HeitiFont(7);
+    QFont font = PictureFont(false);
     font.setPixelSize(11);
     font.setBold(true);
     painter.setFont(font);

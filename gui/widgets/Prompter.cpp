@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace tolvane::gui {
@@ -60,6 +62,11 @@ class ScreenPrompter final : public Prompter {
             return {};
         }
         return dialog.selectedFiles().constFirst();
+    }
+
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 
     bool OpenDocument(const QString& path) override {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPrinter;
+
 namespace tolvane::gui {
 
 enum class PromptIcon { kNone, kInformation, kWarning, kStop, kQuestion };
@@ -31,6 +33,8 @@ class Prompter {
     virtual QString OpenFileName(QWidget* parent, const QString& start, const QString& filter) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& suggestion, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // The print dialog: true when the user chose a printer (set up in printer).
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
     // Opens a document with the desktop's viewer for it; false when nothing opened it.
     virtual bool OpenDocument(const QString& path) = 0;
 };

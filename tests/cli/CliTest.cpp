@@ -418,5 +418,25 @@ TEST_F(CliTest, TheShippedExampleIsTheTillLayout) {
     EXPECT_TRUE(CompareProgrammings(*shipped, *built).empty());
 }
 
+TEST_F(CliTest, LegendWritesAPagePerLayerOrOneLayer) {
+    const std::string till = TillLayoutFile();
+    const CliRun all = Cli({"--quiet", "legend", till, File("legend.svg")});
+    ASSERT_EQ(all.status, 0) << all.err;
+    for (const char* page :
+         {"layer1", "layer2", "layer3", "layer4", "layer5", "layer6", "overview", "table"}) {
+        const std::string svg = ReadFile(folder / ("legend-" + std::string(page) + ".svg"));
+        EXPECT_NE(svg.find("<svg "), std::string::npos) << page;
+    }
+    EXPECT_FALSE(fs::exists(folder / "legend.svg"));
+
+    const CliRun one = Cli({"legend", till, File("two.svg"), "--layer", "2", "--paper", "letter"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    const std::string svg = ReadFile(folder / "two.svg");
+    EXPECT_NE(svg.find("width=\"279.4mm\""), std::string::npos);
+    EXPECT_NE(svg.find("num_Enter"), std::string::npos);  // button 1 on layer 2
+    EXPECT_EQ(Cli({"legend", till, File("x.svg"), "--layer", "7"}).status, 2);
+    EXPECT_EQ(Cli({"legend", File("missing.dat"), File("x.svg")}).status, 1);
+}
+
 }  // namespace
 }  // namespace tolvane::cli

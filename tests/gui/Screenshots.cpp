@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPdfWriter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CTolvaneApp.h"
 #include "app/CTolvaneDlg.h"
+#include "app/LegendCommands.h"
 #include "app/VirtualKeyboardRig.h"
 #include "resources/ResourceIds.h"
 #include "widgets/CProgressWnd.h"
@@ -58,6 +60,10 @@ class Studio {
     }
 
     bool Failed() const { return failed_; }
+    void Fail(const char* what) {
+        std::fprintf(stderr, "cannot write %s\n", what);
+        failed_ = true;
+    }
 
     KeyboardImage& Image() { return *image_; }
 
@@ -96,6 +102,19 @@ void PanelWithLayout(Studio& studio) {
     }
 }
 
+// The legend sheets of the example layout as a PDF; the script turns its pages into PNGs.
+void LegendSheets(Studio& studio, const QString& output) {
+    auto image = std::make_unique<KeyboardImage>();
+    examples::BuildTillLayout(*image);
+    LegendOptions options;
+    options.title = "till.dat";
+    QPdfWriter writer(QDir(output).filePath("legends.pdf"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+    if (!PaintLegendPages(writer, RenderLegendSheets(*image, options))) {
+        studio.Fail("legends.pdf");
+    }
+}
+
 void ProgressAndAbout(Studio& studio) {
     auto window = studio.MainWindow("English", true);
     CProgressWnd progress("Data is being transmitted...", window.get());
@@ -125,5 +144,6 @@ int main(int argc, char** argv) {
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::ProgressAndAbout(studio);
+    tolvane::gui::LegendSheets(studio, output);
     return studio.Failed() ? 1 : 0;
 }

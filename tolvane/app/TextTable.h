@@ -60,6 +60,34 @@ enum class TextId : std::uint8_t {
     kMenuPlugIn,
     kMenuPullOut,
 
+    // Legend sheets: what the printed pages say, and the File menu's commands for them.
+    kLegendAllLayers,
+    kLegendNotes,
+    kLegendButton,
+    kLegendLayerColumn,
+    kLegendKeysColumn,
+    kLegendUnshownButtons,
+    kLegendCardReader,
+    kLegendTrack,
+    kLegendOn,
+    kLegendPrefix,
+    kLegendSuffix,
+    kLegendEnter,
+    kLegendOptions,
+    kLegendCountryCode,
+    kLegendKeyRepeat,
+    kLegendKeyClick,
+    kLegendClickScope,
+    kLegendAllKeys,
+    kLegendProgrammedKeys,
+    kLegendYes,
+    kLegendNo,
+    kLegendNone,
+    kMenuPrintLegends,
+    kMenuExportLegends,
+    kLegendExportFailed,
+    kLegendOtherSettings,
+
     kCount
 };
 

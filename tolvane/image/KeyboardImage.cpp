@@ -129,26 +129,49 @@ std::array<std::uint8_t, 4> KeyboardImage::OptionBytes() const {
     return {options.countryCode, options.autoRepeat, options.keyClick, options.keyClickScope};
 }
 
+std::vector<std::string> KeyTextsOf(std::span<const KeyCode> codes) {
+    std::vector<std::string> names;
+    bool shifted = false;
+    for (const KeyCode code : codes) {
+        names.push_back(KeyName(code, shifted));
+        if (IsShiftCode(code)) {
+            shifted = !shifted;
+        }
+    }
+    return names;
+}
+
+std::string LayerTextOf(std::span<const KeyCode> codes) {
+    std::string text;
+    for (const std::string& name : KeyTextsOf(codes)) {
+        if (!text.empty()) {
+            text += '+';
+        }
+        text += name;
+    }
+    return text;
+}
+
 void KeyboardImage::DeriveLayerTexts(int button, int layer) {
     if (!IsValidButton(button) || !IsValidLayer(layer)) {
         return;
     }
     ButtonRecord& record = buttons[button];
+    const std::span<const KeyCode> codes = record.Codes(layer);
+    const std::vector<std::string> names = KeyTextsOf(codes);
     std::string& text = record.layerText[layer];
     text.clear();
-    record.shiftToggle = 0;
-    const std::span<const KeyCode> codes = record.Codes(layer);
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        record.keyText[layer][i] = KeyName(codes[i], record.shiftToggle != 0);
-        text += record.keyText[layer][i];
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        record.keyText[layer][i] = names[i];
+        text += names[i];
         text += '+';
-        if (IsShiftCode(codes[i])) {
-            record.shiftToggle ^= 1;
-        }
     }
     if (!text.empty()) {
         text.pop_back();
     }
+    // The naming state after the last code, as the key dialog carries it on.
+    record.shiftToggle =
+        static_cast<std::uint8_t>(std::count_if(codes.begin(), codes.end(), IsShiftCode) % 2);
 }
 
 void KeyboardImage::DeriveAllLayerTexts() {

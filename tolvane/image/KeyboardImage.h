@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "image/KeyTables.h"
 
@@ -98,6 +99,13 @@ struct TrackRecordEntry {
 
 // Track mode byte as sent: 0 when off, else 1 + enterAtEnd.
 std::uint8_t TrackModeOf(const CardTrackSetting& track);
+
+// The names of a sequence's codes: a Shift code is named first and then flips the naming
+// of the codes after it (plain or shifted), a second Shift flips it back.
+std::vector<std::string> KeyTextsOf(std::span<const KeyCode> codes);
+
+// The display text of a sequence: its names joined by "+".
+std::string LayerTextOf(std::span<const KeyCode> codes);
 
 // Text of a prefix or suffix: the shifted name when shift is a Shift code, the plain name
 // when there is no shift and a key, empty otherwise.

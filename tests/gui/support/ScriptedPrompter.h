@@ -2,6 +2,7 @@
 // without blocking, and keeps what the user would have seen.
 #pragma once
 
+#include <QPrinter>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -11,7 +12,7 @@
 namespace tolvane::testing {
 
 struct Prompt {
-    enum class Kind { kInform, kAsk, kPopUp, kDialog, kOpenFile, kSaveFile, kDocument };
+    enum class Kind { kInform, kAsk, kPopUp, kDialog, kOpenFile, kSaveFile, kDocument, kPrint };
     Kind kind{};
     QString caption;
     QString text;  // message text, dialog object name, file dialog start, or document path
@@ -49,6 +50,10 @@ class ScriptedPrompter : public gui::Prompter {
         Record({Prompt::Kind::kSaveFile, {}, suggestion, {}});
         return Next(fileNames, QString());
     }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+        Record({Prompt::Kind::kPrint, {}, printer.docName(), {}});
+        return onPrint ? onPrint(printer) : false;
+    }
     bool OpenDocument(const QString& path) override {
         Record({Prompt::Kind::kDocument, {}, path, {}});
         return true;
@@ -59,6 +64,7 @@ class ScriptedPrompter : public gui::Prompter {
     std::deque<QString> fileNames;  // cancelled when empty
     std::function<int(QDialog&)> onDialog;
     std::function<QAction*(QMenu&)> onPopUp;
+    std::function<bool(QPrinter&)> onPrint;  // cancelled when unset
     // Sees each prompt the moment it is shown, while the window behind it is as it was.
     std::function<void(const Prompt&)> onPrompt;
 
