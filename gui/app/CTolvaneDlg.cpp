@@ -49,6 +49,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     setAccessibleName(kWindowTitle);
     setFont(DialogFont());
     setWindowIcon(ProgramIcon());
+    SetKeyDialogFileLocations(locations_);
 
     ReadLanguage();
     CreateMenus();

@@ -1,14 +1,58 @@
 #include "app/DialogCommands.h"
 
+#include <QCoreApplication>
+#include <optional>
+
+#include "keyprog/KeyPadSetDlg.h"
+#include "widgets/Prompter.h"
+
 namespace tolvane::gui {
+
+namespace {
+
+std::optional<FileLocations>& KeyDialogLocations() {
+    static std::optional<FileLocations> locations;
+    return locations;
+}
+
+std::filesystem::path UserKeyGroupsFile() {
+    if (!KeyDialogLocations()) {
+        KeyDialogLocations().emplace(QCoreApplication::applicationDirPath().toStdU16String(),
+                                     UserConfigFolder());
+    }
+    return KeyDialogLocations()->UserKeyGroupsFile();
+}
+
+bool RunKeyDialog(QWidget* parent, std::optional<KeyPadSession> session,
+                  const LanguageState& language) {
+    if (!session) {
+        return false;
+    }
+    session->LoadUserKeyGroups(UserKeyGroupsFile());
+    KeyPadSetDlg dialog(std::move(*session), language, parent);
+    Prompts().RunModal(dialog);
+    return dialog.result() == QDialog::Accepted;
+}
+
+}  // namespace
 
 // The dialogs arrive with their own windows; until then the commands open nothing.
 void RunCardReaderDialog(QWidget*, KeyboardImage&, const LanguageState&) {}
 
 void RunKeyboardOptionsDialog(QWidget*, KeyboardImage&, const LanguageState&) {}
 
-bool RunKeyDialogForButton(QWidget*, KeyboardImage&, const LanguageState&, int) {
-    return false;
+bool RunKeyDialogForButton(QWidget* mainWindow, KeyboardImage& image, const LanguageState& language,
+                           int button) {
+    return RunKeyDialog(mainWindow, KeyPadSession::ForButton(image, button), language);
+}
+
+bool RunKeyDialogForTrackPart(QWidget* parent, KeyboardImage& image, const LanguageState& language,
+                              int trackIndex, TrackPart part) {
+    return RunKeyDialog(parent, KeyPadSession::ForTrackPart(image, trackIndex, part), language);
+}
+
+void SetKeyDialogFileLocations(const FileLocations& locations) {
+    KeyDialogLocations() = locations;
 }
 
 }  // namespace tolvane::gui

@@ -12,6 +12,12 @@ struct DialogRect {
     int height = 0;
 };
 
+// A control of a dialog layout table and where it sits.
+struct ControlPlace {
+    int id = 0;  // 0 for the frames that carry no number
+    DialogRect rect;
+};
+
 struct PixelRect {
     int x = 0;
     int y = 0;

@@ -9,11 +9,6 @@ namespace tolvane::gui {
 
 inline constexpr DialogRect kMainWindowClient{0, 0, 442, 275};
 
-struct ControlPlace {
-    int id = 0;  // 0 for the frames that carry no number
-    DialogRect rect;
-};
-
 // Connection picture, layer group and selector, layer picture, key information box, and
 // the two frames around the button panel and the information box.
 std::span<const ControlPlace> MainWindowControls();

@@ -9,6 +9,7 @@ namespace tolvane::gui::ids {
 // Dialogs.
 inline constexpr int kAboutDialog = 100;
 inline constexpr int kMainDialog = 102;
+inline constexpr int kKeyPadDialog = 130;
 
 // Menus and toolbars.
 inline constexpr int kChineseMenu = 129;
@@ -56,6 +57,33 @@ inline constexpr int kContextFirstLayer = 11108;
 inline constexpr int kProgressCancel = 10;
 inline constexpr int kProgressText = 11;
 inline constexpr int kProgressBar = 12;
+
+// Controls of the key programming dialog.
+inline constexpr int kKeyPadOk = 1;  // hidden; Enter confirms instead
+inline constexpr int kKeyPadCancel = 2;
+inline constexpr int kKeySettingList = 1101;
+inline constexpr int kNumLamp = 1104;
+inline constexpr int kCapsLamp = 1105;
+inline constexpr int kScrollLamp = 1106;
+inline constexpr int kKeyPadConfirm = 1107;
+inline constexpr int kSpecialKeyList = 1108;
+inline constexpr int kUserKeyList = 1109;
+inline constexpr int kAddUserKey = 1111;
+inline constexpr int kKeySettingGroup = 1146;
+inline constexpr int kSpecialKeyGroup = 1147;
+inline constexpr int kUserKeyGroup = 1148;
+inline constexpr int kFirstOnScreenKey = 2000;  // the key of code n is kFirstOnScreenKey - 1 + n
+inline constexpr int kLastOnScreenKey = 2107;
+
+// The key setting list's pop-up menu.
+inline constexpr int kKeyListDelete = 10001;
+inline constexpr int kKeyListDeleteAll = 10002;
+inline constexpr int kKeyListAddToUserKeys = 10003;
+inline constexpr int kKeyListAddToSpecialKeys = 10004;  // shown disabled
+
+// The user key list's pop-up menu.
+inline constexpr int kUserListDelete = 20001;
+inline constexpr int kUserListDeleteAll = 20002;
 
 // Commands of the Chinese menu.
 inline constexpr int kCnCardReaderSettings = 32814;

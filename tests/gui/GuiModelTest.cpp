@@ -5,6 +5,7 @@
 
 #include "model/CommandTable.h"
 #include "model/DialogUnits.h"
+#include "model/KeyPadLayout.h"
 #include "model/MainWindowLayout.h"
 #include "model/ProgressRules.h"
 #include "resources/ResourceIds.h"
@@ -106,6 +107,34 @@ TEST(MainWindowLayoutTest, ButtonsSitWhereTheKeysAreOnTheKeyboard) {
         }
     }
     EXPECT_EQ(unshown, 18);
+}
+
+TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
+    const auto overlap = [](const DialogRect& a, const DialogRect& b) {
+        return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+               b.y < a.y + a.height;
+    };
+    int listsTop = 0;
+    for (const ControlPlace& place : KeyPadControls()) {
+        if (place.id == ids::kKeySettingGroup) {
+            listsTop = place.rect.y;
+        }
+    }
+    for (int code = 1; code <= 108; ++code) {
+        const DialogRect key = OnScreenKeyPlace(static_cast<KeyCode>(code));
+        EXPECT_FALSE(OnScreenKeyCaption(static_cast<KeyCode>(code)).empty()) << code;
+        EXPECT_GT(key.width, 0) << code;
+        EXPECT_GE(key.x, 0) << code;
+        EXPECT_LE(key.x + key.width, kKeyPadClient.width) << code;
+        EXPECT_LE(key.y + key.height, listsTop) << code;
+        for (int other = 1; other < code; ++other) {
+            EXPECT_FALSE(overlap(key, OnScreenKeyPlace(static_cast<KeyCode>(other))))
+                << code << " and " << other;
+        }
+    }
+    EXPECT_EQ(OnScreenKeyPlace(106).height, 2 * OnScreenKeyPlace(105).height + 2);  // tall "+"
+    EXPECT_EQ(OnScreenKeyPlace(103).width, 2 * OnScreenKeyPlace(104).width + 2);    // wide "0"
+    EXPECT_EQ(OnScreenKeyPlace(109).width, 0);
 }
 
 TEST(ProgressRulesTest, TitleCarriesTheWholePercentage) {

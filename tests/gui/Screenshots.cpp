@@ -19,6 +19,7 @@
 #include "app/CTolvaneDlg.h"
 #include "app/LegendCommands.h"
 #include "app/VirtualKeyboardRig.h"
+#include "keyprog/KeyPadSetDlg.h"
 #include "resources/ResourceIds.h"
 #include "widgets/CProgressWnd.h"
 #include "widgets/ControlNames.h"
@@ -66,6 +67,28 @@ class Studio {
     }
 
     KeyboardImage& Image() { return *image_; }
+
+    // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
+    // prefix of track 1; with two user key groups.
+    void KeyDialog(const char* language, KeyPadMode mode, const QString& name) {
+        image_->StoreKeyRecord(12, 1, std::array<KeyCode, 3>{67, 69, 84});
+        image_->RefreshButton(12);
+        const QString groups = QDir(program_.path()).filePath("UserKeyGroud.dat");
+        std::ofstream(groups.toStdString(), std::ios::binary) << "<67 69 84 >\r\n<55 29 >\r\n"
+                                                              << kUserKeyEndOfFileMarker;
+        LanguageState state;
+        state.languageSetting = language;
+        state.interfaceLanguage = state.languageSetting == "English" ? InterfaceLanguage::kEnglish
+                                                                     : InterfaceLanguage::kChinese;
+        std::optional<KeyPadSession> session =
+            mode == KeyPadMode::kButton
+                ? KeyPadSession::ForButton(*image_, 12)
+                : KeyPadSession::ForTrackPart(*image_, 0, TrackPart::kPrefix);
+        session->LoadUserKeyGroups(groups.toStdString());
+        KeyPadSetDlg dialog(std::move(*session), state);
+        dialog.show();
+        Save(dialog, name);
+    }
 
   private:
     QString output_;
@@ -129,6 +152,13 @@ void ProgressAndAbout(Studio& studio) {
     studio.Save(about, "about");
 }
 
+void KeyDialogs(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        studio.KeyDialog(language, KeyPadMode::kButton, QString("keypad-button-%1").arg(suffix));
+        studio.KeyDialog(language, KeyPadMode::kCard, QString("keypad-card-%1").arg(suffix));
+    }
+}
+
 }  // namespace
 }  // namespace tolvane::gui
 
@@ -145,5 +175,6 @@ int main(int argc, char** argv) {
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
+    tolvane::gui::KeyDialogs(studio);
     return studio.Failed() ? 1 : 0;
 }

@@ -85,6 +85,11 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"导出键帽标签(PDF)...", "Export Legends (PDF)..."},
     {"无法导出键帽标签！", "The legends cannot be exported."},
     {"其他设置", "Other settings"},
+    {"删除", "Delete"},
+    {"全部删除", "Delete all"},
+    {"添加到常用组合键", "Add to the user key list"},
+    {"添加到特殊按键", "Add to the special key list"},
+    {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

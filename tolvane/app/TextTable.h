@@ -87,6 +87,13 @@ enum class TextId : std::uint8_t {
     kMenuExportLegends,
     kLegendExportFailed,
     kLegendOtherSettings,
+    // The key programming dialog: the pop-up menus of its lists (the key setting list and
+    // the user key list share Delete and Delete all), and the limit of one layer.
+    kMenuDelete,
+    kMenuDeleteAll,
+    kMenuAddToUserKeyList,
+    kMenuAddToSpecialKeyList,
+    kLayerKeysFull,
 
     kCount
 };

@@ -1,0 +1,319 @@
+// UTF-8 source: the Chinese texts are checked as the user sees them.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QTest>
+
+#include "app/DialogCommands.h"
+#include "keyprog/KeyPadSetDlg.h"
+#include "resources/ResourceIds.h"
+#include "support/GuiFixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+namespace ids = gui::ids;
+using gui::CListCtrl_CellNav;
+using gui::ObjectNameFor;
+using Kind = Prompt::Kind;
+
+constexpr int kButton = 7;
+constexpr KeyCode kShift = 55, kA = 43, kB = 60, kOne = 15, kQ = 29;
+
+// Runs the key programming dialog through the commands the main window and the card reader
+// dialog use, on a program folder of its own; the test acts inside the dialog while it is
+// open and ends it itself.
+class KeyPadDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gui::SetKeyDialogFileLocations(FileLocations(folder.path(), folder / "user"));
+        UseLanguage("English");
+    }
+
+    void UseLanguage(const std::string& setting) {
+        language.languageSetting = setting;
+        language.interfaceLanguage =
+            setting == "English" ? InterfaceLanguage::kEnglish : InterfaceLanguage::kChinese;
+    }
+
+    void WriteUserKeys(const std::string& lines) {
+        std::filesystem::create_directories(folder / "data");
+        WriteBytes(groupsFile, lines + std::string(kUserKeyEndOfFileMarker));
+    }
+
+    // Runs the dialog on button kButton (or on the prefix of track 1), with `act` inside it.
+    bool Run(const std::function<void()>& act, bool card = false) {
+        prompter.onDialog = [&](QDialog& shown) {
+            dialog = &shown;
+            shown.show();
+            act();
+            return shown.result();
+        };
+        const bool ok =
+            card ? gui::RunKeyDialogForTrackPart(nullptr, *image, language, 1, TrackPart::kPrefix)
+                 : gui::RunKeyDialogForButton(nullptr, *image, language, kButton);
+        dialog = nullptr;
+        return ok;
+    }
+
+    template <typename T = QWidget>
+    T* Find(int id) const {
+        return dialog->findChild<T*>(ObjectNameFor(id));
+    }
+    void Click(int id) { QTest::mouseClick(Find<QPushButton>(id), Qt::LeftButton); }
+    void ClickKey(KeyCode code) { Click(ids::kFirstOnScreenKey - 1 + code); }
+
+    CListCtrl_CellNav* List(int id) const { return Find<CListCtrl_CellNav>(id); }
+    QPoint RowCentre(int listId, int row) const {
+        return List(listId)->visualRect(List(listId)->model()->index(row, 1)).center();
+    }
+    void RightClickRow(int listId, int row) {
+        List(listId)->scrollTo(List(listId)->model()->index(row, 1));
+        QTest::mouseClick(List(listId)->viewport(), Qt::RightButton, {}, RowCentre(listId, row));
+    }
+    void DoubleClickRow(int listId, int row) {
+        List(listId)->scrollTo(List(listId)->model()->index(row, 1));
+        QTest::mouseDClick(List(listId)->viewport(), Qt::LeftButton, {}, RowCentre(listId, row));
+    }
+    // Answers the next pop-up menu with its item `id`, keeping the menu's texts.
+    void ChooseFromMenu(int id) {
+        prompter.onPopUp = [this, id](QMenu& menu) {
+            menuTexts.clear();
+            for (QAction* action : menu.actions()) {
+                menuTexts << action->text() + (action->isEnabled() ? "" : " (disabled)");
+            }
+            return menu.findChild<QAction*>(ObjectNameFor(id));
+        };
+    }
+
+    // Each row of a list as its cells joined by "|".
+    QStringList Rows(int listId) const {
+        QStringList rows;
+        const CListCtrl_CellNav* list = List(listId);
+        for (int row = 0; row < list->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < list->columnCount(); ++column) {
+                cells << list->ItemText(row, column);
+            }
+            rows << cells.join('|');
+        }
+        return rows;
+    }
+
+    QStringList Messages() const {
+        QStringList texts;
+        for (const Prompt& prompt : prompter.prompts) {
+            if (prompt.kind == Kind::kInform) {
+                texts << prompt.text;
+            }
+        }
+        return texts;
+    }
+
+    ButtonRecord& Record() { return image->buttons[kButton]; }
+
+    TemporaryFolder folder;
+    std::filesystem::path groupsFile = folder / "data" / "UserKeyGroud.dat";
+    ScriptedPrompter prompter;
+    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
+    LanguageState language;
+    QDialog* dialog = nullptr;
+    QStringList menuTexts;
+};
+
+TEST_F(KeyPadDialogTest, ShowsItsCaptionsAndColumnsInTheInterfaceLanguage) {
+    struct Case {
+        std::string setting;
+        QStringList captions;  // groups, then confirm, cancel and add user key
+        QStringList keyColumns;
+        int specialValueWidth;
+    };
+    const std::vector<Case> cases = {
+        {"English",
+         {"Key Seting List", "Special Key List", "User Key List", "Comfirm", "Cancel",
+          "Add User Key"},
+         {"No.", "Key Code", "Key Value", "Layer"},
+         90},
+        {"Chinese",
+         {"按键设置列表", "特殊键码", "常用组合键", "确认设置", "取消设置", "添加常用键"},
+         {"序号", "键码", "键值", "层"},
+         80},
+    };
+    for (const Case& c : cases) {
+        UseLanguage(c.setting);
+        Run([&] {
+            EXPECT_EQ(dialog->windowTitle(), "keyboard");
+            QStringList captions;
+            for (const int id :
+                 {ids::kKeySettingGroup, ids::kSpecialKeyGroup, ids::kUserKeyGroup}) {
+                captions << Find<QGroupBox>(id)->title();
+            }
+            for (const int id : {ids::kKeyPadConfirm, ids::kKeyPadCancel, ids::kAddUserKey}) {
+                captions << Find<QPushButton>(id)->text();
+            }
+            EXPECT_EQ(captions, c.captions);
+            QStringList columns;
+            for (int column = 0; column < 4; ++column) {
+                columns << List(ids::kKeySettingList)->horizontalHeaderItem(column)->text();
+            }
+            EXPECT_EQ(columns, c.keyColumns);
+            EXPECT_EQ(List(ids::kSpecialKeyList)->columnWidth(2), c.specialValueWidth);
+            EXPECT_EQ(List(ids::kSpecialKeyList)->rowCount(), 19);
+            EXPECT_EQ(Rows(ids::kSpecialKeyList)[18], "18|Calculator|168");
+            EXPECT_FALSE(Find<QPushButton>(ids::kKeyPadOk)->isVisible());
+            EXPECT_FALSE(Find(ids::kFirstOnScreenKey + 107)->isEnabled());  // "Fn"
+            EXPECT_EQ(Find(ids::kFirstOnScreenKey + 14)->accessibleName(), "1");
+            dialog->reject();
+        });
+    }
+}
+
+TEST_F(KeyPadDialogTest, ClickedKeysAreListedAndConfirmCountsThem) {
+    EXPECT_TRUE(Run([&] {
+        for (const KeyCode code : {kShift, kA, kB}) {
+            ClickKey(code);
+        }
+        EXPECT_EQ(Rows(ids::kKeySettingList),
+                  (QStringList{"0|LShift|55|1", "1|A|43|1", "2|B|60|1"}));
+        Click(ids::kKeyPadConfirm);
+    }));
+    EXPECT_EQ(Record().keyCount[1], 3);
+    EXPECT_EQ(image->RefreshButton(kButton), "LShi...");
+    EXPECT_EQ(image->selection.currentButton, kButton);
+}
+
+TEST_F(KeyPadDialogTest, EnterConfirmsEscAndCancelPutTheLayerBackAndTheLimitIsTold) {
+    image->StoreKeyRecord(kButton, 1, std::vector<KeyCode>(54, kQ));
+    EXPECT_TRUE(Run([&] {
+        ClickKey(kA);
+        QTest::keyClick(Find(ids::kFirstOnScreenKey - 1 + kA), Qt::Key_Return);
+    }));
+    EXPECT_EQ(Record().keyCount[1], 55);
+
+    EXPECT_FALSE(Run([&] {
+        ClickKey(kB);
+        EXPECT_EQ(Rows(ids::kKeySettingList).size(), 55);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(Messages(), QStringList{"A layer holds at most 55 keys; nothing was added."});
+    EXPECT_EQ(Record().keyCodes[1][54], kA);
+
+    EXPECT_FALSE(Run([&] {
+        ChooseFromMenu(ids::kKeyListDeleteAll);
+        RightClickRow(ids::kKeySettingList, 0);
+        EXPECT_EQ(Record().keyCount[1], 0);
+        Click(ids::kKeyPadCancel);
+    }));
+    EXPECT_EQ(Record().keyCount[1], 55);
+}
+
+TEST_F(KeyPadDialogTest, KeySettingListMenuDeletesRowsAndAddsAUserKeyGroup) {
+    image->StoreKeyRecord(kButton, 1, std::vector<KeyCode>{67, 69, 84});
+    image->DeriveLayerTexts(kButton, 1);
+    UseLanguage("Chinese");
+    EXPECT_TRUE(Run([&] {
+        ChooseFromMenu(ids::kKeyListAddToUserKeys);
+        RightClickRow(ids::kKeySettingList, 0);
+        EXPECT_EQ(menuTexts, (QStringList{"删除", "全部删除", "添加到常用组合键",
+                                          "添加到特殊按键 (disabled)"}));
+        EXPECT_EQ(Rows(ids::kUserKeyList), QStringList{"0|LCtrl+LAlt+Delete"});
+
+        ChooseFromMenu(ids::kKeyListDelete);
+        RightClickRow(ids::kKeySettingList, 1);
+        EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|LCtrl|67|1", "1|Delete|84|1"}));
+
+        ChooseFromMenu(ids::kKeyListDeleteAll);
+        RightClickRow(ids::kKeySettingList, 0);
+        EXPECT_TRUE(Rows(ids::kKeySettingList).isEmpty());
+        EXPECT_EQ(Record().keyCount[1], 0);
+
+        Click(ids::kAddUserKey);  // nothing to add
+        EXPECT_EQ(Messages(), QStringList{"请输入键值！"});
+        Click(ids::kKeyPadConfirm);
+    }));
+    EXPECT_EQ(ReadBytes(groupsFile), "<67 69 84 >\r\n" + std::string(kUserKeyEndOfFileMarker));
+}
+
+TEST_F(KeyPadDialogTest, DoubleClicksAppendSpecialKeysAndUserKeyGroupsWhichTheMenuDeletes) {
+    WriteUserKeys("<55 29 >\r\n<67 69 84 >\r\n");
+    EXPECT_TRUE(Run([&] {
+        EXPECT_EQ(Rows(ids::kUserKeyList), (QStringList{"0|LShift+Q", "1|LCtrl+LAlt+Delete"}));
+        DoubleClickRow(ids::kSpecialKeyList, 9);
+        DoubleClickRow(ids::kUserKeyList, 0);
+        QTest::mouseDClick(List(ids::kUserKeyList)->viewport(), Qt::LeftButton, {},
+                           QPoint(5, List(ids::kUserKeyList)->viewport()->height() - 3));
+        EXPECT_EQ(Rows(ids::kKeySettingList),
+                  (QStringList{"0|Mute|159|1", "1|LShift|55|1", "2|Q|29|1"}));
+
+        ChooseFromMenu(ids::kUserListDelete);
+        RightClickRow(ids::kUserKeyList, 0);
+        EXPECT_EQ(menuTexts, (QStringList{"Delete", "Delete all"}));
+        EXPECT_EQ(Rows(ids::kUserKeyList), QStringList{"0|LCtrl+LAlt+Delete"});
+        EXPECT_EQ(ReadBytes(groupsFile), "<67 69 84 >\r\n" + std::string(kUserKeyEndOfFileMarker));
+
+        ChooseFromMenu(ids::kUserListDeleteAll);
+        RightClickRow(ids::kUserKeyList, 0);
+        EXPECT_TRUE(Rows(ids::kUserKeyList).isEmpty());
+        Click(ids::kKeyPadConfirm);
+    }));
+    EXPECT_EQ(ReadBytes(groupsFile), "");
+    EXPECT_EQ(Record().keyCount[1], 3);
+}
+
+TEST_F(KeyPadDialogTest, CardModeTakesOnlyPrefixKeysAndRefusesAShiftWithoutAKey) {
+    UseLanguage("Chinese");
+    EXPECT_TRUE(Run(
+        [&] {
+            for (const KeyCode code : {KeyCode{1}, kQ, kA, KeyCode{54}, KeyCode{70}}) {
+                EXPECT_FALSE(Find(ids::kFirstOnScreenKey - 1 + code)->isEnabled()) << int(code);
+            }
+            EXPECT_FALSE(List(ids::kSpecialKeyList)->isEnabled());
+            EXPECT_FALSE(List(ids::kUserKeyList)->isEnabled());
+            EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|LShift|55|", "1|?|65|"}));
+
+            ClickKey(kShift);
+            ClickKey(kShift);
+            Click(ids::kKeyPadConfirm);
+            EXPECT_EQ(Messages(),
+                      (QStringList{"设置错误，请选择一个符号", "设置错误，请选择一个符号"}));
+            EXPECT_TRUE(dialog->isVisible());
+
+            ClickKey(kOne);
+            EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|LShift|55|", "1|!|15|"}));
+            Click(ids::kKeyPadConfirm);
+        },
+        /*card=*/true));
+    EXPECT_EQ(image->tracks[1].prefixShift, kShift);
+    EXPECT_EQ(image->tracks[1].prefixKey, kOne);
+    EXPECT_EQ(image->selection.keyDialogTrack, 1);
+}
+
+// The main window opens the dialog for a clicked button, with the user key groups kept
+// beside the program, and recaptions the button only when the dialog ends with OK.
+class KeyPadFromPanelTest : public GuiFixture {};
+
+TEST_F(KeyPadFromPanelTest, AClickedButtonIsRecaptionedOnlyAfterConfirm) {
+    std::filesystem::create_directories(folder / "data");
+    WriteBytes(folder / "data" / "UserKeyGroud.dat",
+               "<67 69 84 >\r\n" + std::string(kUserKeyEndOfFileMarker));
+    WriteSetting("English");
+    OpenWindow();
+    for (const bool confirm : {true, false}) {
+        prompter.onDialog = [confirm](QDialog& dialog) {
+            const auto* userKeys =
+                dialog.findChild<CListCtrl_CellNav*>(ObjectNameFor(ids::kUserKeyList));
+            EXPECT_EQ(userKeys->ItemText(0, 1), "LCtrl+LAlt+Delete");
+            QTest::mouseClick(dialog.findChild<QPushButton*>(ObjectNameFor(2000 - 1 + kQ)),
+                              Qt::LeftButton);
+            confirm ? dialog.accept() : dialog.reject();
+            return dialog.result();
+        };
+        QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
+        EXPECT_EQ(CaptionOf(kButton), "q");
+    }
+    EXPECT_EQ(image->buttons[kButton].keyCount[1], 1);
+}
+
+}  // namespace
+}  // namespace tolvane::testing
