@@ -13,6 +13,14 @@ TOLVANE_PACKAGES=(
     libexpat1-dev poppler-utils
 )
 
+# Making the Debian packages (dpkg-shlibdeps, file), and checking them.
+TOLVANE_PACKAGING_PACKAGES=(
+    dpkg-dev file
+)
+TOLVANE_PACKAGE_CHECK_PACKAGES=(
+    "${TOLVANE_PACKAGING_PACKAGES[@]}" lintian desktop-file-utils appstream poppler-utils
+)
+
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.
 TOLVANE_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev

@@ -25,9 +25,10 @@ namespace {
 
 constexpr std::string_view kVirtualKeyboardOption = "--virtual-keyboard";
 constexpr const char* kUsage =
-    "Usage: tolvane [--virtual-keyboard[=STATE_FILE]]\n"
+    "Usage: tolvane [--virtual-keyboard[=STATE_FILE]] [DATA_FILE]\n"
     "  --virtual-keyboard  run on the built-in virtual keyboard instead of USB; with\n"
-    "                      =STATE_FILE its programming is kept in that file between runs\n";
+    "                      =STATE_FILE its programming is kept in that file between runs\n"
+    "  DATA_FILE           a keyboard data file (.dat) to load at start, as Open would\n";
 
 }  // namespace
 
@@ -41,8 +42,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument.starts_with(std::string(kVirtualKeyboardOption) + "=")) {
             line.virtualKeyboard = true;
             line.stateFile = argument.substr(kVirtualKeyboardOption.size() + 1);
+        } else if (argument.starts_with("-")) {
+            line.error = "unknown option: " + argument;
+        } else if (line.dataFile.empty()) {
+            line.dataFile = argument;
         } else {
-            line.error = "unknown argument: " + argument;
+            line.error = "only one data file can be loaded: " + argument;
         }
     }
     return line;
@@ -52,6 +57,7 @@ void CTolvaneApp::Initialise() {
     RegisterArtwork();
     QCoreApplication::setOrganizationName(QString::fromUtf8(kSettingsOrganisation));
     QCoreApplication::setApplicationName(kApplicationName);
+    QGuiApplication::setDesktopFileName(kDesktopEntryName);
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
 }
@@ -90,6 +96,11 @@ int CTolvaneApp::Run(int argc, char** argv) {
     LanguageState language;
     {
         CTolvaneDlg window(*image, language, std::move(setup));
+        if (!line.dataFile.empty()) {
+            // Shown first, so that a message about the file has its window behind it.
+            window.show();
+            window.OpenDataFile(QString::fromStdString(line.dataFile));
+        }
         window.exec();
     }
     return 0;

@@ -438,6 +438,12 @@ void CTolvaneDlg::OnOpen() {
     }
 }
 
+void CTolvaneDlg::OpenDataFile(const QString& file) {
+    if (LoadDataFile(this, image_, dataFiles_, language_, file)) {
+        RefreshAllButtons();
+    }
+}
+
 void CTolvaneDlg::OnSave() {
     RunSaveCommand(this, image_, dataFiles_, language_);
 }

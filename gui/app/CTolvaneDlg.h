@@ -41,6 +41,10 @@ class CTolvaneDlg : public QDialog {
     // the window does not know does nothing.
     void OnCommand(int id);
 
+    // Loads a data file as the Open command does once a file is chosen (the file named on
+    // the command line).
+    void OpenDataFile(const QString& file);
+
     QMenuBar* AttachedMenu() const { return attachedMenu_; }
     CXPButton* KeyButton(int button) const;
     const TransferProgress* RunningTransfer() const { return transfer_.get(); }

@@ -35,7 +35,12 @@ bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands&
     if (chosen.isEmpty()) {
         return false;
     }
-    const DataFileLoadResult result = files.Load(image, ToPath(chosen));
+    return LoadDataFile(mainWindow, image, files, language, chosen);
+}
+
+bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                  const LanguageState& language, const QString& file) {
+    const DataFileLoadResult result = files.Load(image, ToPath(file));
     switch (result.status) {
         case DataFileLoadStatus::kLoaded:
             return true;

@@ -19,6 +19,11 @@ inline constexpr const char* kDataFileSuffix = "dat";
 bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
                     const LanguageState& language);
 
+// Loads the file given, telling the user what went wrong as the Open command does. True when
+// the image changed.
+bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                  const LanguageState& language, const QString& file);
+
 // Saves the image to a file the user names; the old file stays as it was when that fails.
 void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
                     const LanguageState& language);
