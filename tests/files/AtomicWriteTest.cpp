@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <string>
 
@@ -133,6 +134,22 @@ TEST(AtomicWrite, AKilledSaveLeavesNothingBehind) {
             EXPECT_EQ(fs::file_size(path), bytes.size()) << "run " << run;
         }
     }
+
+    // Killed between naming its file and renaming it, a save leaves the name: the next save
+    // removes it, unless it may still be another save's.
+    const fs::path stale = folder / ".tolvane-0123456789abcdef.tmp";
+    const fs::path recent = folder / ".tolvane-fedcba9876543210.tmp";
+    const fs::path notOurs = folder / ".tolvane-notours.tmp";
+    for (const fs::path& name : {stale, recent, notOurs}) {
+        WriteBytes(name, "x");
+    }
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(stale, anHourAgo);
+    fs::last_write_time(notOurs, anHourAgo);
+    ASSERT_TRUE(WriteFileAtomically(folder / "small.dat", "new").ok);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(recent));
+    EXPECT_TRUE(fs::exists(notOurs));
 }
 
 }  // namespace

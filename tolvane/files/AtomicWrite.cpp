@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <random>
@@ -219,6 +220,7 @@ std::error_code TemporaryFile::Publish(const fs::path& target) {
     if (name_.empty()) {
         // The name is given only now that the contents are complete; linkat cannot replace
         // a file, so the name is a temporary one that the rename below takes away at once.
+        // A kill between the two leaves it; see RemoveStaleTemporaries.
         const std::string self = "/proc/self/fd/" + std::to_string(fd_);
         std::error_code error = std::make_error_code(std::errc::file_exists);
         for (int attempt = 0; attempt < kNameAttempts && error; ++attempt) {
@@ -237,14 +239,11 @@ std::error_code TemporaryFile::Publish(const fs::path& target) {
             return error;
         }
     }
-    if (std::error_code error = Close()) {
-        return error;
-    }
     if (::rename(name_.c_str(), target.c_str()) != 0) {
         return LastError();
     }
     name_.clear();
-    return {};
+    return Close();
 }
 
 void TemporaryFile::Discard() {
@@ -276,6 +275,37 @@ std::error_code FlushFolder(const fs::path& folder) {
 }
 
 #endif
+
+// ".tolvane-", 16 lower-case hex digits, ".tmp": the names TemporaryNameIn gives.
+bool IsOurTemporaryName(const std::string& name) {
+    constexpr std::string_view kPrefix = ".tolvane-";
+    constexpr std::string_view kSuffix = ".tmp";
+    constexpr std::size_t kDigits = 16;
+    if (name.size() != kPrefix.size() + kDigits + kSuffix.size() || !name.starts_with(kPrefix) ||
+        !name.ends_with(kSuffix)) {
+        return false;
+    }
+    const std::string_view digits = std::string_view(name).substr(kPrefix.size(), kDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// Temporary files that a killed save left in the folder. One is taken for another save's,
+// still in progress, until it has not been written to for a minute.
+void RemoveStaleTemporaries(const fs::path& folder) {
+    constexpr auto kStaleAfter = std::chrono::minutes(1);
+    const auto staleBefore = fs::file_time_type::clock::now() - kStaleAfter;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error), end;
+         !error && entry != end; entry.increment(error)) {
+        std::error_code ignored;
+        if (IsOurTemporaryName(PathText(entry->path().filename())) &&
+            fs::is_regular_file(entry->symlink_status(ignored)) &&
+            entry->last_write_time(ignored) < staleBefore && !ignored) {
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
 
 // The file a save through path lands in: every symbolic link on the way is followed, a
 // dangling one to the file it would name.
@@ -374,6 +404,7 @@ FileWriteResult WriteFileAtomically(const fs::path& target, std::string_view byt
     if (const std::error_code error = FlushFolder(folder)) {
         return Failure("cannot flush the folder of", real, error.message());
     }
+    RemoveStaleTemporaries(folder);
     return {true, {}};
 }
 
