@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "keyprog/KeyPadSetDlg.h"
+#include "options/CKeyBoardSetDlg.h"
+#include "options/CpellimoreDlg.h"
 #include "widgets/Prompter.h"
 
 namespace tolvane::gui {
@@ -36,10 +38,16 @@ bool RunKeyDialog(QWidget* parent, std::optional<KeyPadSession> session,
 
 }  // namespace
 
-// The dialogs arrive with their own windows; until then the commands open nothing.
-void RunCardReaderDialog(QWidget*, KeyboardImage&, const LanguageState&) {}
+void RunCardReaderDialog(QWidget* mainWindow, KeyboardImage& image, const LanguageState& language) {
+    CpellimoreDlg dialog(image, language, mainWindow);
+    Prompts().RunModal(dialog);
+}
 
-void RunKeyboardOptionsDialog(QWidget*, KeyboardImage&, const LanguageState&) {}
+void RunKeyboardOptionsDialog(QWidget* mainWindow, KeyboardImage& image,
+                              const LanguageState& language) {
+    CKeyBoardSetDlg dialog(image, language, mainWindow);
+    Prompts().RunModal(dialog);
+}
 
 bool RunKeyDialogForButton(QWidget* mainWindow, KeyboardImage& image, const LanguageState& language,
                            int button) {

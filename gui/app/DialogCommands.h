@@ -14,7 +14,8 @@ namespace tolvane::gui {
 // The card reader settings dialog; every change it makes is already in the image.
 void RunCardReaderDialog(QWidget* mainWindow, KeyboardImage& image, const LanguageState& language);
 
-// The keyboard options dialog.
+// The keyboard options dialog; the sound box and the country code are in the image at once,
+// the repeat box and the sound scope only after OK.
 void RunKeyboardOptionsDialog(QWidget* mainWindow, KeyboardImage& image,
                               const LanguageState& language);
 

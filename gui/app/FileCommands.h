@@ -14,8 +14,8 @@ inline constexpr const char* kDataFileFilter = "Dat Files(*.dat)";
 inline constexpr const char* kSaveSuggestion = "UserSave";
 inline constexpr const char* kDataFileSuffix = "dat";
 
-// Loads a file the user chooses. True when the image changed, so the captions must be
-// refreshed.
+// Loads a file the user chooses. True when the image took the file, so the captions must be
+// refreshed; a load that fails at any point changes nothing.
 bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
                     const LanguageState& language);
 

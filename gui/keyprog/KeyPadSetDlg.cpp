@@ -7,6 +7,7 @@
 #include "resources/ResourceIds.h"
 #include "widgets/CLedCheckBox.h"
 #include "widgets/ControlNames.h"
+#include "widgets/DialogCaptions.h"
 #include "widgets/DialogFont.h"
 #include "widgets/Prompter.h"
 
@@ -16,15 +17,8 @@ namespace {
 
 constexpr const char* kDialogCaption = "keyboard";
 
-// The captions the dialog carries in Chinese and replaces with English ones when the
-// interface is English. The hidden OK button keeps its caption.
-struct Caption {
-    int id;
-    const char* chinese;
-    const char* english;
-};
-
-constexpr std::array<Caption, 7> kCaptions = {{
+// The hidden OK button keeps its Chinese caption in English.
+constexpr std::array<DialogCaption, 7> kCaptions = {{
     {ids::kKeySettingGroup, "按键设置列表", "Key Seting List"},
     {ids::kSpecialKeyGroup, "特殊键码", "Special Key List"},
     {ids::kUserKeyGroup, "常用组合键", "User Key List"},
@@ -42,16 +36,6 @@ constexpr std::array<std::pair<int, const char*>, 3> kLamps = {{
 
 // Grid lines and full-row selection; the dialog's lists keep their columns in place.
 constexpr unsigned kDialogListStyle = kListGridLines | kListFullRowSelect;
-
-QString CaptionOf(int id, InterfaceLanguage language) {
-    for (const Caption& caption : kCaptions) {
-        if (caption.id == id) {
-            return QString::fromUtf8(language == InterfaceLanguage::kEnglish ? caption.english
-                                                                             : caption.chinese);
-        }
-    }
-    return {};
-}
 
 Qt::Alignment AlignmentOf(ColumnAlignment alignment) {
     return alignment == ColumnAlignment::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -132,7 +116,7 @@ void KeyPadSetDlg::CreateKeys() {
 void KeyPadSetDlg::CreateControls() {
     for (const ControlPlace& place : KeyPadControls()) {
         QWidget* control = nullptr;
-        QString name = CaptionOf(place.id, language_);
+        QString name = CaptionOf(kCaptions, place.id, language_);
         switch (place.id) {
             case ids::kKeySettingGroup:
             case ids::kSpecialKeyGroup:

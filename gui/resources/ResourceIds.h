@@ -4,12 +4,16 @@
 // Plain constants, no Qt, so the window rules that use them can be tested without a screen.
 #pragma once
 
+#include <array>
+
 namespace tolvane::gui::ids {
 
 // Dialogs.
 inline constexpr int kAboutDialog = 100;
 inline constexpr int kMainDialog = 102;
 inline constexpr int kKeyPadDialog = 130;
+inline constexpr int kKeyboardSetDialog = 142;
+inline constexpr int kCardReaderDialog = 143;
 
 // Menus and toolbars.
 inline constexpr int kChineseMenu = 129;
@@ -27,6 +31,7 @@ inline constexpr int kLayer3Picture = 147;
 inline constexpr int kLayer4Picture = 148;
 inline constexpr int kLayer5Picture = 149;
 inline constexpr int kLayer6Picture = 150;
+inline constexpr int kCardBackPicture = 151;
 inline constexpr int kChineseToolbarHot = 156;
 inline constexpr int kChineseToolbarNormal = 157;
 inline constexpr int kChineseToolbarDisabled = 158;
@@ -74,6 +79,27 @@ inline constexpr int kSpecialKeyGroup = 1147;
 inline constexpr int kUserKeyGroup = 1148;
 inline constexpr int kFirstOnScreenKey = 2000;  // the key of code n is kFirstOnScreenKey - 1 + n
 inline constexpr int kLastOnScreenKey = 2107;
+
+// Controls of the card reader settings dialog; tracks 1, 2, 3 in each array.
+inline constexpr int kCardReaderOk = 1;
+inline constexpr int kCardReaderCancel = 2;
+inline constexpr std::array<int, 3> kTrackBoxes = {1133, 1134, 1135};
+inline constexpr std::array<int, 3> kPrefixEdits = {1125, 1126, 1099};
+inline constexpr std::array<int, 3> kSuffixEdits = {1123, 1124, 1098};
+inline constexpr std::array<int, 3> kEnterBoxes = {1127, 1128, 1129};
+inline constexpr int kPrefixGroup = 1149;
+inline constexpr int kSuffixGroup = 1150;
+inline constexpr int kCardPicture = 1122;
+
+// Controls of the keyboard options dialog. The country code label has no number.
+inline constexpr int kKeyboardSetOk = 1;
+inline constexpr int kKeyboardSetCancel = 2;
+inline constexpr int kCountryCodeList = 1116;
+inline constexpr int kKeyRepeatBox = 1117;
+inline constexpr int kKeySoundBox = 1118;
+inline constexpr int kAllKeysRadio = 1119;
+inline constexpr int kEncodedKeysRadio = 1120;
+inline constexpr int kCountryCodeLabel = 0;
 
 // The key setting list's pop-up menu.
 inline constexpr int kKeyListDelete = 10001;

@@ -219,6 +219,16 @@ QPixmap DrawLayerDial(int layer) {
     return pixmap;
 }
 
+// The back of a magnetic-stripe card, for the card reader dialog: the stripe with its
+// three tracks numbered, as the dialog's rows are.
+QPixmap DrawCardBack() {
+    QPixmap pixmap = Transparent(kCardBackWidth, kCardBackHeight);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    RenderSvg(painter, "card-back", QRectF(0, 0, kCardBackWidth, kCardBackHeight));
+    return pixmap;
+}
+
 template <typename Table>
 auto FindById(const Table& table, int id) -> std::optional<typename Table::value_type> {
     for (const auto& entry : table) {
@@ -237,6 +247,9 @@ QPixmap Picture(int resourceId) {
     }
     if (const auto dial = FindById(kLayerDials, resourceId)) {
         return DrawLayerDial(dial->layer);
+    }
+    if (resourceId == ids::kCardBackPicture) {
+        return DrawCardBack();
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // The program's pictures, looked up by their resource numbers: the connection pictures,
-// the toolbar image strips of both languages and the program icon. They are drawn from our
-// own SVG artwork (gui/resources/artwork), in one flat style.
+// the layer dials, the back of a magnetic card, the toolbar image strips of both languages
+// and the program icon. They are drawn from our own SVG artwork (gui/resources/artwork), in
+// one flat style.
 #pragma once
 
 #include <QIcon>
@@ -12,6 +13,8 @@ namespace tolvane::gui {
 inline constexpr int kToolbarImageSize = 36;
 inline constexpr int kConnectionPictureWidth = 362;
 inline constexpr int kConnectionPictureHeight = 67;
+inline constexpr int kCardBackWidth = 281;
+inline constexpr int kCardBackHeight = 177;
 
 // A picture by number; a null pixmap for a number that names no picture.
 QPixmap Picture(int resourceId);

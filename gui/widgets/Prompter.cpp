@@ -48,14 +48,18 @@ class ScreenPrompter final : public Prompter {
 
     int RunModal(QDialog& dialog) override { return dialog.exec(); }
 
+    // The desktop's own dialogs where it has them (QFileDialog picks them unless told not to).
     QString OpenFileName(QWidget* parent, const QString& start, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, {}, start, filter);
+        // A blank start (no file chosen yet) would be taken for a file named " ".
+        const QString initial = start.trimmed().isEmpty() ? QString() : start;
+        return QFileDialog::getOpenFileName(parent, {}, initial, filter);
     }
 
     QString SaveFileName(QWidget* parent, const QString& suggestion, const QString& filter,
                          const QString& defaultSuffix) override {
         QFileDialog dialog(parent, {}, suggestion, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         dialog.setDefaultSuffix(defaultSuffix);
         dialog.selectFile(suggestion);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -1,12 +1,14 @@
 // UTF-8 source: menu texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "model/CommandTable.h"
 #include "model/DialogUnits.h"
 #include "model/KeyPadLayout.h"
 #include "model/MainWindowLayout.h"
+#include "model/OptionDialogsLayout.h"
 #include "model/ProgressRules.h"
 #include "resources/ResourceIds.h"
 
@@ -135,6 +137,34 @@ TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
     EXPECT_EQ(OnScreenKeyPlace(106).height, 2 * OnScreenKeyPlace(105).height + 2);  // tall "+"
     EXPECT_EQ(OnScreenKeyPlace(103).width, 2 * OnScreenKeyPlace(104).width + 2);    // wide "0"
     EXPECT_EQ(OnScreenKeyPlace(109).width, 0);
+}
+
+TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogsAndEditsInTheirGroups) {
+    const auto inside = [](const DialogRect& inner, const DialogRect& outer) {
+        return inner.x >= outer.x && inner.y >= outer.y &&
+               inner.x + inner.width <= outer.x + outer.width &&
+               inner.y + inner.height <= outer.y + outer.height;
+    };
+    std::map<int, DialogRect> card;
+    for (const ControlPlace& place : CardReaderControls()) {
+        EXPECT_TRUE(inside(place.rect, kCardReaderClient)) << place.id;
+        card[place.id] = place.rect;
+    }
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_TRUE(inside(card[ids::kPrefixEdits[t]], card[ids::kPrefixGroup])) << t;
+        EXPECT_TRUE(inside(card[ids::kSuffixEdits[t]], card[ids::kSuffixGroup])) << t;
+        EXPECT_LT(card[ids::kTrackBoxes[t]].x + card[ids::kTrackBoxes[t]].width,
+                  card[ids::kPrefixGroup].x);
+        EXPECT_GT(card[ids::kEnterBoxes[t]].x,
+                  card[ids::kSuffixGroup].x + card[ids::kSuffixGroup].width);
+    }
+    EXPECT_LT(card[ids::kCardPicture].y + card[ids::kCardPicture].height,
+              card[ids::kPrefixGroup].y);
+    for (const ControlPlace& place : KeyboardSetControls()) {
+        // The country list's height is that of its drop-down part.
+        EXPECT_TRUE(place.id == ids::kCountryCodeList || inside(place.rect, kKeyboardSetClient))
+            << place.id;
+    }
 }
 
 TEST(ProgressRulesTest, TitleCarriesTheWholePercentage) {

@@ -20,6 +20,8 @@
 #include "app/LegendCommands.h"
 #include "app/VirtualKeyboardRig.h"
 #include "keyprog/KeyPadSetDlg.h"
+#include "options/CKeyBoardSetDlg.h"
+#include "options/CpellimoreDlg.h"
 #include "resources/ResourceIds.h"
 #include "widgets/CProgressWnd.h"
 #include "widgets/ControlNames.h"
@@ -152,6 +154,29 @@ void ProgressAndAbout(Studio& studio) {
     studio.Save(about, "about");
 }
 
+// The card reader dialog with track 3 off and a suffix without a name, and the options
+// dialog with the sound on for the programmed keys.
+void OptionDialogs(Studio& studio) {
+    for (const auto& [setting, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto& image = studio.Image();
+        image.Reset();
+        image.tracks[2].enabled = 0;
+        image.tracks[1].suffixKey = 0;
+        LanguageState language;
+        language.languageSetting = setting;
+        language.interfaceLanguage = language.languageSetting == "English"
+                                         ? InterfaceLanguage::kEnglish
+                                         : InterfaceLanguage::kChinese;
+        CpellimoreDlg cardReader(image, language);
+        cardReader.show();
+        studio.Save(cardReader, QString("card-reader-%1").arg(suffix));
+        image.StoreOptions({1, 1, 1, 1});
+        CKeyBoardSetDlg options(image, language);
+        options.show();
+        studio.Save(options, QString("keyboard-options-%1").arg(suffix));
+    }
+}
+
 void KeyDialogs(Studio& studio) {
     for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
         studio.KeyDialog(language, KeyPadMode::kButton, QString("keypad-button-%1").arg(suffix));
@@ -176,5 +201,6 @@ int main(int argc, char** argv) {
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::KeyDialogs(studio);
+    tolvane::gui::OptionDialogs(studio);
     return studio.Failed() ? 1 : 0;
 }

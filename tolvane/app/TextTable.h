@@ -94,6 +94,8 @@ enum class TextId : std::uint8_t {
     kMenuAddToUserKeyList,
     kMenuAddToSpecialKeyList,
     kLayerKeysFull,
+    // The keyboard options dialog: OK with neither sound scope selected.
+    kScopeOutOfRange,
 
     kCount
 };

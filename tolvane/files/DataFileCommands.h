@@ -1,6 +1,10 @@
 // What the main window's Open and Save commands keep between runs of the file dialogs: the
 // path of the data file last opened or saved since the program started. The dialogs
 // themselves belong to the window; these calls do the rest.
+//
+// Both leave things whole: a failed save keeps the old file, and a load that fails at any
+// point (a file that cannot be opened, a malformed header, a read error half-way) changes
+// nothing in the image.
 #pragma once
 
 #include <ctime>
@@ -21,6 +25,8 @@ class DataFileCommands {
     FileWriteResult Save(const KeyboardImage& image, const std::filesystem::path& path,
                          std::string_view fileName, const std::tm& createDate);
 
+    // The file is read into a copy of the image's programming, which replaces it only when
+    // the whole load succeeded. The hooks hear of the copy, before the image takes it.
     DataFileLoadResult Load(KeyboardImage& image, const std::filesystem::path& path,
                             const DataFileLoadHooks& hooks = {});
 };

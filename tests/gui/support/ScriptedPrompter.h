@@ -14,8 +14,8 @@ namespace tolvane::testing {
 struct Prompt {
     enum class Kind { kInform, kAsk, kPopUp, kDialog, kOpenFile, kSaveFile, kDocument, kPrint };
     Kind kind{};
-    QString caption;
-    QString text;  // message text, dialog object name, file dialog start, or document path
+    QString caption;  // a message's or dialog's caption, or a file dialog's filter
+    QString text;     // message text, dialog object name, file dialog start, or document path
     gui::PromptIcon icon = gui::PromptIcon::kNone;
 };
 
@@ -41,13 +41,14 @@ class ScriptedPrompter : public gui::Prompter {
         Record({Prompt::Kind::kDialog, dialog.windowTitle(), dialog.objectName(), {}});
         return onDialog ? onDialog(dialog) : QDialog::Rejected;
     }
-    QString OpenFileName(QWidget*, const QString& start, const QString&) override {
-        Record({Prompt::Kind::kOpenFile, {}, start, {}});
+    QString OpenFileName(QWidget*, const QString& start, const QString& filter) override {
+        Record({Prompt::Kind::kOpenFile, filter, start, {}});
         return Next(fileNames, QString());
     }
-    QString SaveFileName(QWidget*, const QString& suggestion, const QString&,
-                         const QString&) override {
-        Record({Prompt::Kind::kSaveFile, {}, suggestion, {}});
+    QString SaveFileName(QWidget*, const QString& suggestion, const QString& filter,
+                         const QString& defaultSuffix) override {
+        saveSuffix = defaultSuffix;
+        Record({Prompt::Kind::kSaveFile, filter, suggestion, {}});
         return Next(fileNames, QString());
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override {
@@ -62,6 +63,7 @@ class ScriptedPrompter : public gui::Prompter {
     std::vector<Prompt> prompts;
     std::deque<bool> yesNoAnswers;  // No when empty
     std::deque<QString> fileNames;  // cancelled when empty
+    QString saveSuffix;             // the last save dialog's default suffix
     std::function<int(QDialog&)> onDialog;
     std::function<QAction*(QMenu&)> onPopUp;
     std::function<bool(QPrinter&)> onPrint;  // cancelled when unset

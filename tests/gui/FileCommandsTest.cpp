@@ -1,0 +1,138 @@
+// UTF-8 source: the Chinese texts are checked as the user sees them.
+#include <algorithm>
+#include <csignal>
+
+#if defined(__unix__)
+#include <sys/resource.h>
+#endif
+
+#include "resources/ResourceIds.h"
+#include "support/GuiFixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+namespace ids = gui::ids;
+using Kind = Prompt::Kind;
+
+class FileCommandsTest : public GuiFixture {
+  protected:
+    // A layout that differs from the start-up image everywhere the file reaches.
+    void Program() {
+        image->selection.currentLayer = 1;
+        image->StoreKeyRecord(13, 1, std::vector<KeyCode>{43, 60});
+        image->tracks[2] = CardTrackSetting{0, 0, 0, 0, 0, 0, 0x22, kRightShift, 0x23};
+        image->StoreOptions({0, 1, 1, 1});
+    }
+
+    QString QPath(const std::filesystem::path& path) const {
+        return QString::fromStdString(path.string());
+    }
+
+    const Prompt& OnlyPrompt() const {
+        EXPECT_EQ(prompter.prompts.size(), 1u);
+        return prompter.prompts.back();
+    }
+};
+
+TEST_F(FileCommandsTest, SaveThenOpenRoundTripsThroughTheWindow) {
+    WriteSetting("English");
+    OpenWindow();
+    Program();
+    const auto path = folder / "layout.dat";
+    prompter.fileNames = {QPath(path)};
+    window->OnCommand(ids::kEnSave);
+    const Prompt& save = OnlyPrompt();
+    EXPECT_EQ(save.kind, Kind::kSaveFile);
+    EXPECT_EQ(save.text, "UserSave");
+    EXPECT_EQ(save.caption, "Dat Files(*.dat)");
+    EXPECT_EQ(prompter.saveSuffix, "dat");
+    const std::string saved = ReadBytes(path);
+    EXPECT_EQ(std::ranges::count(saved, '\n'), 528);
+    EXPECT_NE(saved.find("\r\n* File name  : layout.dat\r\n"), std::string::npos);
+
+    window->OnCommand(ids::kEnToolNew);
+    image->Reset();
+    EXPECT_TRUE(CaptionOf(13).isEmpty());
+    prompter.prompts.clear();
+    prompter.fileNames = {QPath(path)};
+    window->OnCommand(ids::kCnToolOpen);
+    const Prompt& open = OnlyPrompt();
+    EXPECT_EQ(open.kind, Kind::kOpenFile);
+    EXPECT_EQ(open.text, QPath(path));  // the file last saved
+    EXPECT_EQ(open.caption, "Dat Files(*.dat)");
+    EXPECT_EQ(CaptionOf(13), "a+b");
+    EXPECT_EQ(image->buttons[13].Codes(1).size(), 2u);
+    EXPECT_EQ(image->TrackEntryOf(2).suffixShift, kRightShift);
+    EXPECT_EQ(image->OptionBytes(), (std::array<std::uint8_t, 4>{0, 1, 1, 1}));
+}
+
+TEST_F(FileCommandsTest, AFileThatDoesNotLoadChangesNothingAndIsExplained) {
+    std::filesystem::create_directory(folder / "folder.dat");
+    WriteBytes(folder / "short.dat", "****\r\n*\r\n");
+    struct Case {
+        std::string setting;
+        std::filesystem::path file;
+        QString message;
+        gui::PromptIcon icon;
+    };
+    const std::vector<Case> cases = {
+        {"English", folder / "short.dat", "The parameter is incorrect.", gui::PromptIcon::kStop},
+        {"Chinese", folder / "short.dat", "The parameter is incorrect.", gui::PromptIcon::kStop},
+        {"English", folder / "missing.dat", "The data file cannot be opened.",
+         gui::PromptIcon::kWarning},
+        {"Chinese", folder / "folder.dat", "无法打开数据文件！", gui::PromptIcon::kWarning},
+    };
+    for (const Case& c : cases) {
+        WriteSetting(c.setting);
+        language = LanguageState{};
+        OpenWindow();
+        Program();
+        window->KeyButton(13)->setText("kept");
+        prompter.prompts.clear();
+        prompter.fileNames = {QPath(c.file)};
+        window->OnCommand(ids::kCnOpen);
+        ASSERT_EQ(prompter.prompts.size(), 2u) << c.file;
+        EXPECT_TRUE(prompter.prompts[1].text.startsWith(c.message))
+            << prompter.prompts[1].text.toStdString();
+        EXPECT_EQ(prompter.prompts[1].icon, c.icon);
+        EXPECT_EQ(image->buttons[13].Codes(1).size(), 2u);
+        EXPECT_EQ(image->tracks[2].suffixKey, 0x23);
+        EXPECT_EQ(image->OptionBytes(), (std::array<std::uint8_t, 4>{0, 1, 1, 1}));
+        EXPECT_EQ(CaptionOf(13), "kept");
+    }
+}
+
+#if defined(__unix__)
+// The folder is read-only; as root, which writes there all the same, a file size limit
+// makes the save fail half-way instead.
+TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    WriteSetting("Chinese");
+    OpenWindow();
+    const auto shelf = folder / "shelf";
+    std::filesystem::create_directory(shelf);
+    WriteBytes(shelf / "layout.dat", "old layout");
+    std::filesystem::permissions(
+        shelf, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompter.fileNames = {QPath(shelf / "layout.dat")};
+    window->OnCommand(ids::kCnSave);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    std::filesystem::permissions(shelf, std::filesystem::perms::owner_all);
+
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_TRUE(prompter.prompts[1].text.startsWith("无法保存数据文件，原文件未被改动！"))
+        << prompter.prompts[1].text.toStdString();
+    EXPECT_EQ(ReadBytes(shelf / "layout.dat"), "old layout");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shelf), {}), 1);
+}
+#endif
+
+}  // namespace
+}  // namespace tolvane::testing
