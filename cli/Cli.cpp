@@ -2,8 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
 #include "Commands.h"
 #include "ExitCode.h"
+#include "files/AtomicWrite.h"
 
 namespace tolvane::cli {
 
@@ -15,6 +20,7 @@ struct CommandArguments {
     int layer = 0;
     bool verify = false;
     bool all = false;
+    bool force = false;
     std::string paper = "a4";
     double pitch = 19.05;
 };
@@ -25,7 +31,8 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
                  "keyboards; =STATE_FILE keeps its programming in that file between runs")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option("--device", options.devicePath, "Use only the keyboard at this HID path");
-    app.add_option("--trace", options.traceFile, "Write every report of the run to this file");
+    app.add_option("--trace", options.traceFile,
+                   "Keep every report of the run in this file, written at the end");
     app.add_flag("--json", options.json, "Machine-readable output (devices, show, check, diff)");
     app.add_flag("--quiet", options.quiet, "Print only errors and requested data");
 }
@@ -48,6 +55,8 @@ void AddCommands(CLI::App& app, CommandArguments& arguments) {
     write->add_option("FILE", arguments.file)->required();
     write->add_flag("--verify", arguments.verify, "Read the keyboard back and compare");
     write->add_flag("--all", arguments.all, "Write every attached keyboard, in parallel");
+    write->add_flag("--force", arguments.force,
+                    "Write the file even when check finds problems in it");
     CLI::App* diff = app.add_subcommand(
         "diff", "Compare two programmings; each is a data file or the word \"keyboard\"");
     diff->add_option("A", arguments.file)->required();
@@ -84,7 +93,7 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
         return commands.Read(arguments.file);
     }
     if (command == "write") {
-        return commands.Write(arguments.file, arguments.verify, arguments.all);
+        return commands.Write(arguments.file, arguments.verify, arguments.all, arguments.force);
     }
     if (command == "legend") {
         LegendOptions legend;
@@ -97,10 +106,83 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
     return commands.Diff(arguments.file, arguments.second);
 }
 
+// A failure after the command's own end still fails the run.
+int AlsoFailed(int status) {
+    return status == kExitOk ? kExitFailed : status;
+}
+
+// Whether path names the same file as the trace, through links too.
+bool SameFile(const std::filesystem::path& path, const std::filesystem::path& trace) {
+    std::error_code error;
+    if (std::filesystem::equivalent(path, trace, error)) {
+        return true;
+    }
+    const auto resolved = [](const std::filesystem::path& name) {
+        std::error_code ignored;
+        std::filesystem::path real = std::filesystem::weakly_canonical(name, ignored);
+        return real.empty() ? std::filesystem::absolute(name, ignored).lexically_normal() : real;
+    };
+    return resolved(path) == resolved(trace);
+}
+
+// The trace must never take the place of a file the command reads or writes.
+bool TraceIsADataFile(const std::string& command, const CommandArguments& arguments,
+                      const std::string& traceFile) {
+    for (const std::string* operand : {&arguments.file, &arguments.second}) {
+        if (operand->empty() || (command == "diff" && *operand == kKeyboardOperand)) {
+            continue;
+        }
+        if (SameFile(*operand, traceFile)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReportStateFileErrors(const KeyboardAccess& access, std::ostream& err) {
+    const std::vector<std::string> errors = access.StateFileErrors();
+    for (const std::string& error : errors) {
+        err << "tolvane-cli: " << error << '\n';
+    }
+    return !errors.empty();
+}
+
+// Written at the end, whole, like every other file; a run in which no report crossed the
+// wire leaves the file as it was.
+int KeepTrace(const KeyboardAccess& access, const GlobalOptions& options, std::ostream& err) {
+    if (options.traceFile.empty()) {
+        return kExitOk;
+    }
+    if (access.TraceEmpty()) {
+        if (!options.quiet) {
+            err << "No report crossed the wire; " << options.traceFile << " was left as it was.\n";
+        }
+        return kExitOk;
+    }
+    const FileWriteResult written = WriteFileAtomically(options.traceFile, access.TraceText());
+    if (!written) {
+        err << "tolvane-cli: the trace was not kept: " << written.error << '\n';
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int FlushOutput(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out) {
+        return kExitOk;
+    }
+    const int reason = errno;
+    err << "tolvane-cli: cannot write the output"
+        << (reason != 0 ? ": " + std::generic_category().message(reason) : std::string()) << '\n';
+    return kExitFailed;
+}
+
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           bool errIsTerminal) {
+           bool errIsTerminal, ThreadStarter startThread) {
     CLI::App app("Programs the TR48 point-of-sale keyboard from the command line.", "tolvane-cli");
     GlobalOptions options;
     CommandArguments arguments;
@@ -115,13 +197,28 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         err << "tolvane-cli: " << error.what() << "\nRun 'tolvane-cli --help' for usage.\n";
         return kExitUsage;
     }
-    KeyboardAccess access(options.virtualKeyboards, options.traceFile);
-    if (!access.TraceOpen()) {
-        err << "tolvane-cli: cannot write the trace file " << options.traceFile << '\n';
+    const std::string command = app.get_subcommands().front()->get_name();
+    if (!options.traceFile.empty() && TraceIsADataFile(command, arguments, options.traceFile)) {
+        err << "tolvane-cli: the trace file " << options.traceFile
+            << " is also a data file of the command; give the trace another name.\n";
+        return kExitUsage;
+    }
+    KeyboardAccess access(options.virtualKeyboards, !options.traceFile.empty());
+    if (ReportStateFileErrors(access, err)) {
         return kExitFailed;
     }
-    Commands commands(options, Console{out, err, errIsTerminal}, access);
-    return Dispatch(app.get_subcommands().front()->get_name(), arguments, commands);
+    Commands commands(options, Console{out, err, errIsTerminal}, access, std::move(startThread));
+    int status = Dispatch(command, arguments, commands);
+    if (KeepTrace(access, options, err) != kExitOk) {
+        status = AlsoFailed(status);
+    }
+    if (ReportStateFileErrors(access, err)) {
+        status = AlsoFailed(status);
+    }
+    if (FlushOutput(out, err) != kExitOk) {
+        status = AlsoFailed(status);
+    }
+    return status;
 }
 
 }  // namespace tolvane::cli

@@ -3,9 +3,12 @@
 
 #include <ostream>
 
+#include "link/ThreadStart.h"
+
 namespace tolvane::cli {
 
+// Threads for the keyboards of write --all come from startThread.
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           bool errIsTerminal);
+           bool errIsTerminal, ThreadStarter startThread = StartSystemThread);
 
 }  // namespace tolvane::cli

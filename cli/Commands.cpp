@@ -1,7 +1,7 @@
 #include "Commands.h"
 
+#include <algorithm>
 #include <memory>
-#include <thread>
 
 #include "KeyboardTransfer.h"
 #include "ProgrammingView.h"
@@ -38,6 +38,8 @@ std::string ProblemKindName(DataFileProblemKind kind) {
             return "record-spans-lines";
         case DataFileProblemKind::kWrongNumberCount:
             return "wrong-number-count";
+        case DataFileProblemKind::kValueOutOfRange:
+            return "value-out-of-range";
         case DataFileProblemKind::kRecordInUnknownSection:
             return "record-in-unknown-section";
         case DataFileProblemKind::kExtraSectionMarker:
@@ -48,12 +50,43 @@ std::string ProblemKindName(DataFileProblemKind kind) {
             return "unterminated-record";
         case DataFileProblemKind::kMissingEndOfFile:
             return "missing-end-of-file";
+        case DataFileProblemKind::kTooLong:
+            return "too-long";
     }
     return "unknown";
 }
 
 std::unique_ptr<KeyboardImage> NewImage() {
     return std::make_unique<KeyboardImage>();
+}
+
+struct CheckedFile {
+    DataFileLoadResult result;
+    std::vector<DataFileProblem> problems;
+
+    bool clean() const { return result.ok() && problems.empty(); }
+};
+
+CheckedFile CheckFile(const std::string& file) {
+    CheckedFile checked;
+    DataFileLoadHooks hooks;
+    hooks.onProblem = [&checked](const DataFileProblem& problem) {
+        checked.problems.push_back(problem);
+    };
+    checked.result = LoadDataFile(*NewImage(), file, hooks);
+    return checked;
+}
+
+std::string ProblemLine(const std::string& file, const DataFileProblem& problem) {
+    return file + ':' + std::to_string(problem.line) + ": " + problem.detail;
+}
+
+// Only the header's error is the system's bare text; the others name the file.
+std::string LoadErrorText(const std::string& file, const DataFileLoadResult& result) {
+    if (result.status == DataFileLoadStatus::kInvalidHeader) {
+        return file + ": " + result.error;
+    }
+    return result.error;
 }
 
 }  // namespace
@@ -71,6 +104,7 @@ void Commands::Say(const std::string& line) {
 Commands::Target Commands::ChooseKeyboard() {
     const std::vector<AttachedKeyboard> keyboards = access_.Keyboards();
     const AttachedKeyboard* denied = nullptr;
+    const AttachedKeyboard* unusable = nullptr;  // for any other reason
     for (const AttachedKeyboard& keyboard : keyboards) {
         if (!options_.devicePath.empty() && keyboard.path != options_.devicePath) {
             continue;
@@ -80,10 +114,14 @@ Commands::Target Commands::ChooseKeyboard() {
         }
         if (keyboard.status == hidio::OpenStatus::AccessDenied && denied == nullptr) {
             denied = &keyboard;
+        } else if (unusable == nullptr) {
+            unusable = &keyboard;
         }
     }
     if (denied != nullptr) {
         console_.err << AccessDeniedAdvice(*denied) << '\n';
+    } else if (unusable != nullptr) {
+        console_.err << UnusableKeyboardText(*unusable) << '\n';
     } else if (!options_.devicePath.empty()) {
         console_.err << "No keyboard found at " << options_.devicePath << ".\n";
     } else {
@@ -95,9 +133,35 @@ Commands::Target Commands::ChooseKeyboard() {
 bool Commands::LoadFile(const std::string& file, KeyboardImage& image) {
     const DataFileLoadResult result = LoadDataFile(image, file);
     if (!result.ok()) {
-        console_.err << file << ": " << result.error << '\n';
+        ReportLoadError(file, result);
     }
     return result.ok();
+}
+
+void Commands::ReportLoadError(const std::string& file, const DataFileLoadResult& result) {
+    console_.err << LoadErrorText(file, result) << '\n';
+}
+
+int Commands::RefuseFileWithProblems(const std::string& file) {
+    constexpr std::size_t kProblemsShown = 5;
+    const CheckedFile checked = CheckFile(file);
+    if (!checked.result.ok()) {
+        ReportLoadError(file, checked.result);
+        return kExitFailed;
+    }
+    if (checked.problems.empty()) {
+        return kExitOk;
+    }
+    const std::size_t shown = std::min(checked.problems.size(), kProblemsShown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        console_.err << ProblemLine(file, checked.problems[i]) << '\n';
+    }
+    if (checked.problems.size() > shown) {
+        console_.err << "... and " << checked.problems.size() - shown << " more\n";
+    }
+    console_.err << "Not written: the file has problems ('tolvane-cli check " << file
+                 << "' lists them all; --force writes it as it loads).\n";
+    return kExitFailed;
 }
 
 int Commands::LoadOperand(const std::string& operand, KeyboardImage& image) {
@@ -130,7 +194,7 @@ int Commands::Devices() {
                             {"status", hidio::ToString(keyboard.status)},
                             {"reason", keyboard.reason}});
         }
-        console_.out << nlohmann::json{{"keyboards", list}}.dump(2) << '\n';
+        console_.out << JsonText(nlohmann::json{{"keyboards", list}}) << '\n';
     } else {
         for (const AttachedKeyboard& keyboard : keyboards) {
             console_.out << keyboard.path << "  interface " << keyboard.interfaceNumber << "  "
@@ -158,7 +222,7 @@ int Commands::New(const std::string& file) {
     const auto image = NewImage();
     const FileWriteResult written = SaveDataFile(*image, file, FileNameOf(file), LocalTimeNow());
     if (!written) {
-        console_.err << file << ": " << written.error << '\n';
+        console_.err << written.error << '\n';  // it names the file
         return kExitFailed;
     }
     Say("Wrote the start-up programming to " + file);
@@ -171,7 +235,7 @@ int Commands::Show(const std::string& file, std::optional<int> layer) {
         return kExitFailed;
     }
     if (options_.json) {
-        console_.out << ProgrammingJson(*image, layer).dump(2) << '\n';
+        console_.out << JsonText(ProgrammingJson(*image, layer)) << '\n';
     } else {
         PrintProgramming(console_.out, *image, layer);
     }
@@ -179,36 +243,31 @@ int Commands::Show(const std::string& file, std::optional<int> layer) {
 }
 
 int Commands::Check(const std::string& file) {
-    std::vector<DataFileProblem> problems;
-    DataFileLoadHooks hooks;
-    hooks.onProblem = [&problems](const DataFileProblem& problem) { problems.push_back(problem); };
-    const auto scratch = NewImage();
-    const DataFileLoadResult result = LoadDataFile(*scratch, file, hooks);
-    const bool clean = result.ok() && problems.empty();
+    const CheckedFile checked = CheckFile(file);
     if (options_.json) {
         nlohmann::json list = nlohmann::json::array();
-        for (const DataFileProblem& problem : problems) {
+        for (const DataFileProblem& problem : checked.problems) {
             list.push_back({{"line", problem.line},
                             {"kind", ProblemKindName(problem.kind)},
                             {"detail", problem.detail}});
         }
-        nlohmann::json report = {{"file", file}, {"ok", clean}, {"problems", list}};
-        if (!result.ok()) {
-            report["error"] = result.error;
+        nlohmann::json report = {{"file", file}, {"ok", checked.clean()}, {"problems", list}};
+        if (!checked.result.ok()) {
+            report["error"] = checked.result.error;
         }
-        console_.out << report.dump(2) << '\n';
-        return clean ? kExitOk : kExitFailed;
+        console_.out << JsonText(report) << '\n';
+        return checked.clean() ? kExitOk : kExitFailed;
     }
-    for (const DataFileProblem& problem : problems) {
-        console_.out << file << ':' << problem.line << ": " << problem.detail << '\n';
+    for (const DataFileProblem& problem : checked.problems) {
+        console_.out << ProblemLine(file, problem) << '\n';
     }
-    if (!result.ok() && problems.empty()) {
-        console_.out << file << ": " << result.error << '\n';
+    if (!checked.result.ok() && checked.problems.empty()) {
+        console_.out << LoadErrorText(file, checked.result) << '\n';
     }
-    if (clean) {
+    if (checked.clean()) {
         Say(file + ": no problems");
     }
-    return clean ? kExitOk : kExitFailed;
+    return checked.clean() ? kExitOk : kExitFailed;
 }
 
 }  // namespace tolvane::cli

@@ -8,8 +8,10 @@
 
 #include "ExitCode.h"
 #include "KeyboardAccess.h"
+#include "files/DataFileLoader.h"
 #include "image/KeyboardImage.h"
 #include "legend/LegendSheet.h"
+#include "link/ThreadStart.h"
 
 namespace tolvane::cli {
 
@@ -35,15 +37,20 @@ struct Console {
 
 class Commands {
   public:
-    Commands(const GlobalOptions& options, Console console, KeyboardAccess& access)
-        : options_(options), console_(console), access_(access) {}
+    Commands(const GlobalOptions& options, Console console, KeyboardAccess& access,
+             ThreadStarter startThread = StartSystemThread)
+        : options_(options),
+          console_(console),
+          access_(access),
+          startThread_(std::move(startThread)) {}
 
     int Devices();
     int New(const std::string& file);
     int Show(const std::string& file, std::optional<int> layer);
     int Check(const std::string& file);
     int Read(const std::string& file);
-    int Write(const std::string& file, bool verify, bool all);
+    // Refuses a file in which check finds problems, unless forced.
+    int Write(const std::string& file, bool verify, bool all, bool force);
     int Diff(const std::string& first, const std::string& second);
     // The legend sheets of a data file: one layer's page as output, or every page as
     // output's name with "-layer1".."-layer6", "-overview" and "-table" added.
@@ -57,6 +64,8 @@ class Commands {
     };
     Target ChooseKeyboard();
     bool LoadFile(const std::string& file, KeyboardImage& image);
+    void ReportLoadError(const std::string& file, const DataFileLoadResult& result);
+    int RefuseFileWithProblems(const std::string& file);
     // Reads a data file, or the keyboard when the operand is "keyboard".
     int LoadOperand(const std::string& operand, KeyboardImage& image);
     int WriteOne(const std::string& file, bool verify);
@@ -67,6 +76,7 @@ class Commands {
     const GlobalOptions& options_;
     Console console_;
     KeyboardAccess& access_;
+    ThreadStarter startThread_;  // for the keyboards of write --all
 };
 
 }  // namespace tolvane::cli

@@ -1,12 +1,12 @@
 #include "KeyboardAccess.h"
 
+#include <algorithm>
+
 #include "hidio/KeyboardInterface.h"
 
 namespace tolvane::cli {
 
-KeyboardAccess::KeyboardAccess(const std::vector<std::string>& virtualKeyboards,
-                               const std::string& traceFile)
-    : traceFile_(traceFile) {
+KeyboardAccess::KeyboardAccess(const std::vector<std::string>& virtualKeyboards, bool trace) {
     hidio::Bus* bus = &hidio::SystemBus();
     if (!virtualKeyboards.empty()) {
         virtualBus_ = std::make_unique<hidio::VirtualBus>();
@@ -17,13 +17,7 @@ KeyboardAccess::KeyboardAccess(const std::vector<std::string>& virtualKeyboards,
         }
         bus = virtualBus_.get();
     }
-    if (!traceFile_.empty()) {
-        traceStream_.open(traceFile_, std::ios::binary | std::ios::trunc);
-        trace_.SetSink([this](const std::string& line) {
-            std::lock_guard lock(traceMutex_);
-            traceStream_ << line << '\n';
-            traceStream_.flush();
-        });
+    if (trace) {
         tracingBus_ = std::make_unique<hidio::TracingBus>(*bus, trace_);
         bus = tracingBus_.get();
     }
@@ -49,12 +43,48 @@ std::vector<AttachedKeyboard> KeyboardAccess::Keyboards() const {
     return keyboards;
 }
 
+std::vector<std::string> KeyboardAccess::StateFileErrors() const {
+    std::vector<std::string> errors;
+    for (std::size_t i = 0; i < virtualKeyboards_.size(); ++i) {
+        if (std::string error = virtualKeyboards_[i]->StateFileError(); !error.empty()) {
+            errors.push_back("virtual keyboard " + std::to_string(i + 1) + ": " + error);
+        }
+    }
+    return errors;
+}
+
+std::string KeyboardAccess::TraceText() const {
+    const std::vector<hidio::TraceEntry> entries = trace_.Entries();
+    const bool severalKeyboards =
+        std::any_of(entries.begin(), entries.end(), [&entries](const hidio::TraceEntry& entry) {
+            return entry.device != entries.front().device;
+        });
+    std::string text;
+    for (const hidio::TraceEntry& entry : entries) {
+        if (severalKeyboards) {
+            text += entry.device + ' ';
+        }
+        text += hidio::FormatTraceLine(entry.direction, entry.report);
+        text += '\n';
+    }
+    return text;
+}
+
 std::string AccessDeniedAdvice(const AttachedKeyboard& keyboard) {
     return "A keyboard is attached at " + keyboard.path + " but this user may not open it (" +
            keyboard.reason +
            ").\nInstall the udev rule shipped with the program, then plug the keyboard in "
            "again:\n  sudo cp packaging/linux/70-tolvane.rules /etc/udev/rules.d/\n"
            "  sudo udevadm control --reload";
+}
+
+std::string UnusableKeyboardText(const AttachedKeyboard& keyboard) {
+    if (keyboard.status == hidio::OpenStatus::AccessDenied) {
+        return AccessDeniedAdvice(keyboard);
+    }
+    return "A keyboard is attached at " + keyboard.path +
+           " but cannot be opened: " + hidio::ToString(keyboard.status) +
+           (keyboard.reason.empty() ? "" : " (" + keyboard.reason + ")") + ".";
 }
 
 }  // namespace tolvane::cli

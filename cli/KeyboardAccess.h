@@ -2,11 +2,7 @@
 // built-in virtual ones, and the wire trace of the run.
 #pragma once
 
-#include <fstream>
 #include <memory>
-#include <mutex>
-#include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,29 +26,37 @@ struct AttachedKeyboard {
 class KeyboardAccess {
   public:
     // One virtual keyboard per entry (a state file or empty); none: the system's keyboards.
-    // With a trace file every report of the run is appended to it as a trace line.
-    KeyboardAccess(const std::vector<std::string>& virtualKeyboards, const std::string& traceFile);
+    // With tracing every report of the run is recorded for TraceText.
+    KeyboardAccess(const std::vector<std::string>& virtualKeyboards, bool trace);
     ~KeyboardAccess();
     KeyboardAccess(const KeyboardAccess&) = delete;
     KeyboardAccess& operator=(const KeyboardAccess&) = delete;
-
-    bool TraceOpen() const { return traceFile_.empty() || traceStream_.is_open(); }
 
     // Every vendor interface of an attached keyboard, in enumeration order, with whether
     // it opens.
     std::vector<AttachedKeyboard> Keyboards() const;
 
+    // Why a virtual keyboard's state file could not be loaded, or its last save could not
+    // keep the programming; one message per keyboard that has a problem.
+    std::vector<std::string> StateFileErrors() const;
+
+    // The reports of the run so far, one line each. When more than one keyboard took part,
+    // each line starts with the path of its keyboard and a space.
+    std::string TraceText() const;
+    bool TraceEmpty() const { return trace_.Size() == 0; }
+
   private:
     std::unique_ptr<hidio::VirtualBus> virtualBus_;
     std::vector<std::unique_ptr<emulator::VirtualKeyboard>> virtualKeyboards_;
-    std::string traceFile_;
-    std::ofstream traceStream_;
-    std::mutex traceMutex_;
     hidio::WireTrace trace_;
     std::unique_ptr<hidio::TracingBus> tracingBus_;
 };
 
 // What to tell a user whose keyboard is attached but closed to them.
 std::string AccessDeniedAdvice(const AttachedKeyboard& keyboard);
+
+// Why an attached keyboard cannot be used, as devices says it: the advice above when this
+// user may not open it, else the system's refusal.
+std::string UnusableKeyboardText(const AttachedKeyboard& keyboard);
 
 }  // namespace tolvane::cli

@@ -40,7 +40,7 @@ int Commands::Legend(const std::string& file, const std::string& output, std::op
         const std::string target = layer && i == 0 ? output : PageFile(output, pages[i].name);
         const FileWriteResult written = WriteFileAtomically(target, pages[i].svg);
         if (!written) {
-            console_.err << target << ": " << written.error << '\n';
+            console_.err << written.error << '\n';  // it names the file
             return kExitFailed;
         }
         Say("Wrote " + target);

@@ -156,4 +156,8 @@ nlohmann::json DifferencesJson(const std::vector<Difference>& differences) {
     return {{"identical", differences.empty()}, {"differences", list}};
 }
 
+std::string JsonText(const nlohmann::json& json) {
+    return json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 }  // namespace tolvane::cli

@@ -37,4 +37,8 @@ std::vector<Difference> CompareProgrammings(KeyboardImage& first, KeyboardImage&
 
 nlohmann::json DifferencesJson(const std::vector<Difference>& differences);
 
+// The printed form of any --json output. Text that is not valid UTF-8 (a file name, say)
+// comes out with U+FFFD in place of the bad bytes instead of ending the program.
+std::string JsonText(const nlohmann::json& json);
+
 }  // namespace tolvane::cli

@@ -55,7 +55,7 @@ int Commands::Read(const std::string& file) {
     }
     const FileWriteResult written = SaveDataFile(*image, file, FileNameOf(file), LocalTimeNow());
     if (!written) {
-        console_.err << file << ": " << written.error << '\n';
+        console_.err << written.error << '\n';  // it names the file
         return kExitFailed;
     }
     Say(OutcomeText(TransferKind::Read, TransferEnd::kSucceeded));
@@ -63,10 +63,15 @@ int Commands::Read(const std::string& file) {
     return kExitOk;
 }
 
-int Commands::Write(const std::string& file, bool verify, bool all) {
+int Commands::Write(const std::string& file, bool verify, bool all, bool force) {
     if (all && !options_.devicePath.empty()) {
         console_.err << "--all writes every keyboard; it cannot be combined with --device.\n";
         return kExitUsage;
+    }
+    if (!force) {
+        if (const int refused = RefuseFileWithProblems(file); refused != kExitOk) {
+            return refused;
+        }
     }
     return all ? WriteAll(file, verify) : WriteOne(file, verify);
 }
@@ -125,9 +130,15 @@ int Commands::WriteAll(const std::string& file, bool verify) {
                                          hidio::ToString(keyboards[i].status)};
                 continue;
             }
-            writers.emplace_back([&results, &keyboards, &file, verify, i] {
-                results[i] = WriteOneOfMany(keyboards[i].path, file, verify);
-            });
+            std::jthread writer =
+                startThread_([&results, &keyboards, &file, verify, i](std::stop_token) {
+                    results[i] = WriteOneOfMany(keyboards[i].path, file, verify);
+                });
+            if (!writer.joinable()) {
+                results[i] = {false, "not written: the system would not start a thread for it"};
+                continue;
+            }
+            writers.push_back(std::move(writer));
         }
     }
     bool allOk = true;
@@ -138,7 +149,7 @@ int Commands::WriteAll(const std::string& file, bool verify) {
         anyAccessible = anyAccessible || keyboards[i].accessible();
     }
     if (!anyAccessible) {
-        console_.err << AccessDeniedAdvice(keyboards.front()) << '\n';
+        console_.err << UnusableKeyboardText(keyboards.front()) << '\n';
         return kExitNoKeyboard;
     }
     return allOk ? kExitOk : kExitFailed;
@@ -154,7 +165,7 @@ int Commands::Diff(const std::string& first, const std::string& second) {
     }
     const std::vector<Difference> differences = CompareProgrammings(*a, *b);
     if (options_.json) {
-        console_.out << DifferencesJson(differences).dump(2) << '\n';
+        console_.out << JsonText(DifferencesJson(differences)) << '\n';
     } else if (differences.empty()) {
         Say("The programmings are identical.");
     } else {

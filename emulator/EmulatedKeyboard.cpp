@@ -77,4 +77,9 @@ std::size_t EmulatedKeyboard::ReportsReceived() const {
     return firmware_->reportsReceived;
 }
 
+std::string EmulatedKeyboard::StateFileError() const {
+    std::lock_guard lock(firmware_->mutex);
+    return firmware_->stateError;
+}
+
 }  // namespace emulator

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hidio/WireTrace.h"
@@ -92,6 +93,10 @@ class EmulatedKeyboard {
     // Reports the keyboard has handled since it was created.
     std::size_t ReportsReceived() const;
 
+    // Why the state file could not be loaded or the last save could not keep the
+    // programming (naming the file); empty when all is well.
+    std::string StateFileError() const;
+
   protected:
     explicit EmulatedKeyboard(std::shared_ptr<Firmware> firmware);
     ~EmulatedKeyboard();  // pulls the keyboard out for good
@@ -109,8 +114,21 @@ struct KeyboardState {
     bool denyAccess = false;
 };
 
-// State file: a small text file, one item a line (see VirtualKeyboardState.cpp).
-bool SaveKeyboardState(const std::string& path, const KeyboardState& state);
-bool LoadKeyboardState(const std::string& path, KeyboardState& state);
+// What became of a load or a save of a state file; error names the file and the reason.
+struct StateFileResult {
+    bool ok = true;
+    std::string error;
+};
+
+// State file: a small text file, one item a line (see VirtualKeyboardState.cpp). It is
+// replaced atomically, like every file the programs write, and read within the bounds of
+// every file they read.
+StateFileResult SaveKeyboardState(const std::string& path, const KeyboardState& state);
+// A missing file is no error: the state is left as it was.
+StateFileResult LoadKeyboardState(const std::string& path, KeyboardState& state);
+
+std::string KeyboardStateText(const KeyboardState& state);
+// Lines that do not fit are ignored, so a damaged file never makes the keyboard unusable.
+KeyboardState KeyboardStateFromText(std::string_view text);
 
 }  // namespace emulator

@@ -49,14 +49,17 @@ hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
 
 Firmware::Firmware(std::shared_ptr<FirmwareTransport> transport, std::string stateFile_)
     : stateFile(std::move(stateFile_)), transport_(std::move(transport)) {
-    KeyboardState state;
-    if (!stateFile.empty() && LoadKeyboardState(stateFile, state)) {
-        programming = state.programming;
-        lamps = state.lamps;
-        faults.silent = state.silent;
-        faults.refuseOpens = state.refuseOpens;
-        faults.denyAccess = state.denyAccess;
+    if (stateFile.empty()) {
+        return;
     }
+    KeyboardState state;
+    const StateFileResult loaded = LoadKeyboardState(stateFile, state);
+    stateError = loaded.error;
+    programming = state.programming;
+    lamps = state.lamps;
+    faults.silent = state.silent;
+    faults.refuseOpens = state.refuseOpens;
+    faults.denyAccess = state.denyAccess;
 }
 
 // Plugging and unplugging hold the plug lock across the transport's calls, so that a
@@ -369,7 +372,10 @@ void Firmware::SaveState() {
         std::lock_guard lock(mutex);
         state = {programming, lamps, faults.silent, faults.refuseOpens, faults.denyAccess};
     }
-    SaveKeyboardState(stateFile, state);
+    // Saves from two hosts' writes may overlap; each replaces the file whole.
+    const StateFileResult saved = SaveKeyboardState(stateFile, state);
+    std::lock_guard lock(mutex);
+    stateError = saved.error;
 }
 
 }  // namespace emulator

@@ -63,6 +63,7 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     bool shutDown = false;
     std::size_t reportsHandled = 0;  // both ways, for the unplug fault
     std::size_t reportsReceived = 0;
+    std::string stateError;  // see EmulatedKeyboard::StateFileError
 
   private:
     // What a report makes the keyboard do once its lock is released.

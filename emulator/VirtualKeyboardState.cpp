@@ -6,12 +6,11 @@
 //   lamps NUM CAPS SCROLL
 //   fault silent | fault refuse-opens | fault deny-access
 // Lines that do not fit are ignored, so a damaged file never makes the keyboard unusable.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "VirtualKeyboard.h"
+#include "files/AtomicWrite.h"
+#include "files/BoundedRead.h"
 
 namespace emulator {
 
@@ -76,7 +75,7 @@ void ApplyLine(const std::string& line, KeyboardState& state) {
 
 }  // namespace
 
-bool SaveKeyboardState(const std::string& path, const KeyboardState& state) {
+std::string KeyboardStateText(const KeyboardState& state) {
     const Programming& programming = state.programming;
     const Lamps& lamps = state.lamps;
     std::ostringstream out;
@@ -114,34 +113,35 @@ bool SaveKeyboardState(const std::string& path, const KeyboardState& state) {
     if (state.denyAccess) {
         out << "fault deny-access\n";
     }
-
-    // Written beside the old file and renamed over it, so a failed save keeps the old one.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << out.str();
-        if (!file.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
+    return out.str();
 }
 
-bool LoadKeyboardState(const std::string& path, KeyboardState& state) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
+KeyboardState KeyboardStateFromText(std::string_view text) {
+    KeyboardState state;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        ApplyLine(std::string(text.substr(0, end)), state);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
-    KeyboardState loaded;
-    std::string line;
-    while (std::getline(file, line)) {
-        ApplyLine(line, loaded);
+    return state;
+}
+
+StateFileResult SaveKeyboardState(const std::string& path, const KeyboardState& state) {
+    const tolvane::FileWriteResult written =
+        tolvane::WriteFileAtomically(path, KeyboardStateText(state));
+    return {written.ok, written.error};
+}
+
+StateFileResult LoadKeyboardState(const std::string& path, KeyboardState& state) {
+    const tolvane::TextRead read = tolvane::ReadTextFile(path);
+    if (read.status == tolvane::TextReadStatus::kNoFile) {
+        return {};
     }
-    state = loaded;
-    return true;
+    if (!read.ok()) {
+        return {false, read.error};
+    }
+    state = KeyboardStateFromText(read.text);
+    return {};
 }
 
 }  // namespace emulator

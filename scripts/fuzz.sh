@@ -10,7 +10,8 @@ tolvane_install_deps "${TOLVANE_FUZZ_PACKAGES[@]}"
 seconds="${1:-30}"
 cmake --preset fuzz
 # Only the fuzz targets: the rest of the tree is built and tested by the other presets.
-cmake --build --preset fuzz -j "$(nproc)" --target data_file_fuzz user_key_groups_fuzz read_reply_fuzz
+cmake --build --preset fuzz -j "$(nproc)" \
+    --target data_file_fuzz user_key_groups_fuzz keyboard_state_fuzz read_reply_fuzz
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -34,5 +35,6 @@ run_target() {
 
 run_target data_file_fuzz fuzz/corpus/data_file
 run_target user_key_groups_fuzz fuzz/corpus/user_key_groups
+run_target keyboard_state_fuzz fuzz/corpus/keyboard_state
 run_target read_reply_fuzz fuzz/corpus/read_reply
 echo "fuzz: all targets ran clean"

@@ -50,6 +50,8 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& f
             return false;
         case DataFileLoadStatus::kCannotOpen:
         case DataFileLoadStatus::kReadFailed:
+        case DataFileLoadStatus::kTooLong:
+            // Nothing of the file was loaded.
             TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
             return false;
     }

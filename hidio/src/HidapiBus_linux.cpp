@@ -16,6 +16,7 @@
 #include <cwchar>
 #include <mutex>
 #include <set>
+#include <system_error>
 
 #include "PlatformWatch.h"
 #include "WriteWorker.h"
@@ -150,7 +151,13 @@ class HidapiBus final : public Bus {
             return {nullptr, OpenStatus::Refused, "the HID library did not start"};
         }
         if (hid_device* handle = hid_open_path(path.c_str())) {
-            return {std::make_unique<HidapiDevice>(handle, path), OpenStatus::Opened, {}};
+            try {
+                return {std::make_unique<HidapiDevice>(handle, path), OpenStatus::Opened, {}};
+            } catch (const std::system_error& error) {  // no thread for its writes
+                hid_close(handle);
+                return {nullptr, OpenStatus::Refused,
+                        std::string("cannot start a thread: ") + error.what()};
+            }
         }
         if (::access(path.c_str(), F_OK) != 0) {
             return {nullptr, OpenStatus::NotFound, std::strerror(errno)};

@@ -13,7 +13,7 @@ class TracingDevice final : public Device {
         const IoResult result = inner_->Write(report, completionTimeout);
         // A write that has not completed yet has still left the host.
         if (result != IoResult::Failed) {
-            trace_.Record(Direction::HostToDevice, report);
+            trace_.Record(Direction::HostToDevice, report, inner_->Path());
         }
         return result;
     }
@@ -21,7 +21,7 @@ class TracingDevice final : public Device {
     IoResult Read(Report& report, std::chrono::milliseconds timeout) override {
         const IoResult result = inner_->Read(report, timeout);
         if (result == IoResult::Ok) {
-            trace_.Record(Direction::DeviceToHost, report);
+            trace_.Record(Direction::DeviceToHost, report, inner_->Path());
         }
         return result;
     }

@@ -15,16 +15,9 @@ std::string FormatTraceLine(Direction direction, const Report& report) {
     return line;
 }
 
-void WireTrace::Record(Direction direction, const Report& report) {
-    std::function<void(const std::string&)> sink;
-    {
-        std::lock_guard lock(mutex_);
-        entries_.push_back({direction, report});
-        sink = sink_;
-    }
-    if (sink) {
-        sink(FormatTraceLine(direction, report));
-    }
+void WireTrace::Record(Direction direction, const Report& report, const std::string& device) {
+    std::lock_guard lock(mutex_);
+    entries_.push_back({direction, report, device});
 }
 
 std::vector<TraceEntry> WireTrace::Entries() const {
@@ -57,11 +50,6 @@ std::size_t WireTrace::Size() const {
 void WireTrace::Clear() {
     std::lock_guard lock(mutex_);
     entries_.clear();
-}
-
-void WireTrace::SetSink(std::function<void(const std::string&)> sink) {
-    std::lock_guard lock(mutex_);
-    sink_ = std::move(sink);
 }
 
 }  // namespace hidio

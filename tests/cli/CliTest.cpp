@@ -6,8 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 #include "Cli.h"
 #include "ProgrammingView.h"
@@ -53,7 +55,11 @@ class CliTest : public ::testing::Test {
     }
     ~CliTest() override { fs::remove_all(folder); }
 
-    static CliRun Cli(std::vector<std::string> args) { return RunCliWith(std::move(args)); }
+    // Output goes to output when given, else into the result.
+    static CliRun Cli(std::vector<std::string> args, ThreadStarter startThread = StartSystemThread,
+                      std::streambuf* output = nullptr) {
+        return RunCliWith(std::move(args), std::move(startThread), output);
+    }
 
     std::string File(const std::string& name) const { return (folder / name).string(); }
 
@@ -165,13 +171,53 @@ TEST_F(CliTest, WriteAllReportsEachKeyboardAndFailsWhenOneDoes) {
     EXPECT_EQ(lines[2], "virtual:hid#vid_0483&pid_5017&mi_01#3: written and verified");
 }
 
+TEST_F(CliTest, WriteAllGoesOnWhenTheSystemRefusesAThread) {
+    const std::string till = TillLayoutFile();
+    int starts = 0;
+    const ThreadStarter refuseTheSecond = [&starts](ThreadBody body) {
+        return ++starts == 2 ? std::jthread() : StartSystemThread(std::move(body));
+    };
+    const CliRun run = Cli(
+        {"--virtual-keyboard", "--virtual-keyboard", "--virtual-keyboard", "write", till, "--all"},
+        refuseTheSecond);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.out),
+              (std::vector<std::string>{
+                  "virtual:hid#vid_0483&pid_5017&mi_01#1: written",
+                  "virtual:hid#vid_0483&pid_5017&mi_01#2: not written: the system would not "
+                  "start a thread for it",
+                  "virtual:hid#vid_0483&pid_5017&mi_01#3: written"}));
+}
+
+TEST_F(CliTest, WriteRefusesAFileWithProblemsUnlessForced) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    std::vector<std::string> lines = Lines(ReadFile(File("a.dat")));
+    lines[520] = "<0 45 1 55 65 0 52 >";
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    const std::string odd = WriteText("odd.dat", text);
+    const std::string state = File("keyboard.state");
+    const CliRun refused = Cli({"--virtual-keyboard=" + state, "write", odd});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(Lines(refused.err)[0], odd + ":521: track 1 on/off 45 is not 0 or 1");
+    EXPECT_NE(refused.err.find("--force"), std::string::npos);
+    EXPECT_FALSE(fs::exists(state));  // the keyboard was never written
+    const CliRun forced = Cli({"--virtual-keyboard=" + state, "write", odd, "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_TRUE(fs::exists(state));
+}
+
 TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
     ASSERT_EQ(Cli({"new", File("good.dat")}).status, 0);
     std::vector<std::string> lines = Lines(ReadFile(File("good.dat")));
-    lines[14] = "<1 1 200 >";            // line 15: unassigned code
-    lines[20] = "<90 1 4 >";             // line 21: no such button
-    lines[520] = "<0 1 1 x5 65 0 52 >";  // line 521, track 1: not a number
-    lines.pop_back();                    // no END OF FILE
+    lines[14] = "<1 1 200 >";             // line 15: unassigned code
+    lines[20] = "<90 1 4 >";              // line 21: no such button
+    lines[520] = "<0 1 1 x5 65 0 52 >";   // line 521, track 1: not a number
+    lines[521] = "<1 45 1 55 65 0 52 >";  // line 522: track 2 on/off neither 0 nor 1
+    lines[525] = "<1 0 0 2 >";            // line 526: key click scope neither 0 nor 1
+    lines.pop_back();                     // no END OF FILE
     std::string text;
     for (const std::string& line : lines) {
         text += line + "\r\n";
@@ -189,7 +235,10 @@ TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
     EXPECT_EQ(found, (std::vector<std::pair<int, std::string>>{{15, "unassigned-code"},
                                                                {21, "button-out-of-range"},
                                                                {521, "malformed-number"},
+                                                               {522, "value-out-of-range"},
+                                                               {526, "value-out-of-range"},
                                                                {528, "missing-end-of-file"}}));
+    EXPECT_EQ(json["problems"][3]["detail"], "track 2 on/off 45 is not 0 or 1");
     EXPECT_EQ(ReadFile(broken), before);  // check never changes a file
 
     const CliRun plain = Cli({"check", broken});
@@ -231,6 +280,77 @@ TEST_F(CliTest, TraceOfAStartUpWriteShowsEveryReportByteForByte) {
     EXPECT_EQ(lines[507], filled(">", "f6"));
 }
 
+TEST_F(CliTest, TheTraceIsWrittenWholeAtTheEndAndNeverOverAFile) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    const std::string mine = WriteText("mine.dat", "keep");
+    // No report crossed the wire: the file stays as it was.
+    EXPECT_EQ(
+        Cli({"--virtual-keyboard", "--device", "nowhere", "--trace", mine, "read", File("b.dat")})
+            .status,
+        3);
+    // The command's own data file, by another spelling.
+    const std::string sameFile = (folder / "." / "mine.dat").string();
+    EXPECT_EQ(Cli({"--virtual-keyboard", "--trace", sameFile, "write", mine}).status, 2);
+    EXPECT_EQ(ReadFile(mine), "keep");
+    // A trace that cannot be kept fails the run, though the read itself went well.
+    const CliRun unkept =
+        Cli({"--virtual-keyboard", "--trace", folder.string(), "read", File("b.dat")});
+    EXPECT_EQ(unkept.status, 1);
+    EXPECT_NE(unkept.err.find("the trace was not kept"), std::string::npos) << unkept.err;
+}
+
+TEST_F(CliTest, TheTraceOfSeveralKeyboardsNamesTheKeyboardOfEachLine) {
+    ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
+    const std::string trace = File("trace.txt");
+    ASSERT_EQ(Cli({"--virtual-keyboard", "--virtual-keyboard", "--trace", trace, "write",
+                   File("a.dat"), "--all"})
+                  .status,
+              0);
+    std::map<std::string, int> linesPerKeyboard;
+    for (const std::string& line : Lines(ReadFile(trace))) {
+        const std::size_t space = line.find(' ');
+        ASSERT_NE(space, std::string::npos);
+        EXPECT_EQ(line.compare(space, 5, " > 00"), 0) << line;
+        ++linesPerKeyboard[line.substr(0, space)];
+    }
+    EXPECT_EQ(linesPerKeyboard,
+              (std::map<std::string, int>{{"virtual:hid#vid_0483&pid_5017&mi_01#1", 508},
+                                          {"virtual:hid#vid_0483&pid_5017&mi_01#2", 508}}));
+}
+
+TEST_F(CliTest, AVirtualKeyboardStateThatCannotBeKeptFailsTheRun) {
+    const std::string till = TillLayoutFile();
+    const CliRun missing = Cli({"--virtual-keyboard=" + File("missing/k.state"), "write", till});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("virtual keyboard 1: cannot create a file beside"),
+              std::string::npos)
+        << missing.err;
+    // A folder given as the file is refused before anything is written.
+    const CliRun folderGiven = Cli({"--virtual-keyboard=" + folder.string(), "write", till});
+    EXPECT_EQ(folderGiven.status, 1);
+    EXPECT_EQ(folderGiven.out, "");
+    EXPECT_NE(folderGiven.err.find("it is a folder"), std::string::npos) << folderGiven.err;
+}
+
+// A stream that takes nothing, as a full disk does.
+class FullDevice : public std::streambuf {
+  protected:
+    int overflow(int) override { return traits_type::eof(); }
+};
+
+TEST_F(CliTest, OutputThatCannotBeWrittenAsGivenNeverAborts) {
+    const std::string badName = File("bad\xff.dat");
+    const CliRun checked = Cli({"--json", "check", badName});
+    EXPECT_EQ(checked.status, 1);
+    const nlohmann::json json = nlohmann::json::parse(checked.out);
+    EXPECT_EQ(json["file"], File("bad\xEF\xBF\xBD.dat"));  // U+FFFD in place of the byte
+
+    FullDevice full;
+    const CliRun shown = Cli({"show", TillLayoutFile()}, StartSystemThread, &full);
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_NE(shown.err.find("cannot write the output"), std::string::npos) << shown.err;
+}
+
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
     EXPECT_EQ(Cli({}).status, 2);
     EXPECT_EQ(Cli({"frobnicate"}).status, 2);
@@ -257,6 +377,23 @@ TEST_F(CliTest, NoUsableKeyboardExitsWithThree) {
     const CliRun listed = Cli({"--virtual-keyboard=" + denied, "--json", "devices"});
     EXPECT_EQ(listed.status, 3);
     EXPECT_EQ(nlohmann::json::parse(listed.out)["keyboards"][0]["status"], "access denied");
+
+    // A keyboard that refuses: every command says so, as devices does.
+    const std::string refusing =
+        "--virtual-keyboard=" + WriteText("refusing.state", "fault refuse-opens\n");
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"read", File("b.dat")},
+          std::vector<std::string>{"write", File("a.dat")},
+          std::vector<std::string>{"write", File("a.dat"), "--all"},
+          std::vector<std::string>{"diff", File("a.dat"), "keyboard"}}) {
+        std::vector<std::string> args{refusing};
+        args.insert(args.end(), command.begin(), command.end());
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 3) << command[0];
+        EXPECT_NE(run.err.find("#1 but cannot be opened: refused (the device refused the open)"),
+                  std::string::npos)
+            << run.err;
+    }
 }
 
 TEST_F(CliTest, TheShippedExampleIsTheTillLayout) {

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "LinkFixture.h"
+#include "ScriptedKeyboard.h"
 #include "support/NoticeLog.h"
 
 namespace tolvane::testing {
@@ -115,6 +116,52 @@ TEST_F(HidTest, AWriteThatCompletesWithinTheWaitCountsNoTimeOut) {
     EXPECT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
     EXPECT_EQ(hid.writeTimeouts(), 0u);  // counted per report, not per run
     EXPECT_EQ(keyboard->ReportsReceived(), 2u);
+}
+
+// A keyboard that stays attached but fails every write at once; it asks the sender to
+// stop after ten writes, so that a sender that never gives up still ends.
+class FailingWritesBus final : public hidio::Bus {
+  public:
+    class Device final : public hidio::Device {
+      public:
+        explicit Device(FailingWritesBus& bus) : bus_(bus) {}
+        hidio::IoResult Write(const hidio::Report&, std::chrono::milliseconds) override {
+            if (++bus_.writes == 10) {
+                bus_.stop.request_stop();
+            }
+            return hidio::IoResult::Failed;
+        }
+        hidio::IoResult Read(hidio::Report&, std::chrono::milliseconds) override {
+            return hidio::IoResult::TimedOut;
+        }
+        void InterruptRead() override {}
+        const std::string& Path() const override { return path_; }
+
+      private:
+        FailingWritesBus& bus_;
+        std::string path_ = ScriptedKeyboard::kPath;
+    };
+
+    std::vector<hidio::InterfaceInfo> Enumerate() override {
+        return {ScriptedKeyboard::Interface()};
+    }
+    hidio::OpenResult Open(const std::string&) override {
+        return {std::make_unique<Device>(*this), hidio::OpenStatus::Opened, {}};
+    }
+    std::unique_ptr<hidio::Watch> StartWatch(hidio::WatchCallback) override { return nullptr; }
+
+    std::stop_source stop;
+    int writes = 0;
+};
+
+TEST(FailingWrites, AWriteThatFailsAtOnceIsAnAttemptWithTheSamePause) {
+    FailingWritesBus bus;
+    CHid hid{&bus};
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_FALSE(hid.SendReport(PayloadOf(0xD1), bus.stop.get_token()));
+    EXPECT_EQ(bus.writes, 3);
+    EXPECT_EQ(hid.writeTimeouts(), 3u);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
 }
 
 TEST_F(HidTest, OneHandleServesAWholeTransfer) {

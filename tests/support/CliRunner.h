@@ -2,7 +2,9 @@
 // and keeps what it printed.
 #pragma once
 
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -16,17 +18,22 @@ struct CliRun {
     std::string err;
 };
 
-// args without the program's name.
-inline CliRun RunCliWith(std::vector<std::string> args) {
+// args without the program's name. Standard output goes to output when given, else into the
+// result; the threads of write --all come from startThread.
+inline CliRun RunCliWith(std::vector<std::string> args,
+                         ThreadStarter startThread = StartSystemThread,
+                         std::streambuf* output = nullptr) {
     args.insert(args.begin(), "tolvane-cli");
     std::vector<const char*> argv;
     for (const std::string& arg : args) {
         argv.push_back(arg.c_str());
     }
     std::ostringstream out;
+    std::ostream redirected(output);
     std::ostringstream err;
-    const int status =
-        cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err, /*errIsTerminal=*/false);
+    const int status = cli::RunCli(static_cast<int>(argv.size()), argv.data(),
+                                   output != nullptr ? redirected : out, err,
+                                   /*errIsTerminal=*/false, std::move(startThread));
     return {status, out.str(), err.str()};
 }
 

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fstream>
 #include <limits>
 #include <span>
-#include <system_error>
 
-#include "files/AtomicWrite.h"
+#include "files/BoundedRead.h"
 #include "files/DataFileFormat.h"
 #include "files/LenientNumber.h"
 
@@ -46,6 +43,9 @@ class DataFileScanner {
     void ApplyKeyRecord();
     void ApplyTrackRecord();
     void ApplyOptionRecord();
+    void CheckTrackValues(int track);
+    void CheckOptionValues();
+    void CheckValue(const std::string& what, std::uint8_t value, bool known, const char* expected);
     void ReportUnassignedCodes(int button, int layer, std::span<const KeyCode> codes);
     void CheckSectionsAtEnd(int line);
     void FailHeader(int lineIndex);
@@ -267,6 +267,9 @@ void DataFileScanner::ApplyTrackRecord() {
         Report(DataFileProblemKind::kWrongNumberCount,
                "a track record of " + std::to_string(position_) + " numbers instead of 7");
     }
+    if (Listening()) {
+        CheckTrackValues(track);
+    }
     CardTrackSetting& setting = image_.tracks[static_cast<std::size_t>(track)];
     setting.enabled = values_[1];
     setting.enterAtEnd = values_[2];
@@ -282,8 +285,41 @@ void DataFileScanner::ApplyOptionRecord() {
         Report(DataFileProblemKind::kWrongNumberCount,
                "an options record of " + std::to_string(position_) + " numbers instead of 4");
     }
+    if (Listening()) {
+        CheckOptionValues();
+    }
     image_.StoreOptions({values_[0], values_[1], values_[2], values_[3]});
     ++result_.optionRecordsApplied;
+}
+
+// Values a write would send but a read would not give back the same.
+void DataFileScanner::CheckTrackValues(int track) {
+    const auto isFlag = [](std::uint8_t value) { return value <= 1; };
+    const auto isShift = [](std::uint8_t value) { return value == kNoKey || IsShiftCode(value); };
+    const auto isKey = [](std::uint8_t value) { return IsAssignedKeyCode(value); };
+    const std::string name = "track " + std::to_string(track + 1) + " ";
+    CheckValue(name + "on/off", values_[1], isFlag(values_[1]), "0 or 1");
+    CheckValue(name + "Enter at end", values_[2], isFlag(values_[2]), "0 or 1");
+    CheckValue(name + "prefix shift", values_[3], isShift(values_[3]), "0, 55 or 66");
+    CheckValue(name + "prefix key", values_[4], isKey(values_[4]), "a key code");
+    CheckValue(name + "suffix shift", values_[5], isShift(values_[5]), "0, 55 or 66");
+    CheckValue(name + "suffix key", values_[6], isKey(values_[6]), "a key code");
+}
+
+void DataFileScanner::CheckOptionValues() {
+    static constexpr const char* kNames[] = {"country code", "key repeat", "key click",
+                                             "key click scope"};
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+        CheckValue(kNames[i], values_[i], values_[i] <= 1, "0 or 1");
+    }
+}
+
+void DataFileScanner::CheckValue(const std::string& what, std::uint8_t value, bool known,
+                                 const char* expected) {
+    if (!known) {
+        Report(DataFileProblemKind::kValueOutOfRange,
+               what + " " + std::to_string(value) + " is not " + expected);
+    }
 }
 
 void DataFileScanner::CheckSectionsAtEnd(int line) {
@@ -313,39 +349,24 @@ DataFileLoadResult DataFileScanner::Finish() {
     return result_;
 }
 
-DataFileLoadResult CannotOpen(const std::filesystem::path& path, const std::string& reason) {
+DataFileLoadResult Refused(DataFileLoadStatus status, std::string error) {
     DataFileLoadResult result;
-    result.status = DataFileLoadStatus::kCannotOpen;
-    result.error = "Cannot open " + PathText(path) + ": " + reason;
+    result.status = status;
+    result.error = std::move(error);
     return result;
 }
 
-}  // namespace
-
-DataFileLoadResult LoadDataFile(KeyboardImage& image, const std::filesystem::path& path,
-                                const DataFileLoadHooks& hooks) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return CannotOpen(path, "it is a folder");
+DataFileLoadResult RefuseTooLong(const TextBoundsBreach& breach, std::string error,
+                                 const DataFileLoadHooks& hooks) {
+    if (hooks.onProblem) {
+        hooks.onProblem(DataFileProblem{breach.line, DataFileProblemKind::kTooLong,
+                                        breach.reason + "; nothing loaded"});
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        return CannotOpen(path, std::generic_category().message(errno));
-    }
-    DataFileScanner scanner(image, hooks);
-    std::string line;
-    while (std::getline(in, line) && scanner.FeedLine(line)) {
-    }
-    DataFileLoadResult result = scanner.Finish();
-    if (in.bad() && result.ok()) {
-        result.status = DataFileLoadStatus::kReadFailed;
-        result.error = "Cannot read " + PathText(path);
-    }
-    return result;
+    return Refused(DataFileLoadStatus::kTooLong, std::move(error));
 }
 
-DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
-                                    const DataFileLoadHooks& hooks) {
+DataFileLoadResult Scan(KeyboardImage& image, std::string_view text,
+                        const DataFileLoadHooks& hooks) {
     DataFileScanner scanner(image, hooks);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -356,6 +377,33 @@ DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return scanner.Finish();
+}
+
+}  // namespace
+
+DataFileLoadResult LoadDataFile(KeyboardImage& image, const std::filesystem::path& path,
+                                const DataFileLoadHooks& hooks) {
+    const TextRead read = ReadTextFile(path);
+    switch (read.status) {
+        case TextReadStatus::kRead:
+            return Scan(image, read.text, hooks);
+        case TextReadStatus::kOutOfBounds:
+            return RefuseTooLong(*read.breach, read.error, hooks);
+        case TextReadStatus::kNoFile:
+        case TextReadStatus::kCannotOpen:
+            return Refused(DataFileLoadStatus::kCannotOpen, read.error);
+        case TextReadStatus::kReadFailed:
+            break;
+    }
+    return Refused(DataFileLoadStatus::kReadFailed, read.error);
+}
+
+DataFileLoadResult LoadDataFileText(KeyboardImage& image, std::string_view text,
+                                    const DataFileLoadHooks& hooks) {
+    if (const std::optional<TextBoundsBreach> breach = CheckTextBounds(text)) {
+        return RefuseTooLong(*breach, breach->reason, hooks);
+    }
+    return Scan(image, text, hooks);
 }
 
 }  // namespace tolvane

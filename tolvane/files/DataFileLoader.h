@@ -11,6 +11,9 @@
 // track index outside 0..2, a key record with fewer than two numbers) are skipped. A record
 // keeps at most 57 numbers, so a layer of 55 codes survives a save and a load.
 //
+// A file with a line longer than 4096 characters or of more than 1 MiB is refused before
+// anything is loaded (see files/BoundedRead.h).
+//
 // The program's own load stays silent about anything else that is odd; a listener passed in
 // the hooks hears of every such point with its line number, which is what a file check needs.
 #pragma once
@@ -46,11 +49,13 @@ enum class DataFileProblemKind {
     kValueOutsideRecord,      // a space outside "<" ... ">": a 0 stored all the same
     kRecordSpansLines,        // numbers of the earlier lines read as 0
     kWrongNumberCount,        // track or options record not of 7 or 4 numbers
+    kValueOutOfRange,         // a track or option value the keyboard does not know: kept
     kRecordInUnknownSection,  // after a third START marker: ignored
     kExtraSectionMarker,
     kMissingSection,
     kUnterminatedRecord,  // file ended inside a record: lost
     kMissingEndOfFile,
+    kTooLong,  // a line or the whole file beyond the bounds: nothing loaded
 };
 
 struct DataFileProblem {
@@ -70,7 +75,8 @@ enum class DataFileLoadStatus {
     kLoaded,
     kCannotOpen,     // nothing loaded
     kInvalidHeader,  // nothing loaded
-    kReadFailed,     // the records before the failure are loaded
+    kReadFailed,     // nothing loaded
+    kTooLong,        // a line or the file too long: nothing loaded
 };
 
 struct DataFileLoadResult {

@@ -1,7 +1,6 @@
 #include "keyprog/UserKeyGroups.h"
 
-#include <fstream>
-
+#include "files/BoundedRead.h"
 #include "files/LenientNumber.h"
 
 namespace tolvane {
@@ -64,19 +63,21 @@ UserKeyGroup* UserKeyGroupStore::GroupBeingRead() {
 UserKeyLoadOutcome UserKeyGroupStore::LoadUserKeyGroups(const std::filesystem::path& filePath) {
     ClearGroups();
     userKeyFilePath = filePath;
-    std::ifstream in(filePath, std::ios::binary);
-    if (!in.is_open()) {
+    const TextRead read = ReadTextFile(filePath);
+    if (read.status == TextReadStatus::kOutOfBounds) {
+        return UserKeyLoadOutcome::kTooLong;
+    }
+    if (!read.ok()) {
         return UserKeyLoadOutcome::kNoFile;
     }
-    ParseState parse;
-    std::string line;
-    while (std::getline(in, line) && FeedLine(parse, line)) {
-    }
-    return parse.outcome;
+    return LoadUserKeyGroupsText(read.text);
 }
 
 UserKeyLoadOutcome UserKeyGroupStore::LoadUserKeyGroupsText(std::string_view text) {
     ClearGroups();
+    if (CheckTextBounds(text)) {
+        return UserKeyLoadOutcome::kTooLong;
+    }
     ParseState parse;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

@@ -61,6 +61,7 @@ enum class UserKeyLoadOutcome {
     kNoFile,               // missing file or folder: no groups
     kStoppedAtLongGroup,   // a line of 20 or more codes ended the load
     kStoppedAtGroupLimit,  // 20 groups loaded; the lines after them were not read
+    kTooLong,              // a line or the file beyond the bounds of BoundedRead.h: no groups
 };
 
 struct UserKeyDeleteResult {

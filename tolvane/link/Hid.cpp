@@ -84,13 +84,16 @@ bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
             case hidio::IoResult::Ok:
                 return true;
             case hidio::IoResult::TimedOut:
-                if (writeTimeouts_.fetch_add(1) + 1 >= kWriteAttempts) {
-                    return false;  // given up; the transfer goes on with the next report
-                }
                 break;
             case hidio::IoResult::Failed:
-                transferDevice_.reset();  // gone: wait for it and open it afresh
+                // Open it afresh, or wait for it if it is gone; a keyboard that stays
+                // present but refuses every write is given up like a silent one.
+                transferDevice_.reset();
+                WaitOrStop(stop, kWriteCompletionWait);
                 break;
+        }
+        if (writeTimeouts_.fetch_add(1) + 1 >= kWriteAttempts) {
+            return false;  // given up; the transfer goes on with the next report
         }
     }
     return false;

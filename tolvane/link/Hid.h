@@ -70,9 +70,10 @@ class CHid {
     bool RegisterNotifications(NotifyTarget target);
 
     // Sends one report: report id 0, then the payload. Waits 100 ms for each attempt to
-    // complete and gives the report up after three attempts that did not complete. While
-    // the keyboard is absent it looks again every 20 ms until it is back or stop is
-    // requested. True when the report was written.
+    // complete and gives the report up after three attempts that did not complete; a write
+    // that fails at once counts as an attempt too, after the same 100 ms. While the keyboard
+    // is absent it looks again every 20 ms until it is back or stop is requested. True
+    // when the report was written.
     bool SendReport(const Payload& payload, std::stop_token stop);
 
     // Receives one report into payload. Returns false at once, payload untouched, while
@@ -83,7 +84,7 @@ class CHid {
     // Closes the handle a transfer kept open.
     void EndTransfer();
 
-    // Time-outs of the report being sent (or last sent).
+    // Attempts that failed for the report being sent (or last sent).
     std::uint32_t writeTimeouts() const { return writeTimeouts_.load(); }
 
     std::atomic<std::uint32_t> m_bDevicePresent{0};

@@ -22,16 +22,20 @@ TransferOutcome TransferMonitor::Poll() {
     if (ended_) {
         return TransferOutcome::Running;
     }
+    // The poll that sees progress starts the count; each later poll without progress adds
+    // one, so the transfer fails at the 201st of them, one poll interval after the 200th.
     const std::uint32_t count = image_.status.reportCount.load();
     if (count != lastSeen_) {
         listener_.OnProgress(count);
         lastSeen_ = count;
         idlePolls_ = 0;
+    } else {
+        ++idlePolls_;
     }
     if (image_.status.transferDone.load() == 1) {
         return Succeed();
     }
-    if (++idlePolls_ > kIdlePollLimit) {
+    if (idlePolls_ > kIdlePollLimit) {
         return Fail();
     }
     return TransferOutcome::Running;
@@ -83,6 +87,8 @@ StartResult StartTransfer(TransferKind kind, KeyboardImage& image, CHid& hid,
     }
     image.status.transferMode.store(kind == TransferKind::Read ? kTransferRead : kTransferWrite);
     monitor.Begin(kind);
+    // A worker the system gives no thread for never makes progress: the monitor ends the
+    // transfer with its time-out, as the window expects.
     worker.Start(kind, image, hid);
     return StartResult::Started;
 }

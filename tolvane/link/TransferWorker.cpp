@@ -4,9 +4,9 @@
 
 namespace tolvane {
 
-void TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
+bool TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
     Stop();
-    thread_ = std::jthread([kind, &image, &hid](std::stop_token stop) {
+    thread_ = startThread_([kind, &image, &hid](std::stop_token stop) {
         if (kind == TransferKind::Read) {
             ReadTransfer(image, hid, stop);
         } else {
@@ -14,6 +14,7 @@ void TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
         }
         hid.EndTransfer();
     });
+    return thread_.joinable();
 }
 
 void TransferWorker::Stop() {

@@ -5,6 +5,7 @@
 
 #include "image/KeyboardImage.h"
 #include "link/Hid.h"
+#include "link/ThreadStart.h"
 
 namespace tolvane {
 
@@ -12,14 +13,17 @@ enum class TransferKind { Read, Write };
 
 class TransferWorker {
   public:
-    TransferWorker() = default;
+    explicit TransferWorker(ThreadStarter startThread = StartSystemThread)
+        : startThread_(std::move(startThread)) {}
     ~TransferWorker() { Stop(); }
     TransferWorker(const TransferWorker&) = delete;
     TransferWorker& operator=(const TransferWorker&) = delete;
 
     // Starts the transfer body on its own thread; a transfer still running is stopped
-    // first. The channel's transfer handle is closed when the body ends.
-    void Start(TransferKind kind, KeyboardImage& image, CHid& hid);
+    // first. The channel's transfer handle is closed when the body ends. False when the
+    // system gives no thread: nothing runs then, and the monitor ends the transfer with
+    // its time-out.
+    bool Start(TransferKind kind, KeyboardImage& image, CHid& hid);
 
     // Asks the transfer to stop and waits until its thread has ended: afterwards nothing
     // but the caller touches the image.
@@ -28,6 +32,7 @@ class TransferWorker {
     bool Started() const { return thread_.joinable(); }
 
   private:
+    ThreadStarter startThread_;
     std::jthread thread_;
 };
 

@@ -3,7 +3,6 @@
 // bytes (report id first) as two-digit lower-case hex separated by single spaces.
 #pragma once
 
-#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -17,26 +16,23 @@ enum class Direction { HostToDevice, DeviceToHost };
 struct TraceEntry {
     Direction direction;
     Report report;
+    std::string device;  // the interface's path, where the recorder knows it
 };
 
 std::string FormatTraceLine(Direction direction, const Report& report);
 
 class WireTrace {
   public:
-    void Record(Direction direction, const Report& report);
+    void Record(Direction direction, const Report& report, const std::string& device = {});
     std::vector<TraceEntry> Entries() const;
     std::vector<std::string> Lines() const;
     std::string Text() const;  // every line followed by "\n"
     std::size_t Size() const;
     void Clear();
 
-    // Also hands each line to sink as it is recorded (for example to append it to a file).
-    void SetSink(std::function<void(const std::string& line)> sink);
-
   private:
     mutable std::mutex mutex_;
     std::vector<TraceEntry> entries_;
-    std::function<void(const std::string&)> sink_;
 };
 
 }  // namespace hidio

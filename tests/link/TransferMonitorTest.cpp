@@ -1,0 +1,56 @@
+// The monitor polled by hand, without a sleep: when it gives a transfer up, and what it
+// does with a worker the system would not start.
+#include <gtest/gtest.h>
+
+#include "LinkFixture.h"
+
+namespace tolvane::testing {
+namespace {
+
+// Polls until the monitor gives up; the number of polls it took.
+int PollsUntilFailed(TransferMonitor& monitor) {
+    for (int polls = 1; polls <= 1000; ++polls) {
+        if (monitor.Poll() == TransferOutcome::Failed) {
+            return polls;
+        }
+    }
+    return -1;
+}
+
+using TransferMonitorTest = LinkRig;
+
+TEST_F(TransferMonitorTest, TheTransferFailsAtThe201stPollWithoutProgress) {
+    monitor.Begin(TransferKind::Write);
+    for (int poll = 0; poll < 150; ++poll) {
+        ASSERT_EQ(monitor.Poll(), TransferOutcome::Running);
+    }
+    image.status.reportCount.store(1);
+    EXPECT_EQ(PollsUntilFailed(monitor), 1 + 201);  // the poll that sees the progress, then 201
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+}
+
+class RefusedWorkerTest : public LinkFixture {
+  protected:
+    int refusals = 0;
+    TransferWorker refusedWorker{[this](ThreadBody) {
+        ++refusals;
+        return std::jthread();
+    }};
+    TransferMonitor refusedMonitor{image, refusedWorker, listener};
+};
+
+TEST_F(RefusedWorkerTest, AWorkerWithoutAThreadEndsInTheTimeOut) {
+    ASSERT_TRUE(image.StoreKeyRecord(9, 1, std::vector<KeyCode>{4}));
+    watch.DeviceCheck();
+    ASSERT_EQ(StartTransfer(TransferKind::Read, image, hid, refusedWorker, refusedMonitor),
+              StartResult::Started);
+    EXPECT_EQ(refusals, 1);
+    EXPECT_FALSE(refusedWorker.Started());
+    EXPECT_EQ(PollsUntilFailed(refusedMonitor), 1 + 201);
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+    EXPECT_EQ(keyboard->ReportsReceived(), 0u);
+    EXPECT_EQ(image.buttons[9].keyCount[1], 0);  // a failed read keeps nothing half-read
+}
+
+}  // namespace
+}  // namespace tolvane::testing
