@@ -24,6 +24,10 @@
 //
 // Copies share the channel: after a = b both objects use one channel, which is closed when
 // the last of them lets it go. Each object keeps its own reader thread.
+//
+// Without the hardware: with the environment variable VASKOR_VIRTUAL_KEYBOARD set (to a state
+// file, or empty), the library talks to a virtual keyboard of its own instead of USB.
+// vaskor/CardSettings.h builds the records SetCard sends.
 #pragma once
 
 #include <array>
