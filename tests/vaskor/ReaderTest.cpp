@@ -18,7 +18,7 @@ using ReaderTest = VaskorTest;
 TEST_F(ReaderTest, PlugInAndOutAreAnnouncedOnceEach) {
     RecordingSink sink;
     CVX30Interface vx30;
-    vx30.Open(&sink);
+    vx30.Open(sink.Window());
     ASSERT_TRUE(sink.WaitForCount(1));
     keyboard.Unplug();
     ASSERT_TRUE(sink.WaitForCount(2));
@@ -32,7 +32,7 @@ TEST_F(ReaderTest, PlugInAndOutAreAnnouncedOnceEach) {
 TEST_F(ReaderTest, AQuickReplugIsNoticedThroughTheFailedChannel) {
     RecordingSink sink;
     CVX30Interface vx30;
-    vx30.Open(&sink);
+    vx30.Open(sink.Window());
     ASSERT_TRUE(sink.WaitForCount(1));
     keyboard.Unplug();
     keyboard.Plug();
@@ -45,7 +45,7 @@ TEST_F(ReaderTest, AQuickReplugIsNoticedThroughTheFailedChannel) {
 TEST_F(ReaderTest, AnswersReachTheSinkWithLParamAtByteTwo) {
     RecordingSink sink;
     CVX30Interface vx30;
-    vx30.Open(&sink);
+    vx30.Open(sink.Window());
     ASSERT_TRUE(sink.WaitForCount(1));
     keyboard.SetSwitch(7);
     ASSERT_TRUE(vx30.GetSwitch());
@@ -72,7 +72,7 @@ TEST_F(ReaderTest, AKeyboardPluggedInLaterIsFoundAndAClosedPipeIsOpenedAgain) {
     keyboard.Unplug();
     RecordingSink sink;
     CVX30Interface vx30;
-    vx30.Open(&sink);
+    vx30.Open(sink.Window());
     EXPECT_FALSE(vx30.GetSwitch());
     keyboard.Plug();
     ASSERT_TRUE(sink.WaitForCount(1));
@@ -87,8 +87,8 @@ TEST_F(ReaderTest, ClosingOneObjectStopsTheReadersOfAllUntilTheNextOpen) {
     RecordingSink secondSink;
     CVX30Interface first;
     CVX30Interface second;
-    first.Open(&firstSink);
-    second.Open(&secondSink);
+    first.Open(firstSink.Window());
+    second.Open(secondSink.Window());
     ASSERT_TRUE(firstSink.WaitForCount(1));
     ASSERT_TRUE(secondSink.WaitForCount(1));
     EXPECT_EQ(OpenChannels(), 2u);
@@ -97,11 +97,11 @@ TEST_F(ReaderTest, ClosingOneObjectStopsTheReadersOfAllUntilTheNextOpen) {
     EXPECT_EQ(OpenChannels(), 0u);  // second's reader released its channel before Close returned
     EXPECT_FALSE(second.GetSwitch());
 
-    second.Open(&secondSink);
+    second.Open(secondSink.Window());
     ASSERT_TRUE(secondSink.WaitForCount(2));
     RecordingSink thirdSink;
     CVX30Interface third;
-    third.Open(&thirdSink);
+    third.Open(thirdSink.Window());
     ASSERT_TRUE(thirdSink.WaitForCount(1));
     EXPECT_THAT(firstSink.Codes(), ElementsAre(WM_KB_PLUGIN));
     EXPECT_THAT(secondSink.Codes(), ElementsAre(WM_KB_PLUGIN, WM_KB_PLUGIN));
@@ -111,12 +111,38 @@ TEST_F(ReaderTest, CloseRightAfterOpenStopsTheReader) {
     RecordingSink sink;
     CVX30Interface vx30;
     for (int round = 0; round < 20; ++round) {
-        vx30.Open(&sink);
+        vx30.Open(sink.Window());
         vx30.Close();
         EXPECT_EQ(OpenChannels(), 0u);
     }
     EXPECT_THAT(sink.Codes(), Each(WM_KB_PLUGIN));
 }
+
+#if defined(_WIN32)
+
+// The window's own thread closes or destroys the object inside its handler of a message of
+// the library, while the reader waits in SendMessage for that very handler.
+TEST_F(ReaderTest, ClosingFromTheWindowProcedureNeverDeadlocks) {
+    for (const bool destroy : {false, true}) {
+        auto vx30 = std::make_unique<CVX30Interface>();
+        std::promise<void> closed;
+        RecordingSink sink([&](std::uint32_t message) {
+            if (message == WM_KB_PLUGIN) {
+                if (destroy) {
+                    vx30.reset();
+                } else {
+                    vx30->Close();
+                }
+                closed.set_value();
+            }
+        });
+        vx30->Open(sink.Window());
+        EXPECT_EQ(closed.get_future().wait_for(kPatience), std::future_status::ready) << destroy;
+        EXPECT_EQ(OpenChannels(), 0u) << destroy;
+    }
+}
+
+#else
 
 // A host that handles the message on its own thread and makes the reader wait for that.
 class HostThreadSink : public CKbMessageSink {
@@ -193,6 +219,8 @@ TEST_F(ReaderTest, DestroyingTheObjectFromItsOwnHandlerIsSafe) {
     EXPECT_TRUE(sink.done.wait_for(lock, kPatience, [&sink] { return sink.object == nullptr; }));
     EXPECT_EQ(OpenChannels(), 0u);
 }
+
+#endif
 
 }  // namespace
 }  // namespace vaskor::testing

@@ -33,7 +33,7 @@ TEST(VirtualKeyboardHost, TheEnvironmentPointsTheLibraryAtTheVirtualKeyboard) {
     vaskor::testing::RecordingSink sink;
     CVX30Interface vx30;
     EXPECT_TRUE(vx30.IsVX30Existed());
-    ASSERT_TRUE(vx30.Open(&sink));
+    ASSERT_TRUE(vx30.Open(sink.Window()));
     ASSERT_TRUE(sink.WaitForCount(1));
     EXPECT_TRUE(vx30.SetNumLight(true));
     EXPECT_TRUE(vx30.SetScrollLight(true));

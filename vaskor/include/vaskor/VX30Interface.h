@@ -20,7 +20,10 @@
 // moment is abandoned, since its handler may itself be waiting for the thread that is inside
 // Close. That reader ends as soon as the handler returns and touches neither its object nor
 // the window again. No message starts once Close has begun: the window (or sink) must stay
-// valid until Close has returned and a handler still running has returned.
+// valid until Close has returned and a handler still running has returned. On Windows, one
+// exception: a message the reader had already sent when Close began, while the window's thread
+// was busy elsewhere, is still handled the next time that thread handles messages (lParam then
+// valid as always); a host that closes from its window procedure may see that one message late.
 //
 // Copies share the channel: after a = b both objects use one channel, which is closed when
 // the last of them lets it go. Each object keeps its own reader thread.

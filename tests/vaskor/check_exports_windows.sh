@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# libvaskor.dll's export table against the class host programs link with: what the DLL
+# exports is exactly CVX30Interface's members, no more and no fewer.
+# Usage: check_exports_windows.sh LIBRARY OBJDUMP
+set -euo pipefail
+library="$1"
+objdump="$2"
+
+fail() {
+    echo "check_exports_windows: $*" >&2
+    exit 1
+}
+
+mapfile -t names < <("$objdump" -p "$library" |
+    sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+    sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*//p' | c++filt | sort -u)
+[ "${#names[@]}" -gt 0 ] || fail "$library exports nothing"
+
+expected="CVX30Interface::CVX30Interface()
+CVX30Interface::CVX30Interface(CVX30Interface const&)
+CVX30Interface::~CVX30Interface()
+CVX30Interface::operator=(CVX30Interface const&)
+CVX30Interface::Close()
+CVX30Interface::ClosePipe()
+CVX30Interface::CreatePipe()
+CVX30Interface::GetSwitch()
+CVX30Interface::IsVX30Existed()
+CVX30Interface::Open(HWND__*)
+CVX30Interface::SetCapsLight(bool)
+CVX30Interface::SetCard(unsigned char const*, unsigned long)
+CVX30Interface::SetNumLight(bool)
+CVX30Interface::SetScrollLight(bool)"
+if ! difference="$(diff <(sort <<<"$expected") <(printf '%s\n' "${names[@]}"))"; then
+    fail "the exports differ from CVX30Interface's members (< missing, > extra):
+$difference"
+fi
+echo "check_exports_windows: ${#names[@]} members of CVX30Interface and nothing else"
