@@ -339,11 +339,13 @@ class FullDevice : public std::streambuf {
 };
 
 TEST_F(CliTest, OutputThatCannotBeWrittenAsGivenNeverAborts) {
+#if !defined(_WIN32)  // Windows hands programs text in its code page, never stray bytes
     const std::string badName = File("bad\xff.dat");
     const CliRun checked = Cli({"--json", "check", badName});
     EXPECT_EQ(checked.status, 1);
     const nlohmann::json json = nlohmann::json::parse(checked.out);
     EXPECT_EQ(json["file"], File("bad\xEF\xBF\xBD.dat"));  // U+FFFD in place of the byte
+#endif
 
     FullDevice full;
     const CliRun shown = Cli({"show", TillLayoutFile()}, StartSystemThread, &full);

@@ -5,10 +5,13 @@
 #include <atomic>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "EmulatedKeyboard.h"
-#include "support/OrdinaryUser.h"
 #include "support/TemporaryFolder.h"
+#if !defined(_WIN32)
+#include "support/OrdinaryUser.h"
+#endif
 
 namespace emulator {
 namespace {
@@ -16,6 +19,10 @@ namespace {
 using tolvane::testing::TemporaryFolder;
 
 TEST(VirtualKeyboardState, SavesAtOnceEachLeaveAWholeFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows neither replaces a file that a reader holds open nor opens one "
+                    "while it is being replaced: saves and loads at once fail there, by design";
+#endif
     TemporaryFolder folder;
     const std::string path = (folder / "keyboard.state").string();
     KeyboardState first;
@@ -67,10 +74,12 @@ TEST(VirtualKeyboardState, WhatCannotBeLoadedOrKeptIsSaid) {
         std::string path;
         std::string error;
     };
-    for (const Case& c :
-         {Case{"/dev/zero", "Cannot load /dev/zero: line 1 is longer than 4096 characters"},
-          Case{folder.path().string(),
-               "Cannot open " + folder.path().string() + ": it is a folder"}}) {
+    std::vector<Case> cases{
+        {folder.path().string(), "Cannot open " + folder.path().string() + ": it is a folder"}};
+#if !defined(_WIN32)
+    cases.push_back({"/dev/zero", "Cannot load /dev/zero: line 1 is longer than 4096 characters"});
+#endif
+    for (const Case& c : cases) {
         const StateFileResult loaded = LoadKeyboardState(c.path, state);
         EXPECT_FALSE(loaded.ok);
         EXPECT_EQ(loaded.error, c.error);
@@ -80,10 +89,12 @@ TEST(VirtualKeyboardState, WhatCannotBeLoadedOrKeptIsSaid) {
     EXPECT_FALSE(saved.ok);
     EXPECT_NE(saved.error.find(unkept), std::string::npos) << saved.error;
 
+#if !defined(_WIN32)  // folder permissions as POSIX has them
     std::filesystem::create_directory(folder / "readonly");
     std::filesystem::permissions(folder / "readonly", std::filesystem::perms(0555));
     EXPECT_TRUE(tolvane::testing::AsOrdinaryUser(
         [&] { return !SaveKeyboardState((folder / "readonly" / "k.state").string(), state).ok; }));
+#endif
 }
 
 }  // namespace

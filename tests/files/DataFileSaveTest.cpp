@@ -158,6 +158,9 @@ TEST_F(DataFileSaveTest, SaveOverAFolderFails) {
 }
 
 TEST_F(DataFileSaveTest, SavingThroughALinkReplacesTheLinkedFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "symbolic links need a privilege on Windows, and wine has none";
+#endif
     const auto real = folder / "real.dat";
     const auto link = folder / "link.dat";
     WriteBytes(real, "old");
