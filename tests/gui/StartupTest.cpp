@@ -1,5 +1,6 @@
 // The desktop programmer's command line, and the data file it names being loaded at start.
 #include <fstream>
+#include <memory>
 
 #include "app/CTolvaneApp.h"
 #include "support/GuiFixture.h"
@@ -37,10 +38,10 @@ TEST(CommandLineTest, TakesTheVirtualKeyboardAndOneDataFileInAnyOrder) {
 class StartupFileTest : public GuiFixture {};
 
 TEST_F(StartupFileTest, LoadsLikeOpenAndReportsABadFileLikeOpen) {
-    KeyboardImage saved;
-    saved.StoreKeyRecord(1, 1, std::vector<KeyCode>{0x04});
+    const auto saved = std::make_unique<KeyboardImage>();
+    saved->StoreKeyRecord(1, 1, std::vector<KeyCode>{0x04});
     DataFileCommands files;
-    ASSERT_TRUE(files.Save(saved, folder / "shop.dat", "shop.dat", LocalTimeNow()));
+    ASSERT_TRUE(files.Save(*saved, folder / "shop.dat", "shop.dat", LocalTimeNow()));
     std::ofstream(folder / "broken.dat") << "not a data file\n";
 
     WriteSetting("English");
