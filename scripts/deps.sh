@@ -21,6 +21,12 @@ TOLVANE_PACKAGE_CHECK_PACKAGES=(
     "${TOLVANE_PACKAGING_PACKAGES[@]}" lintian desktop-file-utils appstream poppler-utils
 )
 
+# The windows preset: the cross compiler (posix threads), GoogleTest's sources to build with
+# it, and wine to run the programs.
+TOLVANE_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix googletest wine wine64
+)
+
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.
 TOLVANE_FUZZ_PACKAGES=(
     clang-14 libclang-rt-14-dev

@@ -7,7 +7,6 @@ set(TOLVANE_MINGW_TRIPLET x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${TOLVANE_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOLVANE_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${TOLVANE_MINGW_TRIPLET}-windres)
-set(CMAKE_OBJDUMP ${TOLVANE_MINGW_TRIPLET}-objdump CACHE FILEPATH "")
 
 # Libraries and headers come from the cross root only; programs (the build tools) from the host.
 set(CMAKE_FIND_ROOT_PATH /usr/${TOLVANE_MINGW_TRIPLET})
