@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include <future>
+#include <system_error>
 #include <thread>
 
 #include "PlatformWatch.h"
@@ -114,10 +115,17 @@ class DeviceNoticeWatch final : public Watch {
     std::thread thread_;
 };
 
+class SilentWatch final : public Watch {};
+
 }  // namespace
 
 std::unique_ptr<Watch> StartPlatformWatch(WatchCallback callback) {
-    return std::make_unique<DeviceNoticeWatch>(std::move(callback));
+    try {
+        return std::make_unique<DeviceNoticeWatch>(std::move(callback));
+    } catch (const std::system_error&) {
+        // No thread for the watch: the program goes on without notices, as without a window.
+        return std::make_unique<SilentWatch>();
+    }
 }
 
 }  // namespace hidio::detail
