@@ -15,6 +15,8 @@ if [ "$preset" = windows ]; then
     export WINEPREFIX
     # The prefix's wine server goes with the prefix.
     trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+    # Set up once here, so that the first test program run by the build does not pay for it.
+    cmake/windows/run-under-wine.sh wineboot --init
 else
     tolvane_install_deps
 fi
