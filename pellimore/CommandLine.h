@@ -8,8 +8,7 @@ namespace pellimore {
 
 struct CommandLine {
     bool virtualKeyboard = false;
-    std::string
-        stateFile;  // with --virtual-keyboard=STATE_FILE; empty: a keyboard that keeps nothing
+    std::string stateFile;  // with =STATE_FILE; empty: a keyboard without a state file
     bool help = false;
     std::string error;  // set when the arguments could not be understood
 };
@@ -19,6 +18,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 inline constexpr const char* kUsage =
     "Usage: pellimore [--virtual-keyboard[=STATE_FILE]]\n"
     "  --virtual-keyboard  work on the built-in virtual keyboard instead of USB; with\n"
-    "                      =STATE_FILE it keeps its lamps and card settings in that file\n";
+    "                      =STATE_FILE it starts from that state file (tolvane-cli's)\n";
 
 }  // namespace pellimore
