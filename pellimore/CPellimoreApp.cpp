@@ -13,7 +13,8 @@ namespace pellimore {
 namespace {
 
 // libvaskor's switch to its own virtual keyboard, read at the library's first search for the
-// keyboard: set before the dialog opens the interface.
+// keyboard: set before the dialog opens the interface. (Windows has no empty variables: there
+// the switch takes effect only with a state file.)
 constexpr const char* kVirtualKeyboardVariable = "VASKOR_VIRTUAL_KEYBOARD";
 
 }  // namespace
