@@ -1,7 +1,6 @@
 #include "CPellimoreDlg.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -126,6 +125,8 @@ QWidget* CPellimoreDlg::CreateControl(int id) {
     if (update) {
         connect(button, &QPushButton::clicked, this, &CPellimoreDlg::OnUpdate);
     } else {
+        // Enter ends the dialog as its OK would, unless the focus is on Update.
+        button->setDefault(true);
         connect(button, &QPushButton::clicked, this, &QDialog::accept);
     }
     return button;
@@ -184,17 +185,6 @@ void CPellimoreDlg::ShowAbout() {
     auto* about = new CAboutDlg(this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
-}
-
-void CPellimoreDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter ends the dialog, as its OK would, unless a push button has the focus (it takes
-    // Enter itself); Escape ends it through the dialog's own handling.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void CPellimoreDlg::TakeKeyboardMessage() {

@@ -36,7 +36,6 @@ class CPellimoreDlg : public QDialog {
     void ShowAbout();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
 #if defined(_WIN32)
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif

@@ -25,12 +25,11 @@ constexpr int RowTop(int track) {
     return kFirstRowTop + kRowPitch * track;
 }
 
+// Row by row, then the buttons: the order of the Tab key, the track 1 box taking the focus
+// first.
 constexpr std::array<ControlPlace, 14> PellimoreTable() {
-    std::array<ControlPlace, 14> table = {{
-        {ids::kUpdateButton, {272, 120, 50, 16}},
-        {ids::kOkButton, {328, 120, 50, 16}},
-    }};
-    std::size_t next = 2;
+    std::array<ControlPlace, 14> table{};
+    std::size_t next = 0;
     for (int track = 0; track < 3; ++track) {
         const auto t = static_cast<std::size_t>(track);
         const int top = RowTop(track);
@@ -42,6 +41,8 @@ constexpr std::array<ControlPlace, 14> PellimoreTable() {
                          {kReturnColumn + (kReturnColumnWidth - kReturnBoxWidth) / 2, top,
                           kReturnBoxWidth, kRowHeight}};
     }
+    table[next++] = {ids::kUpdateButton, {272, 120, 50, 16}};
+    table[next++] = {ids::kOkButton, {328, 120, 50, 16}};
     return table;
 }
 
