@@ -17,12 +17,11 @@ static void RegisterArtwork() {
 namespace pellimore {
 
 QFont PellimoreFont() {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
-        return true;
-    }();
-    (void)substituted;
-    QFont font("Arial", 12);
+    // Installed families named first, as the desktop programmer does: no lookup of an absent
+    // face at start-up.
+    QFont font;
+    font.setFamilies({"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+    font.setPointSize(12);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

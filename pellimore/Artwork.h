@@ -13,8 +13,8 @@ namespace pellimore {
 inline constexpr int kCardBackWidth = 313;
 inline constexpr int kCardBackHeight = 198;
 
-// Arial 12, the font the windows are laid out for; where Arial is missing, a face with its
-// metrics (Liberation Sans, Arimo) stands in.
+// Arial 12, the font the windows are laid out for, or a face with its metrics (Liberation
+// Sans, Arimo).
 QFont PellimoreFont();
 
 // A picture by number; a null pixmap for a number that names no picture.
