@@ -57,7 +57,12 @@ class StationConsole final : public StationListener {
         }
     }
 
+    // The row is on the disk before the line shows: an operator who has seen the line may
+    // pull the keyboard out and trust the log.
     bool OnResult(const KeyboardOutcome& outcome, const Tally& tally) override {
+        const FileWriteResult kept = log_ != nullptr
+                                         ? log_->Add(outcome, std::chrono::system_clock::now())
+                                         : FileWriteResult{true, {}};
         const std::string line = ResultLine(outcome, tally);
         if (colour_) {
             console_.out << (outcome.passed ? kGreen : kRed) << line << kPlain << '\n';
@@ -65,14 +70,11 @@ class StationConsole final : public StationListener {
             console_.out << line << '\n';
         }
         console_.out.flush();
-        if (log_ == nullptr) {
-            return true;
-        }
-        const FileWriteResult kept = log_->Add(outcome, std::chrono::system_clock::now());
         if (!kept) {
-            console_.err
-                << "tolvane-cli: " << kept.error
-                << "\nNo more keyboards are taken, as their results could not be logged.\n";
+            console_.err << "tolvane-cli: " << kept.error << '\n';
+            if (!logFailed_) {
+                console_.err << "No more keyboards are taken, as their results cannot be logged.\n";
+            }
             logFailed_ = true;
         }
         return kept.ok;

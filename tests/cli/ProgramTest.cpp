@@ -2,8 +2,11 @@
 // own schedule, the result lines with their tally, the log and the exit status.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <csignal>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include "CliFixture.h"
@@ -158,6 +161,29 @@ TEST_F(ProgramTest, CtrlCEndsTheRunOnceTheKeyboardsUnderWayHaveTheirResults) {
     const std::vector<std::vector<std::string>> rows = CsvRows(ReadFile(log));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1][3], "passed");
+}
+
+TEST_F(ProgramTest, ALogThatCannotBeWrittenEndsTheRunAsFailed) {
+    const std::string till = TillLayoutFile();
+    const std::string log = File("line.csv");
+    // Room for the header only, as on a full disk.
+    const rlimit room{std::string_view("time,path,serial,result,duration_s,reason\n").size(),
+                      RLIM_INFINITY};
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &room), 0);
+    const CliRun run = Cli({"--virtual-keyboard", "program", till, "--each", "--log", log});
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    EXPECT_EQ(Parse(lines[0]).verdict, "PASSED");  // the keyboard is programmed all the same
+    EXPECT_NE(run.err.find("Cannot write " + log + ": File too large\nNo more keyboards are taken"),
+              std::string::npos)
+        << run.err;
 }
 
 TEST_F(ProgramTest, WhatCannotWorkIsRefusedBeforeAnyKeyboardIsWaitedFor) {
