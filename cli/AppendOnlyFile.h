@@ -39,6 +39,9 @@ class AppendOnlyFile {
     FileWriteResult AppendLine(std::string_view line);
 
   private:
+    // The platform's part: one write of bytes at the end of the file, then to the disk.
+    FileWriteResult WriteAndFlush(std::string_view bytes);
+
     AppendOnlyFile(std::intptr_t handle, std::string name, bool wasEmpty, bool lastLineOpen)
         : handle_(handle),
           name_(std::move(name)),

@@ -97,10 +97,7 @@ AppendOnlyFile::~AppendOnlyFile() {
     ::close(static_cast<int>(handle_));
 }
 
-FileWriteResult AppendOnlyFile::AppendLine(std::string_view line) {
-    std::string bytes = lastLineOpen_ ? "\n" : "";
-    bytes.append(line);
-    bytes += '\n';
+FileWriteResult AppendOnlyFile::WriteAndFlush(std::string_view bytes) {
     const int descriptor = static_cast<int>(handle_);
     std::string_view left = bytes;
     while (!left.empty()) {
@@ -116,7 +113,6 @@ FileWriteResult AppendOnlyFile::AppendLine(std::string_view line) {
     if (::fsync(descriptor) != 0) {
         return {false, "Cannot write " + name_ + ": " + Reason(errno)};
     }
-    lastLineOpen_ = false;
     return {true, {}};
 }
 

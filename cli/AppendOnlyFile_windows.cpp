@@ -58,10 +58,7 @@ AppendOnlyFile::~AppendOnlyFile() {
     ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
-FileWriteResult AppendOnlyFile::AppendLine(std::string_view line) {
-    std::string bytes = lastLineOpen_ ? "\n" : "";
-    bytes.append(line);
-    bytes += '\n';
+FileWriteResult AppendOnlyFile::WriteAndFlush(std::string_view bytes) {
     const HANDLE handle = reinterpret_cast<HANDLE>(handle_);
     OVERLAPPED atTheEnd{};
     atTheEnd.Offset = MAXDWORD;
@@ -73,7 +70,6 @@ FileWriteResult AppendOnlyFile::AppendLine(std::string_view line) {
         written != bytes.size() || ::FlushFileBuffers(handle) == 0) {
         return {false, "Cannot write " + name_ + ": " + Reason(::GetLastError())};
     }
-    lastLineOpen_ = false;
     return {true, {}};
 }
 
