@@ -37,11 +37,28 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace tolvane;
 
-// Handles events until the window has been painted once.
+// Sees the window's first paint.
+class FirstPaint : public QObject {
+  public:
+    bool painted = false;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Shows the window and handles events until it has been painted once, children and all:
+// they are painted in the same pass as the window.
 void ShowAndWaitForPaint(QWidget& window) {
+    FirstPaint watcher;
+    window.installEventFilter(&watcher);
     window.show();
-    window.grab();  // forces a full paint of every child, as the first expose does
-    QApplication::processEvents();
+    while (!watcher.painted) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    window.removeEventFilter(&watcher);
 }
 
 int StartupChild(bool bare) {

@@ -57,7 +57,6 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     SetKeyDialogFileLocations(locations_);
 
     ReadLanguage();
-    CreateMenus();
     CreateToolbar();
     CreateClientArea();
     ResetImage();
@@ -114,16 +113,18 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
         }
     }
     bar->hide();
+    // The pointer over a menu built after start-up runs the hover handling too.
+    bar->setMouseTracking(true);
+    bar->installEventFilter(this);
     return bar;
 }
 
-void CTolvaneDlg::CreateMenus() {
-    englishMenu_ = BuildMenu(InterfaceLanguage::kEnglish);
-    chineseMenu_ = BuildMenu(InterfaceLanguage::kChinese);
-}
-
 void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
-    QMenuBar* menu = language == InterfaceLanguage::kEnglish ? englishMenu_ : chineseMenu_;
+    // Each language's menu is built when it is first attached: most runs never switch.
+    QMenuBar*& menu = language == InterfaceLanguage::kEnglish ? englishMenu_ : chineseMenu_;
+    if (menu == nullptr) {
+        menu = BuildMenu(language);
+    }
     if (attachedMenu_ != nullptr && attachedMenu_ != menu) {
         attachedMenu_->hide();
     }
@@ -466,6 +467,9 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
     }
     const bool plugged = setup_.virtualKeyboard->PluggedIn();
     for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+        if (bar == nullptr) {
+            continue;
+        }
         if (QAction* in = bar->findChild<QAction*>(ObjectNameFor(ids::kVirtualPlugIn))) {
             in->setEnabled(!plugged);
         }

@@ -63,7 +63,6 @@ class CTolvaneDlg : public QDialog {
   private:
     // Start-up, in order.
     void ReadLanguage();
-    void CreateMenus();
     void CreateToolbar();
     void CreateClientArea();
     void CreateKeyButtons(QWidget& client);

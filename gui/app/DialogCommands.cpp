@@ -30,7 +30,11 @@ bool RunKeyDialog(QWidget* parent, std::optional<KeyPadSession> session,
     if (!session) {
         return false;
     }
-    session->LoadUserKeyGroups(UserKeyGroupsFile());
+    if (session->LoadUserKeyGroups(UserKeyGroupsFile()) == UserKeyLoadOutcome::kTooLong) {
+        Prompts().Inform(parent, MessageCaption(),
+                         QString::fromUtf8(language.Text(TextId::kUserKeyGroupsUnreadable).data()),
+                         PromptIcon::kWarning);
+    }
     KeyPadSetDlg dialog(std::move(*session), language, parent);
     Prompts().RunModal(dialog);
     return dialog.result() == QDialog::Accepted;

@@ -109,9 +109,7 @@ QPixmap DrawToolbarImage(const ToolbarStrip& strip, int index) {
             painter.drawRoundedRect(QRectF(0.5, 0.5, 35, 35), 4, 4);
         }
         RenderSvg(painter, kToolbarIcons[static_cast<std::size_t>(index)], QRectF(8, 1, 20, 20));
-        QFont font = PictureFont(strip.language == InterfaceLanguage::kChinese);
-        font.setPixelSize(11);
-        painter.setFont(font);
+        painter.setFont(PictureFont(strip.language == InterfaceLanguage::kChinese));
         painter.setPen(kInk);
         const auto label = MainToolbar(strip.language)[static_cast<std::size_t>(index)].label;
         painter.drawText(QRect(0, 21, kToolbarImageSize, 15), Qt::AlignHCenter | Qt::AlignTop,
@@ -126,13 +124,15 @@ QPixmap DrawConnectionPicture(const ConnectionPicture& picture) {
     painter.setRenderHint(QPainter::Antialiasing);
     RenderSvg(painter, picture.connected ? "usb-connected" : "usb-unconnected",
               QRectF(0, 0, 190, kConnectionPictureHeight));
-    QFont font = PictureFont(picture.chinese);
-    font.setPointSize(12);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(PictureFont(picture.chinese));
     painter.setPen(picture.connected ? kInk : kAlarm);
-    painter.drawText(QRect(192, 0, kConnectionPictureWidth - 192, kConnectionPictureHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(picture.caption));
+    // The caption is the picture's face enlarged, not a face of its own size: every other
+    // size would be one more font to look up before the window first shows.
+    constexpr double kCaptionScale = 1.4;
+    painter.scale(kCaptionScale, kCaptionScale);
+    const QRectF caption(192 / kCaptionScale, 0, (kConnectionPictureWidth - 192) / kCaptionScale,
+                         kConnectionPictureHeight / kCaptionScale);
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(picture.caption));
     return pixmap;
 }
 
@@ -184,10 +184,7 @@ QPixmap DrawLayerDial(int layer) {
     const double inner = 24;
     const QRectF outerBox(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer);
     const QRectF innerBox(centre.x() - inner, centre.y() - inner, 2 * inner, 2 * inner);
-    QFont font = PictureFont(false);
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(PictureFont(false));
     for (int segment = 0; segment < 6; ++segment) {
         const DialSegment& look = kDialSegments[static_cast<std::size_t>(segment)];
         const double start = SegmentAngle(segment) - 29;

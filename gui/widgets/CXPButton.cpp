@@ -72,8 +72,8 @@ void GradientFill(QPainter& painter, const QRect& rect, QColor from, QColor to, 
         colour.red = static_cast<std::uint8_t>(colour.red - stepRed);
         colour.green = static_cast<std::uint8_t>(colour.green - stepGreen);
         colour.blue = static_cast<std::uint8_t>(colour.blue - stepBlue);
-        painter.setPen(QColor(colour.red, colour.green, colour.blue));
-        painter.drawLine(rect.left(), rect.top() + row, rect.right(), rect.top() + row);
+        painter.fillRect(rect.left(), rect.top() + row, rect.width(), 1,
+                         QColor(colour.red, colour.green, colour.blue));
     }
 }
 

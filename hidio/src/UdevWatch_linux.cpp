@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 #include "PlatformWatch.h"
@@ -88,9 +89,7 @@ std::unique_ptr<Watch> StartPlatformWatch(WatchCallback callback) {
     const char* source = ::access("/run/udev/control", F_OK) == 0 ? "udev" : "kernel";
     udev_monitor* monitor = udev_monitor_new_from_netlink(context, source);
     const int stopFd = ::eventfd(0, EFD_CLOEXEC);
-    if (monitor == nullptr || stopFd < 0 ||
-        udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
-        udev_monitor_enable_receiving(monitor) < 0) {
+    const auto giveUp = [&] {
         if (monitor != nullptr) {
             udev_monitor_unref(monitor);
         }
@@ -99,8 +98,19 @@ std::unique_ptr<Watch> StartPlatformWatch(WatchCallback callback) {
         }
         udev_unref(context);
         return std::make_unique<SilentWatch>();
+    };
+    if (monitor == nullptr || stopFd < 0 ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
+        udev_monitor_enable_receiving(monitor) < 0) {
+        return giveUp();
     }
-    return std::make_unique<UdevWatch>(context, monitor, stopFd, std::move(callback));
+    try {
+        return std::make_unique<UdevWatch>(context, monitor, stopFd, std::move(callback));
+    } catch (const std::system_error&) {
+        // No thread for the watch (the system's thread limit): the program goes on without
+        // notices, as it does without udev, rather than ending.
+        return giveUp();
+    }
 }
 
 }  // namespace hidio::detail

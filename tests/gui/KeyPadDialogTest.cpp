@@ -313,6 +313,18 @@ TEST_F(KeyPadFromPanelTest, AClickedButtonIsRecaptionedOnlyAfterConfirm) {
         EXPECT_EQ(CaptionOf(kButton), "q");
     }
     EXPECT_EQ(image->buttons[kButton].keyCount[1], 1);
+
+    // A groups file no program wrote (a line of thousands of codes) is said, not hidden.
+    WriteBytes(folder / "data" / "UserKeyGroud.dat", "<" + std::string(5000, '7') + " >\r\n");
+    prompter.prompts.clear();
+    prompter.onDialog = [](QDialog& dialog) {
+        EXPECT_EQ(
+            dialog.findChild<CListCtrl_CellNav*>(ObjectNameFor(ids::kUserKeyList))->rowCount(), 0);
+        return QDialog::Rejected;
+    };
+    QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_EQ(prompter.prompts[0].text, "The user key list cannot be read; it is shown empty.");
 }
 
 }  // namespace

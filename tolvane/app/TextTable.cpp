@@ -91,6 +91,7 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"添加到特殊按键", "Add to the special key list"},
     {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
     {"请输入一个 0 至 1 之间的整数。", "Please enter an integer between 0 and 1."},
+    {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

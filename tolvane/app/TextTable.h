@@ -97,6 +97,9 @@ enum class TextId : std::uint8_t {
     // The keyboard options dialog: OK with neither sound scope selected.
     kScopeOutOfRange,
 
+    // The user key groups file is beyond any list the program writes.
+    kUserKeyGroupsUnreadable,
+
     kCount
 };
 
