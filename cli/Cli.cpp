@@ -23,6 +23,9 @@ struct CommandArguments {
     bool force = false;
     std::string paper = "a4";
     double pitch = 19.05;
+    bool each = false;
+    std::string log;
+    int count = 0;
 };
 
 void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
@@ -35,6 +38,23 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
                    "Keep every report of the run in this file, written at the end");
     app.add_flag("--json", options.json, "Machine-readable output (devices, show, check, diff)");
     app.add_flag("--quiet", options.quiet, "Print only errors and requested data");
+}
+
+void AddProgramCommand(CLI::App& app, CommandArguments& arguments) {
+    CLI::App* program = app.add_subcommand(
+        "program", "Program every keyboard as it is plugged in, several at once (production line)");
+    program->add_option("FILE", arguments.file)->required();
+    program
+        ->add_flag("--each", arguments.each,
+                   "Wait for keyboards and program each one that is plugged in, until Ctrl+C")
+        ->required();
+    program->add_flag("--verify", arguments.verify, "Read each keyboard back and compare");
+    program->add_option("--log", arguments.log,
+                        "Append one CSV row per keyboard to this file (made when missing)");
+    program->add_option("--count", arguments.count, "End the run once N keyboards have passed")
+        ->check(CLI::Range(1, 1'000'000));
+    program->add_flag("--force", arguments.force,
+                      "Program the file even when check finds problems in it");
 }
 
 void AddCommands(CLI::App& app, CommandArguments& arguments) {
@@ -57,6 +77,7 @@ void AddCommands(CLI::App& app, CommandArguments& arguments) {
     write->add_flag("--all", arguments.all, "Write every attached keyboard, in parallel");
     write->add_flag("--force", arguments.force,
                     "Write the file even when check finds problems in it");
+    AddProgramCommand(app, arguments);
     CLI::App* diff = app.add_subcommand(
         "diff", "Compare two programmings; each is a data file or the word \"keyboard\"");
     diff->add_option("A", arguments.file)->required();
@@ -95,6 +116,10 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
     if (command == "write") {
         return commands.Write(arguments.file, arguments.verify, arguments.all, arguments.force);
     }
+    if (command == "program") {
+        return commands.Program(
+            arguments.file, {arguments.verify, arguments.force, arguments.log, arguments.count});
+    }
     if (command == "legend") {
         LegendOptions legend;
         legend.paper = arguments.paper == "letter" ? Paper::kLetter : Paper::kA4;
@@ -128,7 +153,7 @@ bool SameFile(const std::filesystem::path& path, const std::filesystem::path& tr
 // The trace must never take the place of a file the command reads or writes.
 bool TraceIsADataFile(const std::string& command, const CommandArguments& arguments,
                       const std::string& traceFile) {
-    for (const std::string* operand : {&arguments.file, &arguments.second}) {
+    for (const std::string* operand : {&arguments.file, &arguments.second, &arguments.log}) {
         if (operand->empty() || (command == "diff" && *operand == kKeyboardOperand)) {
             continue;
         }
@@ -182,7 +207,7 @@ int FlushOutput(std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           bool errIsTerminal, ThreadStarter startThread) {
+           bool errIsTerminal, ThreadStarter startThread, bool outIsTerminal) {
     CLI::App app("Programs the TR48 point-of-sale keyboard from the command line.", "tolvane-cli");
     GlobalOptions options;
     CommandArguments arguments;
@@ -198,6 +223,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return kExitUsage;
     }
     const std::string command = app.get_subcommands().front()->get_name();
+    if (!arguments.log.empty() && SameFile(arguments.log, arguments.file)) {
+        err << "tolvane-cli: the log file " << arguments.log
+            << " is the data file of the command; give the log another name.\n";
+        return kExitUsage;
+    }
     if (!options.traceFile.empty() && TraceIsADataFile(command, arguments, options.traceFile)) {
         err << "tolvane-cli: the trace file " << options.traceFile
             << " is also a data file of the command; give the trace another name.\n";
@@ -207,7 +237,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (ReportStateFileErrors(access, err)) {
         return kExitFailed;
     }
-    Commands commands(options, Console{out, err, errIsTerminal}, access, std::move(startThread));
+    Commands commands(options, Console{out, err, errIsTerminal, outIsTerminal}, access,
+                      std::move(startThread));
     int status = Dispatch(command, arguments, commands);
     if (KeepTrace(access, options, err) != kExitOk) {
         status = AlsoFailed(status);

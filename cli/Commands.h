@@ -33,6 +33,14 @@ struct Console {
     std::ostream& out;
     std::ostream& err;
     bool errIsTerminal = false;
+    bool outIsTerminal = false;
+};
+
+struct ProgramOptions {
+    bool verify = false;
+    bool force = false;
+    std::string logFile;  // empty: no log
+    int count = 0;        // keyboards to pass before the run ends; 0: until interrupted
 };
 
 class Commands {
@@ -52,6 +60,9 @@ class Commands {
     // Refuses a file in which check finds problems, unless forced.
     int Write(const std::string& file, bool verify, bool all, bool force);
     int Diff(const std::string& first, const std::string& second);
+    // The production line: programs every keyboard that is plugged in until count have
+    // passed or Ctrl+C; 0 when every keyboard passed.
+    int Program(const std::string& file, const ProgramOptions& program);
     // The legend sheets of a data file: one layer's page as output, or every page as
     // output's name with "-layer1".."-layer6", "-overview" and "-table" added.
     int Legend(const std::string& file, const std::string& output, std::optional<int> layer,

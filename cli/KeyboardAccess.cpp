@@ -11,9 +11,15 @@ KeyboardAccess::KeyboardAccess(const std::vector<std::string>& virtualKeyboards,
     if (!virtualKeyboards.empty()) {
         virtualBus_ = std::make_unique<hidio::VirtualBus>();
         for (std::size_t i = 0; i < virtualKeyboards.size(); ++i) {
-            virtualKeyboards_.push_back(std::make_unique<emulator::VirtualKeyboard>(
-                *virtualBus_, std::to_string(i + 1), virtualKeyboards[i]));
-            virtualKeyboards_.back()->Plug();
+            auto keyboard = std::make_unique<emulator::VirtualKeyboard>(
+                *virtualBus_, std::to_string(i + 1), virtualKeyboards[i]);
+            // A state file may ask for the keyboard to be plugged in some time after the start.
+            if (const auto delay = keyboard->PlugInDelay()) {
+                keyboard->PlugAfter(*delay);
+            } else {
+                keyboard->Plug();
+            }
+            virtualKeyboards_.push_back(std::move(keyboard));
         }
         bus = virtualBus_.get();
     }

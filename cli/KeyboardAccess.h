@@ -25,8 +25,9 @@ struct AttachedKeyboard {
 
 class KeyboardAccess {
   public:
-    // One virtual keyboard per entry (a state file or empty); none: the system's keyboards.
-    // With tracing every report of the run is recorded for TraceText.
+    // One virtual keyboard per entry (a state file or empty), plugged in at once or when its
+    // state file says; none: the system's keyboards. With tracing every report of the run
+    // is recorded for TraceText.
     KeyboardAccess(const std::vector<std::string>& virtualKeyboards, bool trace);
     ~KeyboardAccess();
     KeyboardAccess(const KeyboardAccess&) = delete;

@@ -36,7 +36,7 @@ void ProgressBar::OnOutcome(TransferOutcome) {
 }
 
 TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardImage& image,
-                         TransferListener& listener) {
+                         TransferListener& listener, std::stop_token stop) {
     CHid hid;
     hid.RestrictToPath(path);
     DeviceWatch watch(image, hid, kNoNotices);  // a single command needs no arrival notices
@@ -46,7 +46,7 @@ TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardIma
     if (StartTransfer(kind, image, hid, worker, monitor) == StartResult::NotConnected) {
         return TransferEnd::kNotConnected;
     }
-    const TransferOutcome outcome = monitor.RunToEnd();
+    const TransferOutcome outcome = monitor.RunToEnd(stop);
     return outcome == TransferOutcome::Failed ? TransferEnd::kFailed : TransferEnd::kSucceeded;
 }
 
@@ -57,18 +57,36 @@ bool WriteResult::ok() const {
 }
 
 WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
-                           TransferListener& writeProgress, TransferListener& verifyProgress) {
+                           TransferListener& writeProgress, TransferListener& verifyProgress,
+                           std::stop_token stop) {
     WriteResult result;
-    result.write = TransferWith(path, TransferKind::Write, image, writeProgress);
+    result.write = TransferWith(path, TransferKind::Write, image, writeProgress, stop);
     if (result.write != TransferEnd::kSucceeded || !verify) {
         return result;
     }
     const auto readBack = std::make_unique<KeyboardImage>();
-    result.verifyRead = TransferWith(path, TransferKind::Read, *readBack, verifyProgress);
+    result.verifyRead = TransferWith(path, TransferKind::Read, *readBack, verifyProgress, stop);
     if (result.verifyRead == TransferEnd::kSucceeded) {
         result.differences = CompareProgrammings(image, *readBack);
     }
     return result;
+}
+
+std::string WriteResultText(const WriteResult& result) {
+    if (result.write != TransferEnd::kSucceeded) {
+        return OutcomeText(TransferKind::Write, result.write);
+    }
+    if (!result.verifyRead) {
+        return "written";
+    }
+    if (*result.verifyRead != TransferEnd::kSucceeded) {
+        return "written, verify failed: " + OutcomeText(TransferKind::Read, *result.verifyRead);
+    }
+    if (!result.differences.empty()) {
+        return "written, verify found " + std::to_string(result.differences.size()) +
+               " differences";
+    }
+    return "written and verified";
 }
 
 std::string OutcomeText(TransferKind kind, TransferEnd end) {

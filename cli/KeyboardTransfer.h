@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <ostream>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,10 @@ class SilentProgress final : public TransferListener {
 
 enum class TransferEnd { kSucceeded, kFailed, kNotConnected };
 
-// Transfers with the keyboard at path (the first keyboard found when path is empty).
+// Transfers with the keyboard at path (the first keyboard found when path is empty). A stop
+// request ends the transfer as failed at once.
 TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardImage& image,
-                         TransferListener& listener);
+                         TransferListener& listener, std::stop_token stop = {});
 
 // A write and, when verified, the read back compared with what was written.
 struct WriteResult {
@@ -52,7 +54,12 @@ struct WriteResult {
 };
 
 WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
-                           TransferListener& writeProgress, TransferListener& verifyProgress);
+                           TransferListener& writeProgress, TransferListener& verifyProgress,
+                           std::stop_token stop = {});
+
+// How a write of one keyboard among many went, in a few words: "written and verified",
+// "written, verify found 3 differences", ...
+std::string WriteResultText(const WriteResult& result);
 
 // The outcome texts the window shows, in English.
 std::string OutcomeText(TransferKind kind, TransferEnd end);

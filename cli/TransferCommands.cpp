@@ -17,23 +17,6 @@ struct KeyboardResult {
     std::string text;
 };
 
-std::string Summary(const WriteResult& result) {
-    if (result.write != TransferEnd::kSucceeded) {
-        return OutcomeText(TransferKind::Write, result.write);
-    }
-    if (!result.verifyRead) {
-        return "written";
-    }
-    if (*result.verifyRead != TransferEnd::kSucceeded) {
-        return "written, verify failed: " + OutcomeText(TransferKind::Read, *result.verifyRead);
-    }
-    if (!result.differences.empty()) {
-        return "written, verify found " + std::to_string(result.differences.size()) +
-               " differences";
-    }
-    return "written and verified";
-}
-
 // The whole job for one keyboard of many, on its own thread with its own image.
 KeyboardResult WriteOneOfMany(const std::string& path, const std::string& file, bool verify) {
     const auto image = std::make_unique<KeyboardImage>();
@@ -42,7 +25,7 @@ KeyboardResult WriteOneOfMany(const std::string& path, const std::string& file, 
     }
     SilentProgress silent;
     const WriteResult result = WriteAndVerify(path, *image, verify, silent, silent);
-    return {result.ok(), Summary(result)};
+    return {result.ok(), WriteResultText(result)};
 }
 
 }  // namespace

@@ -5,5 +5,6 @@
 #include "Cli.h"
 
 int main(int argc, char** argv) {
-    return tolvane::cli::RunCli(argc, argv, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+    return tolvane::cli::RunCli(argc, argv, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1,
+                                tolvane::StartSystemThread, ::isatty(STDOUT_FILENO) == 1);
 }

@@ -68,6 +68,18 @@ void EmulatedKeyboard::SendAnswer(std::uint8_t code, const std::vector<std::uint
     firmware_->Reply(report);
 }
 
+void EmulatedKeyboard::PlugAfter(std::chrono::milliseconds delay) {
+    firmware_->PlugAfter(delay);
+}
+
+std::optional<std::chrono::milliseconds> EmulatedKeyboard::PlugInDelay() const {
+    return firmware_->schedule.plugInAfter;
+}
+
+std::string EmulatedKeyboard::SerialNumber() const {
+    return firmware_->serialNumber;
+}
+
 hidio::WireTrace& EmulatedKeyboard::Trace() {
     return firmware_->trace;
 }

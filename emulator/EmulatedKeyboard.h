@@ -56,6 +56,7 @@ struct Faults {
     std::optional<int> oversizedRecordAt;   // record number (0-based) sent with n = 60
     bool outOfRangeRecords = false;         // first sends records for button 0, 85, layer 7
     std::optional<int> unplugAfterReports;  // pulled out after this many reports either way
+    std::optional<std::chrono::milliseconds> plugBackAfter;  // plugged back in this much later
     // The three below act where the host's system opens and completes writes for the
     // keyboard, which only the virtual bus lets the keyboard decide.
     bool refuseOpens = false;
@@ -85,6 +86,16 @@ class EmulatedKeyboard {
     void SetFaults(const Faults& faults);
     Faults GetFaults() const;
 
+    // Plugs the keyboard in after delay, from a thread of its own (as a person would); a
+    // later call moves the time. Nothing happens once the keyboard is gone for good.
+    void PlugAfter(std::chrono::milliseconds delay);
+
+    // When its state file asks for it to be plugged in some time after the program starts.
+    std::optional<std::chrono::milliseconds> PlugInDelay() const;
+
+    // What the vendor interface reports as its serial number; empty for none.
+    std::string SerialNumber() const;
+
     // The keyboard sends an answer of its own (code 0xD2 for the library's second kind).
     void SendAnswer(std::uint8_t code, const std::vector<std::uint8_t>& data);
 
@@ -104,14 +115,26 @@ class EmulatedKeyboard {
     std::shared_ptr<Firmware> firmware_;
 };
 
-// What a state file keeps: the programming, the lamps, and the faults a demo keyboard is
-// to show (so that a misbehaving keyboard can be tried from the command line).
+// How a demo keyboard comes and goes by itself, so that the production line can be tried
+// and tested without hands on the cable.
+struct PlugSchedule {
+    std::optional<std::chrono::milliseconds> plugInAfter;    // after the program starts
+    std::optional<int> pullOutAfterReports;                  // once, counting both ways
+    std::optional<std::chrono::milliseconds> plugBackAfter;  // after that pull-out
+    bool operator==(const PlugSchedule&) const = default;
+};
+
+// What a state file keeps: the programming, the lamps, the serial number, and the faults
+// and comings and goings a demo keyboard is to show (so that a misbehaving keyboard can be
+// tried from the command line).
 struct KeyboardState {
     Programming programming;
     Lamps lamps;
     bool silent = false;
     bool refuseOpens = false;
     bool denyAccess = false;
+    std::string serialNumber;
+    PlugSchedule schedule;
 };
 
 // What became of a load or a save of a state file; error names the file and the reason.

@@ -60,6 +60,10 @@ Firmware::Firmware(std::shared_ptr<FirmwareTransport> transport, std::string sta
     faults.silent = state.silent;
     faults.refuseOpens = state.refuseOpens;
     faults.denyAccess = state.denyAccess;
+    faults.unplugAfterReports = state.schedule.pullOutAfterReports;
+    faults.plugBackAfter = state.schedule.plugBackAfter;
+    serialNumber = state.serialNumber;
+    schedule = state.schedule;
 }
 
 // Plugging and unplugging hold the plug lock across the transport's calls, so that a
@@ -100,11 +104,17 @@ void Firmware::Unplug() {
 }
 
 void Firmware::Shutdown() {
-    Unplug();
     {
         std::lock_guard lock(mutex);
-        shutDown = true;
+        shutDown = true;  // from here on nothing plugs it in again
     }
+    std::jthread timer;
+    {
+        std::lock_guard lock(timerMutex_);
+        timer = std::move(timerThread_);
+    }
+    timer = std::jthread();  // a plug under way ends first, so the unplug below is the last word
+    Unplug();
     std::jthread replies;
     {
         std::lock_guard lock(replyMutex_);  // the lock under which Reply() starts the thread
@@ -294,11 +304,51 @@ void Firmware::Apply(Effects& effects) {
         SaveState();
     }
     if (effects.unplug) {
+        std::optional<std::chrono::milliseconds> plugBack;
         {
             std::lock_guard lock(mutex);
-            faults.unplugAfterReports.reset();  // once; the test plugs it back
+            faults.unplugAfterReports.reset();  // once; a test or the plug-back plugs it in
+            plugBack = faults.plugBackAfter;
         }
         Unplug();
+        if (plugBack) {
+            PlugAfter(*plugBack);
+        }
+    }
+}
+
+void Firmware::PlugAfter(std::chrono::milliseconds delay) {
+    std::lock_guard lock(timerMutex_);
+    {
+        std::lock_guard stateLock(mutex);
+        if (shutDown) {
+            return;  // Shutdown has taken the timer away for good
+        }
+    }
+    plugDue_ = std::chrono::steady_clock::now() + delay;
+    if (!timerThread_.joinable()) {
+        timerThread_ = std::jthread([this](std::stop_token stop) { PlugTimerLoop(stop); });
+    }
+    timerChanged_.notify_all();
+}
+
+void Firmware::PlugTimerLoop(std::stop_token stop) {
+    std::unique_lock lock(timerMutex_);
+    for (;;) {
+        if (!timerChanged_.wait(lock, stop, [this] { return plugDue_.has_value(); })) {
+            return;
+        }
+        const auto due = *plugDue_;
+        if (timerChanged_.wait_until(lock, stop, due, [this, due] { return plugDue_ != due; })) {
+            continue;  // moved to another time
+        }
+        if (stop.stop_requested()) {
+            return;
+        }
+        plugDue_.reset();
+        lock.unlock();
+        Plug();
+        lock.lock();
     }
 }
 
@@ -370,7 +420,8 @@ void Firmware::SaveState() {
     KeyboardState state;
     {
         std::lock_guard lock(mutex);
-        state = {programming, lamps, faults.silent, faults.refuseOpens, faults.denyAccess};
+        state = {programming,       lamps,        faults.silent, faults.refuseOpens,
+                 faults.denyAccess, serialNumber, schedule};
     }
     // Saves from two hosts' writes may overlap; each replaces the file whole.
     const StateFileResult saved = SaveKeyboardState(stateFile, state);

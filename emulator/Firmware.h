@@ -49,7 +49,13 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     // Sends one report to the host now or, with a reply delay, from the reply thread.
     void Reply(const hidio::Report& report);
 
+    // Plugs the keyboard in after delay, from the plug timer's thread.
+    void PlugAfter(std::chrono::milliseconds delay);
+
     const std::string stateFile;
+    // Both as the state file gave them; set before the keyboard is first plugged in.
+    std::string serialNumber;
+    PlugSchedule schedule;
     hidio::WireTrace trace;
 
     mutable std::mutex mutex;
@@ -83,6 +89,7 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     void SendNow(const hidio::Report& report);
     void SaveState();
     void ReplyLoop(std::stop_token stop);
+    void PlugTimerLoop(std::stop_token stop);
 
     const std::shared_ptr<FirmwareTransport> transport_;
     std::mutex plugMutex_;
@@ -97,6 +104,11 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     std::condition_variable_any replyQueued_;
     std::deque<std::pair<std::chrono::steady_clock::time_point, hidio::Report>> delayed_;
     std::jthread replyThread_;
+
+    std::mutex timerMutex_;
+    std::condition_variable_any timerChanged_;
+    std::optional<std::chrono::steady_clock::time_point> plugDue_;
+    std::jthread timerThread_;
 };
 
 }  // namespace emulator

@@ -7,24 +7,31 @@ namespace emulator {
 
 namespace {
 
-hidio::InterfaceInfo VendorInterface(const std::string& id) {
-    return {"virtual:hid#vid_0483&pid_5017&mi_01#" + id,
+std::string VendorPathOf(const std::string& id) {
+    return "virtual:hid#vid_0483&pid_5017&mi_01#" + id;
+}
+
+hidio::InterfaceInfo VendorInterface(const std::string& id, const std::string& serialNumber) {
+    return {VendorPathOf(id),
             wire::kVendorId,
             wire::kProductId,
             wire::kVendorInterface,
             wire::kVendorUsagePage,
             0x01,
-            "TR48 POS Keyboard (virtual)"};
+            "TR48 POS Keyboard (virtual)",
+            serialNumber};
 }
 
-hidio::InterfaceInfo BootInterface(const std::string& id) {
+// The serial number is the USB device's, so both interfaces report it.
+hidio::InterfaceInfo BootInterface(const std::string& id, const std::string& serialNumber) {
     return {"virtual:hid#vid_0483&pid_5017&mi_00#" + id,
             wire::kVendorId,
             wire::kProductId,
             wire::kBootInterface,
             0x01,
             0x06,
-            "TR48 POS Keyboard (virtual)"};
+            "TR48 POS Keyboard (virtual)",
+            serialNumber};
 }
 
 class VendorEndpoint final : public hidio::VirtualEndpoint {
@@ -53,20 +60,22 @@ class BusTransport final : public FirmwareTransport {
     BusTransport(hidio::VirtualBus& bus, std::string id) : bus_(bus), id_(std::move(id)) {}
 
     bool Attach(const std::shared_ptr<Firmware>& firmware) override {
-        bus_.Plug(BootInterface(id_), std::make_shared<BootKeyboardEndpoint>());
+        bus_.Plug(BootInterface(id_, firmware->serialNumber),
+                  std::make_shared<BootKeyboardEndpoint>());
         // The interface holds the firmware: handles the host keeps open may outlive the
         // keyboard.
-        bus_.Plug(VendorInterface(id_), std::make_shared<VendorEndpoint>(firmware));
+        bus_.Plug(VendorInterface(id_, firmware->serialNumber),
+                  std::make_shared<VendorEndpoint>(firmware));
         return true;
     }
 
     void Detach() override {
-        bus_.Unplug(VendorInterface(id_).path);
-        bus_.Unplug(BootInterface(id_).path);
+        bus_.Unplug(VendorPathOf(id_));
+        bus_.Unplug(BootInterface(id_, {}).path);
     }
 
     void SendInput(const hidio::Report& report) override {
-        bus_.SendInput(VendorInterface(id_).path, report);
+        bus_.SendInput(VendorPathOf(id_), report);
     }
 
   private:
@@ -92,11 +101,11 @@ void VirtualKeyboard::Unplug() {
 }
 
 std::string VirtualKeyboard::VendorPath() const {
-    return VendorInterface(id_).path;
+    return VendorPathOf(id_);
 }
 
 std::string VirtualKeyboard::BootPath() const {
-    return BootInterface(id_).path;
+    return BootInterface(id_, {}).path;
 }
 
 }  // namespace emulator

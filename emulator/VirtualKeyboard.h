@@ -14,7 +14,10 @@
 // the one before, then the end reply. Records written to it are stored as they arrive; the
 // end report of a write makes the programming persist in the state file, if there is one.
 //
-// Faults can be switched on to see how the host copes with a misbehaving keyboard.
+// Both interfaces report the serial number its state file gives, if any.
+//
+// Faults can be switched on to see how the host copes with a misbehaving keyboard, and it
+// can be plugged in later or pulled out in the middle of a write and come back by itself.
 #pragma once
 
 #include <string>

@@ -23,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    Require(state.serialNumber.size() <= 126);
+    for (const char c : state.serialNumber) {
+        Require(c >= 0x20 && c < 0x7F);  // it is written back on a line of its own
+    }
     const std::string saved = emulator::KeyboardStateText(state);
     Require(emulator::KeyboardStateText(emulator::KeyboardStateFromText(saved)) == saved);
     return 0;

@@ -2,8 +2,8 @@
 # Builds the Debian packages and checks them: lintian, the desktop entry and AppStream
 # validators, the expected file lists, the manual, and an install into a throwaway root,
 # from which the command-line programmer writes the example layout into a virtual keyboard,
-# the desktop programmer starts, and a small host program builds against libvaskor-dev
-# through pkg-config and runs.
+# the desktop programmer and the card-reader tool start, and a small host program builds
+# against libvaskor-dev through pkg-config and runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -86,6 +86,11 @@ echo "== tolvane-cli writes the example layout into a virtual keyboard"
 
 echo "== tolvane starts"
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/tolvane" --help >/dev/null
+
+if [ -f pellimore/CMakeLists.txt ]; then
+    echo "== pellimore starts"
+    QT_QPA_PLATFORM=offscreen "$root/usr/bin/pellimore" --help >/dev/null
+fi
 
 echo "== a host program builds against libvaskor-dev"
 export PKG_CONFIG_SYSROOT_DIR="$root"

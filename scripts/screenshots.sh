@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders every window of the desktop programs to PNG files under build/screenshots/, on
-# Qt's offscreen platform with the CJK font installed, so they can be looked at without a
-# display.
+# Renders every window of the desktop programmer and the card-reader tool to PNG files under
+# build/screenshots/, on Qt's offscreen platform with the CJK font installed, so they can be
+# looked at without a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh

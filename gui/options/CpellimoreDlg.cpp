@@ -33,16 +33,6 @@ constexpr std::array<DialogCaption, 10> kCaptions = {{
     {ids::kCardReaderCancel, "取消", "Cancel"},
 }};
 
-// Track 0..2 of a control in one of the per-track arrays; -1 when it is in none.
-int TrackOf(const std::array<int, 3>& ids, int id) {
-    for (std::size_t t = 0; t < ids.size(); ++t) {
-        if (ids[t] == id) {
-            return static_cast<int>(t);
-        }
-    }
-    return -1;
-}
-
 }  // namespace
 
 CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language, QWidget* parent)
@@ -78,7 +68,7 @@ void CpellimoreDlg::CreateControls() {
 QWidget* CpellimoreDlg::CreateControl(int id) {
     const InterfaceLanguage language = language_.interfaceLanguage;
     const QString caption = CaptionOf(kCaptions, id, language);
-    if (const int track = TrackOf(ids::kTrackBoxes, id); track >= 0) {
+    if (const int track = RowOfControl(ids::kTrackBoxes, id); track >= 0) {
         auto* box = trackBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
         NameControl(*box, id, caption);
         connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
@@ -87,7 +77,7 @@ QWidget* CpellimoreDlg::CreateControl(int id) {
         });
         return box;
     }
-    if (const int track = TrackOf(ids::kEnterBoxes, id); track >= 0) {
+    if (const int track = RowOfControl(ids::kEnterBoxes, id); track >= 0) {
         auto* box = enterBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
         NameControl(*box, id, QStringLiteral("Track %1 Enter").arg(track + 1));
         connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
@@ -96,8 +86,8 @@ QWidget* CpellimoreDlg::CreateControl(int id) {
         });
         return box;
     }
-    const int prefixTrack = TrackOf(ids::kPrefixEdits, id);
-    const int suffixTrack = TrackOf(ids::kSuffixEdits, id);
+    const int prefixTrack = RowOfControl(ids::kPrefixEdits, id);
+    const int suffixTrack = RowOfControl(ids::kSuffixEdits, id);
     if (prefixTrack >= 0 || suffixTrack >= 0) {
         auto* edit = new QLineEdit(this);
         edit->setReadOnly(true);

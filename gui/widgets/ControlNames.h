@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <array>
 
 namespace tolvane::gui {
 
@@ -15,6 +16,18 @@ inline QString ObjectNameFor(int id) {
 inline void NameControl(QWidget& widget, int id, const QString& accessibleName) {
     widget.setObjectName(ObjectNameFor(id));
     widget.setAccessibleName(accessibleName);
+}
+
+// Where a control number sits in a per-row array of them (the track boxes of tracks 1, 2, 3);
+// -1 when it is not there.
+template <std::size_t N>
+int RowOfControl(const std::array<int, N>& ids, int id) {
+    for (std::size_t row = 0; row < N; ++row) {
+        if (ids[row] == id) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
 }
 
 inline QString FromUtf8(std::string_view text) {

@@ -136,7 +136,8 @@ class HidapiBus final : public Bus {
             }
             result.push_back(InterfaceInfo{item->path, item->vendor_id, item->product_id,
                                            item->interface_number, item->usage_page, item->usage,
-                                           Narrow(item->product_string)});
+                                           Narrow(item->product_string),
+                                           Narrow(item->serial_number)});
         }
         hid_free_enumeration(list);
         std::sort(result.begin(), result.end(), [](const InterfaceInfo& a, const InterfaceInfo& b) {

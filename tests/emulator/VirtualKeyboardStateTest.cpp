@@ -97,5 +97,29 @@ TEST(VirtualKeyboardState, WhatCannotBeLoadedOrKeptIsSaid) {
 #endif
 }
 
+TEST(VirtualKeyboardState, TheSerialAndThePlugScheduleSurviveASaveAndBadLinesChangeNothing) {
+    const KeyboardState loaded =
+        KeyboardStateFromText("serial  TR 0001 \r\nplug-in 250\nfault pull-out 40 300\n");
+    EXPECT_EQ(loaded.serialNumber, "TR 0001");
+    const PlugSchedule schedule{std::chrono::milliseconds(250), 40, std::chrono::milliseconds(300)};
+    EXPECT_EQ(loaded.schedule, schedule);
+    const KeyboardState saved = KeyboardStateFromText(KeyboardStateText(loaded));
+    EXPECT_EQ(saved.serialNumber, loaded.serialNumber);
+    EXPECT_EQ(saved.schedule, loaded.schedule);
+    EXPECT_EQ(KeyboardStateFromText("fault pull-out 7\n").schedule,
+              (PlugSchedule{std::nullopt, 7, std::nullopt}));  // out for good
+
+    for (const std::string& line : std::vector<std::string>{
+             "plug-in -5", "plug-in 5 6", "plug-in 86400001", "plug-in soon", "fault pull-out 0",
+             "fault pull-out 40 x", "fault pull-out 40 300 7", "fault pull-out", "serial",
+             "serial " + std::string(127, 'x'),
+             "serial bad\x01"
+             "byte"}) {
+        const KeyboardState state = KeyboardStateFromText(line + "\n");
+        EXPECT_EQ(state.schedule, PlugSchedule{}) << line;
+        EXPECT_EQ(state.serialNumber, "") << line;
+    }
+}
+
 }  // namespace
 }  // namespace emulator

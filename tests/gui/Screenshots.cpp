@@ -1,9 +1,13 @@
-// Renders every window of the desktop programmer to PNG files, on the offscreen platform,
-// so they can be looked at without a display: scripts/screenshots.sh runs it.
+// Renders every window of the desktop programmer and the card-reader tool to PNG files, on the
+// offscreen platform, so they can be looked at without a display: scripts/screenshots.sh runs
+// it.
 // Usage: gui_screenshots OUTPUT_FOLDER
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPdfWriter>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -13,6 +17,9 @@
 #include <functional>
 #include <memory>
 
+#include "CAboutDlg.h"
+#include "CPellimoreDlg.h"
+#include "PellimoreIds.h"
 #include "TillLayout.h"
 #include "app/CAboutDlg.h"
 #include "app/CTolvaneApp.h"
@@ -69,6 +76,7 @@ class Studio {
     }
 
     KeyboardImage& Image() { return *image_; }
+    VirtualKeyboardRig& Rig() { return rig_; }
 
     // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
     // prefix of track 1; with two user key groups.
@@ -184,6 +192,33 @@ void KeyDialogs(Studio& studio) {
     }
 }
 
+// The card-reader tool set up for the usual sentinels ("%" and "?" on track 1, ";" and "?"
+// on tracks 2 and 3, track 3 off), the box that announces the keyboard, and the About box.
+void CardReaderTool(Studio& studio) {
+    namespace pids = pellimore::ids;
+    studio.Rig().PlugIn();
+    pellimore::CPellimoreDlg tool;
+    tool.show();
+    const auto find = [&tool](int id) { return tool.findChild<QWidget*>(ObjectNameFor(id)); };
+    for (std::size_t t = 0; t < 3; ++t) {
+        static_cast<QCheckBox*>(find(pids::kTrackBoxes[t]))->setChecked(t < 2);
+        static_cast<QCheckBox*>(find(pids::kReturnCodeBoxes[t]))->setChecked(t == 0);
+        static_cast<QLineEdit*>(find(pids::kStartSentinelEdits[t]))->setText(t == 0 ? "%" : ";");
+        static_cast<QLineEdit*>(find(pids::kEndSentinelEdits[t]))->setText("?");
+    }
+    QMessageBox* box = nullptr;
+    if (!QTest::qWaitFor([&] { return (box = tool.findChild<QMessageBox*>()) != nullptr; })) {
+        studio.Fail("pellimore-plugin (no box)");
+        return;
+    }
+    studio.Save(*box, "pellimore-plugin");
+    box->accept();
+    studio.Save(tool, "pellimore");
+    pellimore::CAboutDlg about(&tool);
+    about.show();
+    studio.Save(about, "pellimore-about");
+}
+
 }  // namespace
 }  // namespace tolvane::gui
 
@@ -202,5 +237,6 @@ int main(int argc, char** argv) {
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::KeyDialogs(studio);
     tolvane::gui::OptionDialogs(studio);
+    tolvane::gui::CardReaderTool(studio);
     return studio.Failed() ? 1 : 0;
 }

@@ -1,5 +1,5 @@
-// The monitor polled by hand, without a sleep: when it gives a transfer up, and what it
-// does with a worker the system would not start.
+// The monitor polled by hand, without a sleep: when it gives a transfer up, what a stop
+// request does, and what it does with a worker the system would not start.
 #include <gtest/gtest.h>
 
 #include "LinkFixture.h"
@@ -27,6 +27,21 @@ TEST_F(TransferMonitorTest, TheTransferFailsAtThe201stPollWithoutProgress) {
     image.status.reportCount.store(1);
     EXPECT_EQ(PollsUntilFailed(monitor), 1 + 201);  // the poll that sees the progress, then 201
     EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+}
+
+using StoppedTransferTest = LinkFixture;
+
+TEST_F(StoppedTransferTest, AStopRequestEndsTheTransferAsFailedWithItsWorkerStopped) {
+    watch.DeviceCheck();
+    std::stop_source pulledOut;
+    pulledOut.request_stop();
+    ASSERT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
+              StartResult::Started);
+    EXPECT_EQ(monitor.RunToEnd(pulledOut.get_token()), TransferOutcome::Failed);
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+    EXPECT_FALSE(worker.Started());  // joined: nothing more goes to the keyboard
+    EXPECT_LT(keyboard->ReportsReceived(), static_cast<std::size_t>(kWriteReportsSent));
+    EXPECT_EQ(image.status.transferMode.load(), kTransferIdle);
 }
 
 class RefusedWorkerTest : public LinkFixture {

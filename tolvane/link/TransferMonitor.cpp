@@ -1,7 +1,8 @@
 #include "link/TransferMonitor.h"
 
 #include <algorithm>
-#include <thread>
+
+#include "link/StopWait.h"
 
 namespace tolvane {
 
@@ -41,13 +42,15 @@ TransferOutcome TransferMonitor::Poll() {
     return TransferOutcome::Running;
 }
 
-TransferOutcome TransferMonitor::RunToEnd() {
+TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
     for (;;) {
         const TransferOutcome outcome = Poll();
         if (outcome != TransferOutcome::Running || ended_) {
             return outcome;
         }
-        std::this_thread::sleep_for(kPollInterval);
+        if (!WaitOrStop(stop, kPollInterval)) {
+            return Fail();
+        }
     }
 }
 

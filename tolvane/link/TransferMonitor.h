@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <stop_token>
 
 #include "image/KeyboardImage.h"
 #include "link/TransferWorker.h"
@@ -41,8 +42,9 @@ class TransferMonitor {
     // One poll. Returns Running until the transfer has ended.
     TransferOutcome Poll();
 
-    // Polls every kPollInterval until the transfer ends.
-    TransferOutcome RunToEnd();
+    // Polls every kPollInterval until the transfer ends. A stop request ends it as failed
+    // at once (the keyboard was pulled out, say), with the worker stopped as on a time-out.
+    TransferOutcome RunToEnd(std::stop_token stop = {});
 
     // The percentage the progress title shows for a position of the bar.
     static int Percent(std::uint32_t position);

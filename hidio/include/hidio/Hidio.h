@@ -30,6 +30,7 @@ struct InterfaceInfo {
     std::uint16_t usagePage = 0;
     std::uint16_t usage = 0;
     std::string product;
+    std::string serialNumber{};  // empty where the device reports none
 };
 
 enum class IoResult {

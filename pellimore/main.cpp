@@ -1,0 +1,5 @@
+#include "CPellimoreApp.h"
+
+int main(int argc, char** argv) {
+    return pellimore::CPellimoreApp::Run(argc, argv);
+}
