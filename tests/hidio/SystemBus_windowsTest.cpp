@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 
 #include "hidio/Hidio.h"
 #include "hidio/KeyboardInterface.h"
@@ -50,14 +52,36 @@ TEST(SystemBus, AFailedOpenSaysWhy) {
     }
 }
 
+// The first interface that opens for reading and writing. wine adds its own mouse and keyboard
+// a moment after its services start, so an empty list waits a little for arrivals.
+std::unique_ptr<Device> FirstInterfaceThatOpens() {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    int arrivals = 0;
+    const std::unique_ptr<Watch> watch =
+        SystemBus().StartWatch([&](WatchEvent event, const std::string&) {
+            std::lock_guard lock(mutex);
+            arrivals += event == WatchEvent::Arrival ? 1 : 0;
+            arrived.notify_all();
+        });
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    for (int seen = 0;;) {
+        for (const InterfaceInfo& info : SystemBus().Enumerate()) {
+            if (std::unique_ptr<Device> device = SystemBus().Open(info.path).device) {
+                return device;
+            }
+        }
+        std::unique_lock lock(mutex);
+        if (!arrived.wait_until(lock, deadline, [&] { return arrivals > seen; })) {
+            return nullptr;
+        }
+        seen = arrivals;
+    }
+}
+
 // On an interface that sends nothing: wine's idle keyboard or mouse.
 TEST(SystemBus, AReadThatRunsOutOfTimeOrIsInterruptedIsCancelledCleanly) {
-    std::unique_ptr<Device> device;
-    for (const InterfaceInfo& info : SystemBus().Enumerate()) {
-        if ((device = SystemBus().Open(info.path).device)) {
-            break;
-        }
-    }
+    const std::unique_ptr<Device> device = FirstInterfaceThatOpens();
     if (!device) {
         GTEST_SKIP() << "no HID interface here opens for reading";
     }
