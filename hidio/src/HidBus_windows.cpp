@@ -74,10 +74,21 @@ std::optional<std::wstring> InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA
     return std::wstring(block[0].DevicePath);
 }
 
+// One of the device's strings; the strings are at most 126 characters, the buffer is in bytes.
+template <typename Getter>
+std::string DeviceString(HANDLE handle, Getter get) {
+    wchar_t text[128] = {};
+    if (get(handle, text, sizeof text - sizeof text[0]) == 0) {
+        return {};
+    }
+    return detail::Utf8FromWide(text);
+}
+
 InterfaceInfo Describe(const std::wstring& path) {
     std::optional<detail::HidIds> ids;
     std::optional<detail::HidUsage> usage;
     std::string product;
+    std::string serialNumber;
     if (const UniqueHandle handle = OpenPath(path, 0, 0)) {
         HIDD_ATTRIBUTES attributes{};
         attributes.Size = sizeof attributes;
@@ -87,13 +98,13 @@ InterfaceInfo Describe(const std::wstring& path) {
         if (const std::optional<HIDP_CAPS> caps = CapsOf(handle.get())) {
             usage = detail::HidUsage{caps->UsagePage, caps->Usage};
         }
-        // The device's strings are at most 126 characters; the buffer is in bytes.
-        wchar_t text[128] = {};
-        if (::HidD_GetProductString(handle.get(), text, sizeof text - sizeof text[0]) != 0) {
-            product = detail::Utf8FromWide(text);
-        }
+        product = DeviceString(handle.get(), ::HidD_GetProductString);
+        serialNumber = DeviceString(handle.get(), ::HidD_GetSerialNumberString);
     }
-    return detail::DescribeInterface(detail::Utf8FromWide(path.c_str()), ids, usage, product);
+    InterfaceInfo info =
+        detail::DescribeInterface(detail::Utf8FromWide(path.c_str()), ids, usage, product);
+    info.serialNumber = std::move(serialNumber);
+    return info;
 }
 
 OpenStatus StatusOfFailedOpen(DWORD error) {
