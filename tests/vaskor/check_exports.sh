@@ -43,20 +43,8 @@ for pattern in "${patterns[@]}"; do
     [ -n "${used[$pattern]:-}" ] || fail "the pattern $pattern of $script exports nothing"
 done
 
-expected="CVX30Interface::CVX30Interface()
-CVX30Interface::CVX30Interface(CVX30Interface const&)
-CVX30Interface::~CVX30Interface()
-CVX30Interface::operator=(CVX30Interface const&)
-CVX30Interface::Close()
-CVX30Interface::ClosePipe()
-CVX30Interface::CreatePipe()
-CVX30Interface::GetSwitch()
-CVX30Interface::IsVX30Existed()
-CVX30Interface::Open(CKbMessageSink*)
-CVX30Interface::SetCapsLight(bool)
-CVX30Interface::SetCard(unsigned char const*, unsigned long)
-CVX30Interface::SetNumLight(bool)
-CVX30Interface::SetScrollLight(bool)"
+# The members host programs link with; on Linux Open takes a message sink.
+expected="$(sed 's/(WINDOW)/(CKbMessageSink*)/' "$(dirname "$0")/exported_members.txt")"
 if ! difference="$(diff <(sort <<<"$expected") <(printf '%s\n' "${names[@]}" | sort -u))"; then
     fail "the exports differ from CVX30Interface's members (< missing, > extra):
 $difference"
