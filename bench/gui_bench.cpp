@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,24 @@ void ShowAndWaitForPaint(QWidget& window) {
     window.removeEventFilter(&watcher);
 }
 
+// The main window on the virtual keyboard, with a program folder of its own.
+struct MainWindowOnVirtualKeyboard {
+    testing::TemporaryFolder folder;
+    gui::VirtualKeyboardRig rig{""};
+    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
+    LanguageState language;
+    gui::ProgramSetup setup{WithFolderAndKeyboard(folder.path(), rig)};
+    gui::CTolvaneDlg window{*image, language, setup};
+
+    static gui::ProgramSetup WithFolderAndKeyboard(const std::filesystem::path& programFolder,
+                                                   gui::VirtualKeyboardRig& keyboard) {
+        gui::ProgramSetup made;
+        made.programFolder = programFolder;
+        made.virtualKeyboard = &keyboard;
+        return made;
+    }
+};
+
 int StartupChild(bool bare) {
     const auto start = Clock::now();
     int argc = 1;
@@ -77,15 +96,8 @@ int StartupChild(bool bare) {
         ShowAndWaitForPaint(window);
     } else {
         gui::CTolvaneApp::Initialise();
-        testing::TemporaryFolder folder;
-        gui::VirtualKeyboardRig rig("");
-        auto image = std::make_unique<KeyboardImage>();
-        LanguageState language;
-        gui::ProgramSetup setup;
-        setup.programFolder = folder.path();
-        setup.virtualKeyboard = &rig;
-        gui::CTolvaneDlg window(*image, language, setup);
-        ShowAndWaitForPaint(window);
+        MainWindowOnVirtualKeyboard programmer;
+        ShowAndWaitForPaint(programmer.window);
     }
     const auto micros =
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
@@ -122,14 +134,8 @@ int TransferChild() {
     QApplication application(argc, argv);
     gui::CTolvaneApp::Initialise();
     testing::ScriptedPrompter prompter;  // answers the outcome messages at once
-    testing::TemporaryFolder folder;
-    gui::VirtualKeyboardRig rig("");
-    auto image = std::make_unique<KeyboardImage>();
-    LanguageState language;
-    gui::ProgramSetup setup;
-    setup.programFolder = folder.path();
-    setup.virtualKeyboard = &rig;
-    gui::CTolvaneDlg window(*image, language, setup);
+    MainWindowOnVirtualKeyboard programmer;
+    gui::CTolvaneDlg& window = programmer.window;
     ShowAndWaitForPaint(window);
 
     QElapsedTimer sinceLast;
@@ -142,7 +148,7 @@ int TransferChild() {
         if (getenv("STALLS") && sinceLast.nsecsElapsed() > 5'000'000) {
             std::fprintf(stderr, "stall %.1f ms at count %u\n",
                          static_cast<double>(sinceLast.nsecsElapsed()) / 1e6,
-                         image->status.reportCount.load());
+                         programmer.image->status.reportCount.load());
         }
         sinceLast.restart();
     });
