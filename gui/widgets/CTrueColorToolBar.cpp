@@ -1,6 +1,7 @@
 #include "widgets/CTrueColorToolBar.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QIconEngine>
 #include <QPainter>
 #include <QToolButton>
@@ -11,32 +12,38 @@
 
 namespace tolvane::gui {
 
-CTrueColorToolBar::CTrueColorToolBar(QWidget* parent) : QToolBar(parent) {
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
-    setToolButtonStyle(Qt::ToolButtonIconOnly);  // the label is part of the image
-    setContentsMargins(1, 1, 1, 1);
+CTrueColorToolBar::CTrueColorToolBar(QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 4, 4, 6);  // where a toolbar of the style would put them
+    row->setSpacing(1);
+    row->addStretch();
 }
 
 void CTrueColorToolBar::LoadButtons(int toolbarId, std::span<const ToolbarButton> buttons) {
-    clear();
+    for (QAction* action : actions_) {
+        delete action->parent();  // the button, and the action with it
+    }
     actions_.clear();
     setObjectName(ObjectNameFor(toolbarId));
     setAccessibleName(QStringLiteral("Toolbar"));
+    auto* row = static_cast<QHBoxLayout*>(layout());
     for (const ToolbarButton& button : buttons) {
         const QString label = FromUtf8(button.label);
-        QAction* action = addAction(label);
+        auto* tool = new QToolButton(this);
+        auto* action = new QAction(label, tool);
         action->setObjectName(ObjectNameFor(button.id));
         action->setToolTip(label);
         action->setStatusTip(label);
         const int id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { emit CommandChosen(id); });
-        if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(action))) {
-            tool->setObjectName(ObjectNameFor(button.id));
-            tool->setAccessibleName(label);
-            tool->setAutoRaise(true);
-        }
+        tool->setDefaultAction(action);
+        tool->setObjectName(ObjectNameFor(button.id));
+        tool->setAccessibleName(label);
+        tool->setAutoRaise(true);
+        tool->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
+        tool->setToolButtonStyle(Qt::ToolButtonIconOnly);  // the label is part of the image
+        tool->setFocusPolicy(Qt::NoFocus);
+        row->insertWidget(row->count() - 1, tool);  // before the stretch
         actions_.push_back(action);
     }
 }

@@ -1,8 +1,10 @@
 // The main window's toolbar: eight picture buttons whose normal, hot and disabled images
-// come from three image strips, each image carrying its label under the icon.
+// come from three image strips, each image carrying its label under the icon. A plain row of
+// tool buttons: the toolbar is never moved, floated or too narrow for its buttons, so it
+// needs nothing of QToolBar, whose overflow button alone costs a millisecond at start-up.
 #pragma once
 
-#include <QToolBar>
+#include <QWidget>
 #include <span>
 #include <vector>
 
@@ -10,7 +12,7 @@
 
 namespace tolvane::gui {
 
-class CTrueColorToolBar : public QToolBar {
+class CTrueColorToolBar : public QWidget {
     Q_OBJECT
 
   public:
@@ -29,7 +31,7 @@ class CTrueColorToolBar : public QToolBar {
     void CommandChosen(int commandId);
 
   private:
-    std::vector<QAction*> actions_;
+    std::vector<QAction*> actions_;  // each owned by its button
 };
 
 }  // namespace tolvane::gui
