@@ -8,6 +8,7 @@
 #include "app/DialogCommands.h"
 #include "keyprog/KeyPadSetDlg.h"
 #include "resources/ResourceIds.h"
+#include "support/DialogFixture.h"
 #include "support/GuiFixture.h"
 
 namespace tolvane::testing {
@@ -24,19 +25,8 @@ constexpr KeyCode kShift = 55, kA = 43, kB = 60, kOne = 15, kQ = 29;
 // Runs the key programming dialog through the commands the main window and the card reader
 // dialog use, on a program folder of its own; the test acts inside the dialog while it is
 // open and ends it itself.
-class KeyPadDialogTest : public ::testing::Test {
+class KeyPadDialogTest : public DialogFixture {
   protected:
-    void SetUp() override {
-        gui::SetKeyDialogFileLocations(FileLocations(folder.path(), folder / "user"));
-        UseLanguage("English");
-    }
-
-    void UseLanguage(const std::string& setting) {
-        language.languageSetting = setting;
-        language.interfaceLanguage =
-            setting == "English" ? InterfaceLanguage::kEnglish : InterfaceLanguage::kChinese;
-    }
-
     void WriteUserKeys(const std::string& lines) {
         std::filesystem::create_directories(folder / "data");
         WriteBytes(groupsFile, lines + std::string(kUserKeyEndOfFileMarker));
@@ -57,10 +47,6 @@ class KeyPadDialogTest : public ::testing::Test {
         return ok;
     }
 
-    template <typename T = QWidget>
-    T* Find(int id) const {
-        return dialog->findChild<T*>(ObjectNameFor(id));
-    }
     void Click(int id) { QTest::mouseClick(Find<QPushButton>(id), Qt::LeftButton); }
     void ClickKey(KeyCode code) { Click(ids::kFirstOnScreenKey - 1 + code); }
 
@@ -101,24 +87,9 @@ class KeyPadDialogTest : public ::testing::Test {
         return rows;
     }
 
-    QStringList Messages() const {
-        QStringList texts;
-        for (const Prompt& prompt : prompter.prompts) {
-            if (prompt.kind == Kind::kInform) {
-                texts << prompt.text;
-            }
-        }
-        return texts;
-    }
-
     ButtonRecord& Record() { return image->buttons[kButton]; }
 
-    TemporaryFolder folder;
     std::filesystem::path groupsFile = folder / "data" / "UserKeyGroud.dat";
-    ScriptedPrompter prompter;
-    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
-    LanguageState language;
-    QDialog* dialog = nullptr;
     QStringList menuTexts;
 };
 

@@ -11,6 +11,7 @@
 
 #include "app/DialogCommands.h"
 #include "resources/ResourceIds.h"
+#include "support/DialogFixture.h"
 #include "support/GuiFixture.h"
 #include "widgets/CListCtrl_CellNav.h"
 
@@ -26,19 +27,8 @@ constexpr KeyCode kOne = 15;
 
 // Runs the card reader and keyboard options dialogs through the main window's commands;
 // the test acts inside a dialog while it is open and ends it itself.
-class OptionDialogsTest : public ::testing::Test {
+class OptionDialogsTest : public DialogFixture {
   protected:
-    void SetUp() override {
-        gui::SetKeyDialogFileLocations(FileLocations(folder.path(), folder / "user"));
-        UseLanguage("English");
-    }
-
-    void UseLanguage(const std::string& setting) {
-        language.languageSetting = setting;
-        language.interfaceLanguage =
-            setting == "English" ? InterfaceLanguage::kEnglish : InterfaceLanguage::kChinese;
-    }
-
     // Runs a dialog with `act` inside it; a key programming dialog opened from it meets
     // `inKeyDialog`.
     void Run(void (*command)(QWidget*, KeyboardImage&, const LanguageState&),
@@ -60,29 +50,9 @@ class OptionDialogsTest : public ::testing::Test {
         dialog = nullptr;
     }
 
-    template <typename T = QWidget>
-    T* Find(int id) const {
-        return dialog->findChild<T*>(ObjectNameFor(id));
-    }
     QCheckBox* Box(int id) const { return Find<QCheckBox>(id); }
     QString Edit(int id) const { return Find<QLineEdit>(id)->text(); }
     void Click(int id) { QTest::mouseClick(Find(id), Qt::LeftButton, {}, QPoint(6, 6)); }
-
-    QStringList Messages() const {
-        QStringList texts;
-        for (const Prompt& prompt : prompter.prompts) {
-            if (prompt.kind == Kind::kInform) {
-                texts << prompt.text;
-            }
-        }
-        return texts;
-    }
-
-    TemporaryFolder folder;
-    ScriptedPrompter prompter;
-    std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
-    LanguageState language;
-    QDialog* dialog = nullptr;
 };
 
 // ---- Card reader settings ----
