@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 #endif
 
 #include <csignal>
@@ -170,15 +170,12 @@ TEST_F(ProgramTest, ALogThatCannotBeWrittenEndsTheRunAsFailed) {
     const std::string till = TillLayoutFile();
     const std::string log = File("line.csv");
     // Room for the header only, as on a full disk.
-    const rlimit room{std::string_view("time,path,serial,result,duration_s,reason\n").size(),
-                      RLIM_INFINITY};
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &room), 0);
-    const CliRun run = Cli({"--virtual-keyboard", "program", till, "--each", "--log", log});
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, signalBefore);
+    const CliRun run = [&] {
+        const tolvane::testing::FileSizeLimit fullDisk(
+            std::string_view("time,path,serial,result,duration_s,reason\n").size());
+        EXPECT_TRUE(fullDisk.Applied());
+        return Cli({"--virtual-keyboard", "program", till, "--each", "--log", log});
+    }();
 
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> lines = Lines(run.out);

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
 
 #if defined(__unix__)
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 #endif
 
 #include "files/DataFileCommands.h"
@@ -176,15 +175,11 @@ TEST_F(DataFileSaveTest, SavingThroughALinkReplacesTheLinkedFile) {
 TEST_F(DataFileSaveTest, AFailedWriteLeavesThePreviousFileUntouched) {
     const auto path = folder / "layout.dat";
     WriteBytes(path, "previous contents");
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileWriteResult result = SaveDataFile(image, path, "layout.dat", SampleTime());
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    const FileWriteResult result = [&] {
+        const tolvane::testing::FileSizeLimit fullDisk(100);
+        EXPECT_TRUE(fullDisk.Applied());
+        return SaveDataFile(image, path, "layout.dat", SampleTime());
+    }();
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     EXPECT_EQ(ReadBytes(path), "previous contents");

@@ -1,9 +1,8 @@
 // UTF-8 source: the Chinese texts are checked as the user sees them.
 #include <algorithm>
-#include <csignal>
 
 #if defined(__unix__)
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 #endif
 
 #include "resources/ResourceIds.h"
@@ -114,16 +113,12 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     WriteBytes(shelf / "layout.dat", "old layout");
     std::filesystem::permissions(
         shelf, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     prompter.fileNames = {QPath(shelf / "layout.dat")};
-    window->OnCommand(ids::kCnSave);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const FileSizeLimit fullDisk(100);
+        ASSERT_TRUE(fullDisk.Applied());
+        window->OnCommand(ids::kCnSave);
+    }
     std::filesystem::permissions(shelf, std::filesystem::perms::owner_all);
 
     ASSERT_EQ(prompter.prompts.size(), 2u);
