@@ -1,4 +1,4 @@
-#include "files/AtomicWrite.h"
+#include "tolvane/files/AtomicWrite.h"
 
 #include <algorithm>
 #include <cerrno>

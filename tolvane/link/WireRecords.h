@@ -18,8 +18,8 @@
 #include <optional>
 #include <span>
 
-#include "image/KeyboardImage.h"
-#include "link/Hid.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/Hid.h"
 
 namespace tolvane {
 
