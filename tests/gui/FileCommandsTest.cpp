@@ -5,7 +5,7 @@
 #include "tests/support/FileSizeLimit.h"
 #endif
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {

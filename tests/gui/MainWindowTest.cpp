@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/CProgressWnd.h"
 #include "tests/gui/support/GuiFixture.h"
 
