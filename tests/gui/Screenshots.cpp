@@ -147,7 +147,7 @@ void LegendSheets(Studio& studio, const QString& output) {
     options.title = "till.dat";
     QPdfWriter writer(QDir(output).filePath("legends.pdf"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
-    if (!PaintLegendPages(writer, RenderLegendSheets(*image, options))) {
+    if (!PaintLegendPages(writer, RenderLegendSheets(*image, LegendLabels(), options))) {
         studio.Fail("legends.pdf");
     }
 }

@@ -77,7 +77,8 @@ void ExportLegends(QWidget* mainWindow, const KeyboardImage& image, const std::s
     writer.setCreator(QStringLiteral("Tolvane"));
     writer.setPageLayout(
         QPageLayout(PageSizeOf(options.paper), QPageLayout::Landscape, QMarginsF()));
-    if (!PaintLegendPages(writer, RenderLegendSheets(image, options)) || !out.commit()) {
+    if (!PaintLegendPages(writer, RenderLegendSheets(image, LegendLabels(), options)) ||
+        !out.commit()) {
         TellExportFailed(mainWindow, language, out.errorString());
     }
 }
@@ -93,7 +94,7 @@ void PrintLegends(QWidget* mainWindow, const KeyboardImage& image, const std::st
     if (!Prompts().ChoosePrinter(mainWindow, printer)) {
         return;
     }
-    if (!PaintLegendPages(printer, RenderLegendSheets(image, options))) {
+    if (!PaintLegendPages(printer, RenderLegendSheets(image, LegendLabels(), options))) {
         TellExportFailed(mainWindow, language, QString());
     }
 }
