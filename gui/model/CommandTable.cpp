@@ -69,6 +69,7 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
+    {kViewLegendLabels, Command::kToggleLegendLabels},
 });
 
 constexpr auto kKnownIds = [] {
@@ -102,6 +103,19 @@ constexpr std::array<MenuItem, 7> kCnKeyboard = {{
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
 }};
+// The View menu the program added, the same in both languages but for its texts.
+constexpr std::array<MenuItem, 1> kView = {{
+    {kViewLegendLabels, {}, TextId::kMenuShowLegendLabels, true},
+}};
+constexpr MenuPopup kViewPopup{{}, kView, TextId::kMenuView};
+
+constexpr std::array<MenuItem, 4> kButtonContextMenu = {{
+    {kContextDeleteCurrentLayer, {}, TextId::kMenuDeleteCurrentLayer},
+    {kContextDeleteAllLayers, {}, TextId::kMenuDeleteAllLayers},
+    {kContextButtonLayerSet, {}, TextId::kMenuButtonLayerSet},
+    {kContextLegendLabel, {}, TextId::kMenuLegendLabel},
+}};
+
 constexpr std::array<MenuItem, 2> kCnLanguage = {{
     {kCnChinese, "中文简体(&CN)"},
     {kCnEnglish, "English(&EN)"},
@@ -111,9 +125,10 @@ constexpr std::array<MenuItem, 3> kCnHelp = {{
     kSeparator,
     {kCnAbout, "关于(&B)...\tCtrl+A"},
 }};
-constexpr std::array<MenuPopup, 4> kCnMenu = {{
+constexpr std::array<MenuPopup, 5> kCnMenu = {{
     {"文件(&F)", kCnFile},
     {"键盘设置(&S)", kCnKeyboard},
+    kViewPopup,
     {"语言选择(&L)", kCnLanguage},
     {"帮助(&H)", kCnHelp},
 }};
@@ -146,9 +161,10 @@ constexpr std::array<MenuItem, 3> kEnHelp = {{
     kSeparator,
     {kEnAbout, "About"},
 }};
-constexpr std::array<MenuPopup, 4> kEnMenu = {{
+constexpr std::array<MenuPopup, 5> kEnMenu = {{
     {"File(&F)", kEnFile},
     {"KeyBoardSet(&S)", kEnKeyboard},
+    kViewPopup,
     {"Language(&L)", kEnLanguage},
     {"Help(&H)", kEnHelp},
 }};
@@ -195,6 +211,14 @@ std::span<const int> KnownCommandIds() {
 
 std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language) {
     return item.tableText == TextId::kCount ? item.text : Text(item.tableText, language);
+}
+
+std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language) {
+    return popup.tableTitle == TextId::kCount ? popup.title : Text(popup.tableTitle, language);
+}
+
+std::span<const MenuItem> ButtonContextMenu() {
+    return kButtonContextMenu;
 }
 
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {

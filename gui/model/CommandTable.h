@@ -30,6 +30,7 @@ enum class Command {
     kPullVirtualKeyboard,
     kPrintLegends,
     kExportLegends,
+    kToggleLegendLabels,
 };
 
 // The command a number runs; none for a number the window does not know.
@@ -44,6 +45,7 @@ struct MenuItem {
     int id = 0;
     std::string_view text;
     TextId tableText = TextId::kCount;
+    bool toggle = false;  // an option the item shows ticked while it is on
 };
 
 // The text an item shows in a menu of this language.
@@ -52,12 +54,19 @@ std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language);
 struct MenuPopup {
     std::string_view title;
     std::span<const MenuItem> items;
+    TextId tableTitle = TextId::kCount;  // for the pop-ups the program added
 };
 
-// The four pop-ups of menu 129 (Chinese) or 138 (English). The text after a tab is a label:
-// no keyboard shortcut is defined for it.
+std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language);
+
+// The pop-ups of menu 129 (Chinese) or 138 (English): the four of the original menus and the
+// View menu after the keyboard settings. The text after a tab is a label: no keyboard
+// shortcut is defined for it.
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
 int MainMenuId(InterfaceLanguage language);
+
+// The button context menu, in order; "Button layer set" opens the layer submenu.
+std::span<const MenuItem> ButtonContextMenu();
 
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
 // save, write, read, card reader settings, user manual, quit. The label is drawn into the

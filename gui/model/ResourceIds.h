@@ -174,6 +174,31 @@ inline constexpr int kSystemAbout = 16;
 inline constexpr int kVirtualPlugIn = 33001;
 inline constexpr int kVirtualPullOut = 33002;
 
+// Legend labels and the legend sheets' dialog: the button context menu's label item, the
+// View menu's option that shows labels on the panel, the label dialog and the export dialog.
+inline constexpr int kContextLegendLabel = 10005;
+inline constexpr int kViewLegendLabels = 33005;
+inline constexpr int kLegendLabelDialog = 191;
+inline constexpr int kLegendLabelOk = 1;
+inline constexpr int kLegendLabelCancel = 2;
+inline constexpr int kLegendLabelPrompt = 1220;
+inline constexpr int kLegendLabelEdit = 1221;
+inline constexpr int kLegendExportDialog = 190;
+inline constexpr int kLegendExportOk = 1;
+inline constexpr int kLegendExportCancel = 2;
+inline constexpr int kLegendLayersGroup = 1200;
+inline constexpr std::array<int, 6> kLegendLayerBoxes = {1201, 1202, 1203, 1204, 1205, 1206};
+inline constexpr int kLegendPaperLabel = 1207;
+inline constexpr int kLegendPaperList = 1208;
+inline constexpr int kLegendPitchLabel = 1209;
+inline constexpr int kLegendPitchBox = 1210;
+inline constexpr int kLegendLabelsBox = 1211;
+inline constexpr int kLegendPreviewGroup = 1212;
+inline constexpr int kLegendPreview = 1213;
+inline constexpr int kLegendPreviousPage = 1214;
+inline constexpr int kLegendNextPage = 1215;
+inline constexpr int kLegendPageText = 1216;
+
 // Object name of the window element with this number, e.g. "id1140": how tests and
 // accessibility tools find it.
 inline constexpr const char* kObjectNamePrefix = "id";

@@ -65,6 +65,26 @@ std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage 
     return text;
 }
 
+std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int button,
+                         bool showLabels) {
+    std::string caption = image.RefreshButton(button);
+    const std::string& label = labels.Of(button, image.selection.currentLayer);
+    return showLabels && !label.empty() ? label : caption;
+}
+
+std::string ButtonToolTip(const KeyboardImage& image, const LegendLabels& labels, int button,
+                          InterfaceLanguage language) {
+    std::string tip = labels.Of(button, image.selection.currentLayer);
+    std::string hover = HoverText(image, button, language);
+    while (!hover.empty() && hover.back() == ' ') {
+        hover.pop_back();
+    }
+    if (!tip.empty() && !hover.empty()) {
+        tip += '\n';
+    }
+    return tip + hover;
+}
+
 void PrepareKeyDialogForButton(KeyboardImage& image, int button) {
     if (!IsValidButton(button)) {
         return;

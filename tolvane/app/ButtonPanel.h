@@ -11,6 +11,7 @@
 
 #include "tolvane/app/TextTable.h"
 #include "tolvane/image/KeyboardImage.h"
+#include "tolvane/legend/LegendLabels.h"
 
 namespace tolvane {
 
@@ -36,6 +37,18 @@ void PrepareKeyDialogForButton(KeyboardImage& image, int button);
 // longer a layer key. editCount is kept: it counts the edits of the dialog session.
 TouchedButtons DeleteCurrentLayer(KeyboardImage& image, int button);
 TouchedButtons DeleteAllLayers(KeyboardImage& image, int button);
+
+// The caption of a panel button on the current layer. With showLabels, a button that has a
+// legend label there shows the whole label, which the button wraps at its spaces and ends
+// with an ellipsis where it does not fit; otherwise, and by default, the caption of the
+// display-text rule. The button's texts are derived as for any refresh.
+std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int button,
+                         bool showLabels);
+
+// A panel button's tool tip: its legend label on the current layer, when it has one, on a line
+// of its own, then the hover text; empty when it has neither.
+std::string ButtonToolTip(const KeyboardImage& image, const LegendLabels& labels, int button,
+                          InterfaceLanguage language);
 
 // "Button layer set": the button sends the layer key on all six layers. A code that is no
 // layer key changes nothing, so a dismissed choice never loses the button's assignment.

@@ -92,6 +92,37 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
     {"请输入一个 0 至 1 之间的整数。", "Please enter an integer between 0 and 1."},
     {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
+
+    {"键帽标签...", "Legend label..."},
+    {"键帽标签", "Legend Label"},
+    {"%2上第%1号按键的键帽标签（最多40个字符；留空则打印按键输入的内容）：",
+     "Label of button %1 on %2 (at most 40 characters; leave it empty to print what the key "
+     "types):"},
+    {"键帽标签最多40个字符！", "A legend label holds at most 40 characters."},
+    {"键帽标签不能包含控制字符！", "A legend label cannot hold control characters."},
+    {"标签文件中有些行无法读取，这些行的标签未载入：",
+     "Some lines of the labels file cannot be read; their labels were not loaded:"},
+    {"无法读取标签文件，未载入任何标签！",
+     "The labels file cannot be read; no labels were loaded."},
+    {"数据文件已保存，但无法保存其标签文件，原标签文件未被改动！",
+     "The data file was saved, but its labels file cannot be; the labels file already there is "
+     "unchanged."},
+    {"查看(&V)", "View(&V)"},
+    {"按键显示键帽标签", "Legend Labels on the Buttons"},
+    {"键帽标签页", "Legend Sheets"},
+    {"层", "Layers"},
+    {"%1（空）", "%1 (empty)"},
+    {"纸张", "Paper"},
+    {"键距（毫米）", "Key pitch (mm)"},
+    {"打印键帽标签", "Print labels"},
+    {"预览", "Preview"},
+    {"第%1页，共%2页", "Page %1 of %2"},
+    {"上一页", "Previous page"},
+    {"下一页", "Next page"},
+    {"导出...", "Export..."},
+    {"打印...", "Print..."},
+    {"确定", "OK"},
+    {"取消", "Cancel"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",
@@ -117,6 +148,23 @@ const TextPair& TextEntry(TextId id) {
 std::string_view Text(TextId id, InterfaceLanguage language) {
     const TextPair& entry = TextEntry(id);
     return language == InterfaceLanguage::kEnglish ? entry.english : entry.chinese;
+}
+
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t number =
+            i + 1 < text.size() && text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9'
+                ? static_cast<std::size_t>(text[i + 1] - '1')
+                : values.size();
+        if (number < values.size()) {
+            filled += *(values.begin() + number);
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }
 
 std::optional<TextId> LayerMenuItem(int layer) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -100,6 +101,33 @@ enum class TextId : std::uint8_t {
     // The user key groups file is beyond any list the program writes.
     kUserKeyGroupsUnreadable,
 
+    // Legend labels: the button's label dialog, the labels file beside the data file, the
+    // View option that shows labels on the panel, and the legend sheets' export dialog.
+    kMenuLegendLabel,
+    kLegendLabelCaption,
+    kLegendLabelPrompt,  // %1: the button, %2: the layer
+    kLegendLabelTooLong,
+    kLegendLabelNotText,
+    kLabelsFileProblems,
+    kLabelsFileUnreadable,
+    kLabelsFileSaveFailed,
+    kMenuView,
+    kMenuShowLegendLabels,
+    kLegendSheetsCaption,
+    kLegendLayersGroup,
+    kLegendEmptyLayer,  // %1: the layer's name
+    kLegendPaper,
+    kLegendKeyPitch,
+    kLegendUseLabels,
+    kLegendPreview,
+    kLegendPageOf,  // %1: the page shown, %2: the pages
+    kLegendPreviousPage,
+    kLegendNextPage,
+    kLegendExportButton,
+    kLegendPrintButton,
+    kDialogOk,
+    kDialogCancel,
+
     kCount
 };
 
@@ -110,6 +138,10 @@ struct TextPair {
 
 const TextPair& TextEntry(TextId id);
 std::string_view Text(TextId id, InterfaceLanguage language);
+
+// The text with "%1", "%2", ... replaced by the values in order; a number without a value
+// stays as it is.
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values);
 
 // Item of the button context menu's layer submenu; none for a layer outside 1..6.
 std::optional<TextId> LayerMenuItem(int layer);

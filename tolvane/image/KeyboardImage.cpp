@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "tolvane/image/Utf8Text.h"
-
 namespace tolvane {
 
 namespace {
@@ -37,14 +35,6 @@ std::string TrackPartText(std::uint8_t shift, std::uint8_t key) {
         return KeyName(key, false);
     }
     return {};
-}
-
-std::string CaptionOf(std::string_view text, int button) {
-    if (Utf8Length(text) <= kLongestWholeCaption) {
-        return std::string(text);
-    }
-    const std::size_t kept = button >= kFirstSmallButton ? 3 : 4;
-    return std::string(Utf8Prefix(text, kept)) + "...";
 }
 
 void KeyboardImage::Reset() {
@@ -214,7 +204,12 @@ std::string KeyboardImage::RefreshButton(int button) {
         record.hasLayerKey = 1;
         return "L" + std::to_string(LayerOfLayerKey(record.keyCodes[layer][0]));
     }
-    return CaptionOf(record.layerText[layer], button);
+    const std::string& text = record.layerText[layer];
+    if (text.size() <= kLongestWholeCaption) {
+        return text;
+    }
+    const std::size_t kept = button >= kFirstSmallButton ? 3 : 4;
+    return text.substr(0, kept) + "...";
 }
 
 }  // namespace tolvane

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "tolvane/image/KeyTables.h"
@@ -111,11 +110,6 @@ std::string LayerTextOf(std::span<const KeyCode> codes);
 // Text of a prefix or suffix: the shifted name when shift is a Shift code, the plain name
 // when there is no shift and a key, empty otherwise.
 std::string TrackPartText(std::uint8_t shift, std::uint8_t key);
-
-// What a panel button shows of a text: the whole text up to 5 characters, else its first
-// 4 characters and "..." (3 on the small buttons 79..84). Characters, not bytes, so a label
-// in any script is cut between its characters.
-std::string CaptionOf(std::string_view text, int button);
 
 class KeyboardImage {
   public:

@@ -77,12 +77,4 @@ std::size_t Utf8Length(std::string_view text) {
     return characters;
 }
 
-std::string_view Utf8Prefix(std::string_view text, std::size_t characters) {
-    std::size_t end = 0;
-    for (std::size_t taken = 0; taken < characters && end < text.size(); ++taken) {
-        end += std::max<std::size_t>(1, Utf8SequenceLength(text, end));
-    }
-    return text.substr(0, end);
-}
-
 }  // namespace tolvane

@@ -1,5 +1,5 @@
-// UTF-8 text as the user writes it (labels) and as the pages and captions show it: counted,
-// cut and checked by whole characters, never inside one.
+// UTF-8 text as the user writes it (labels) and as the pages show it: checked and counted by
+// whole characters.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +17,5 @@ bool IsValidUtf8(std::string_view text);
 
 // Characters (code points) of valid UTF-8 text; an invalid byte counts as one.
 std::size_t Utf8Length(std::string_view text);
-
-// The first `characters` characters of the text, whole.
-std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
 
 }  // namespace tolvane

@@ -32,6 +32,19 @@ std::string_view RefusalText(LabelRefusal refusal) {
     return {};
 }
 
+std::optional<TextId> MessageOfRefusal(LabelRefusal refusal) {
+    switch (refusal) {
+        case LabelRefusal::kTooLong:
+            return TextId::kLegendLabelTooLong;
+        case LabelRefusal::kNotText:
+            return TextId::kLegendLabelNotText;
+        case LabelRefusal::kNoSuchButton:
+        case LabelRefusal::kNoSuchLayer:
+            break;
+    }
+    return std::nullopt;
+}
+
 std::string_view TrimmedLabel(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "tolvane/app/TextTable.h"
 #include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
@@ -26,6 +27,10 @@ enum class LabelRefusal {
 
 // The English reason, for the command line and the labels file's messages.
 std::string_view RefusalText(LabelRefusal refusal);
+
+// What the window says of a label the user typed that cannot be kept; none for the refusals
+// the window never meets (it names only real buttons and layers).
+std::optional<TextId> MessageOfRefusal(LabelRefusal refusal);
 
 // Spaces around the text are dropped; what remains is refused for the reasons above.
 std::optional<LabelRefusal> CheckLabel(std::string_view text);

@@ -13,6 +13,7 @@
 #include "gui/qt/app/CAboutDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/LegendSettings.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
 #include "gui/qt/options/RunOptionDialogs.h"
 #include "gui/qt/widgets/Artwork.h"
@@ -48,6 +49,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
                        QMetaObject::invokeMethod(
                            this, [this, event] { OnDeviceChange(event); }, Qt::QueuedConnection);
                    }),
+      showLegendLabels_(ReadShowLegendLabels()),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kMainDialog));
     setWindowTitle(kWindowTitle);
@@ -88,7 +90,7 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
     bar->setObjectName(ObjectNameFor(MainMenuId(language)));
     bar->setAccessibleName(QStringLiteral("Menu"));
     for (const MenuPopup& popup : MainMenu(language)) {
-        QMenu* menu = bar->addMenu(FromUtf8(popup.title));
+        QMenu* menu = bar->addMenu(FromUtf8(MenuPopupTitle(popup, language)));
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
@@ -97,6 +99,7 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
             // The text after the tab is shown as a shortcut label only: no shortcut is set.
             QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
             action->setObjectName(ObjectNameFor(item.id));
+            action->setCheckable(item.toggle);
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -133,6 +136,7 @@ void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
     }
     menu->show();
     UpdateVirtualKeyboardMenu();
+    UpdateToggleItems();
 }
 
 void CTolvaneDlg::CreateToolbar() {
@@ -339,10 +343,13 @@ void CTolvaneDlg::OnCommand(int id) {
             OnVirtualKeyboard(false);
             break;
         case Command::kPrintLegends:
-            PrintLegends(this, image_, LegendTitle(), language_);
+            PrintLegends(this, {image_, *labels_, LegendTitle()}, language_);
             break;
         case Command::kExportLegends:
-            ExportLegends(this, image_, LegendTitle(), language_);
+            ExportLegends(this, {image_, *labels_, LegendTitle()}, language_);
+            break;
+        case Command::kToggleLegendLabels:
+            OnToggleLegendLabels();
             break;
     }
 }
@@ -384,7 +391,9 @@ void CTolvaneDlg::OnClearAll() {
 }
 
 void CTolvaneDlg::OnNew() {
+    // A layout from scratch: the labels of the last one would describe other keys.
     image_.ClearAllButtons();
+    labels_->Clear();
     RefreshAllButtons();
 }
 
@@ -421,6 +430,7 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
         return;
     }
     ApplyLanguage();
+    RefreshAllButtons();  // the tool tips are in the interface language
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved);
     }
@@ -433,19 +443,19 @@ std::string CTolvaneDlg::LegendTitle() const {
 }
 
 void CTolvaneDlg::OnOpen() {
-    if (RunOpenCommand(this, image_, dataFiles_, language_)) {
+    if (RunOpenCommand(this, image_, *labels_, dataFiles_, language_)) {
         RefreshAllButtons();
     }
 }
 
 void CTolvaneDlg::OpenDataFile(const QString& file) {
-    if (LoadDataFile(this, image_, dataFiles_, language_, file)) {
+    if (LoadDataFile(this, image_, *labels_, dataFiles_, language_, file)) {
         RefreshAllButtons();
     }
 }
 
 void CTolvaneDlg::OnSave() {
-    RunSaveCommand(this, image_, dataFiles_, language_);
+    RunSaveCommand(this, image_, *labels_, dataFiles_, language_);
 }
 
 void CTolvaneDlg::OnVirtualKeyboard(bool plugIn) {
@@ -474,6 +484,25 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
         }
         if (QAction* out = bar->findChild<QAction*>(ObjectNameFor(ids::kVirtualPullOut))) {
             out->setEnabled(plugged);
+        }
+    }
+}
+
+void CTolvaneDlg::OnToggleLegendLabels() {
+    showLegendLabels_ = !showLegendLabels_;
+    RememberShowLegendLabels(showLegendLabels_);
+    UpdateToggleItems();
+    RefreshAllButtons();
+}
+
+// Both languages' menus show the option as it is.
+void CTolvaneDlg::UpdateToggleItems() {
+    for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+        if (bar == nullptr) {
+            continue;
+        }
+        if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kViewLegendLabels))) {
+            item->setChecked(showLegendLabels_);
         }
     }
 }

@@ -23,6 +23,7 @@
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/files/DataFileCommands.h"
 #include "tolvane/image/KeyboardImage.h"
+#include "tolvane/legend/LegendLabels.h"
 #include "tolvane/link/DeviceWatch.h"
 #include "tolvane/link/Hid.h"
 #include "tolvane/link/TransferWorker.h"
@@ -48,6 +49,7 @@ class CTolvaneDlg : public QDialog {
     QMenuBar* AttachedMenu() const { return attachedMenu_; }
     CXPButton* KeyButton(int button) const;
     const TransferProgress* RunningTransfer() const { return transfer_.get(); }
+    const LegendLabels& Labels() const { return *labels_; }
 
     // The first button 1..84, hidden ones included, whose rectangle holds a screen point;
     // 0 when none does.
@@ -89,6 +91,8 @@ class CTolvaneDlg : public QDialog {
     void OnSave();
     void OnVirtualKeyboard(bool plugIn);
     void UpdateVirtualKeyboardMenu();
+    void OnToggleLegendLabels();
+    void UpdateToggleItems();
 
     // Device notices, on the GUI thread.
     void DeviceCheck();
@@ -102,6 +106,7 @@ class CTolvaneDlg : public QDialog {
     void OnHover(const QPoint& screenPoint);
     void OnContextMenu(const QPoint& screenPoint);
     int ChooseLayerKey(const QPoint& screenPoint);
+    void OnEditLegendLabel(int button);
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();
     void Inform(TextId text);
@@ -121,6 +126,9 @@ class CTolvaneDlg : public QDialog {
     std::unique_ptr<TransferProgress> transfer_;
     DeviceWatch deviceWatch_;
     DataFileCommands dataFiles_;
+    // The legend labels of the layout: not the keyboard's programming, so not in the image.
+    std::unique_ptr<LegendLabels> labels_ = std::make_unique<LegendLabels>();
+    bool showLegendLabels_ = false;  // the View option, remembered
     DialogUnitConverter converter_;
 
     CTrueColorToolBar* toolbar_ = nullptr;

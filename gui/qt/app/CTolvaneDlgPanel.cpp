@@ -6,22 +6,19 @@
 #include <numeric>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/CommandTable.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/qt/app/CLegendLabelDlg.h"
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
 #include "tolvane/app/ButtonPanel.h"
+#include "tolvane/legend/TypedText.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-constexpr std::array<std::pair<int, TextId>, 3> kContextItems = {{
-    {ids::kContextDeleteCurrentLayer, TextId::kMenuDeleteCurrentLayer},
-    {ids::kContextDeleteAllLayers, TextId::kMenuDeleteAllLayers},
-    {ids::kContextButtonLayerSet, TextId::kMenuButtonLayerSet},
-}};
 
 QAction* AddItem(QMenu& menu, int id, const QString& text) {
     QAction* action = menu.addAction(text);
@@ -109,8 +106,8 @@ void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
     }
     QMenu menu(this);
     menu.setObjectName("buttonContextMenu");
-    for (const auto& [id, text] : kContextItems) {
-        AddItem(menu, id, Text(text));
+    for (const MenuItem& item : ButtonContextMenu()) {
+        AddItem(menu, item.id, FromUtf8(MenuItemText(item, language_.interfaceLanguage)));
     }
     switch (IdOf(Prompts().PopUp(menu, screenPoint))) {
         case ids::kContextDeleteCurrentLayer:
@@ -122,6 +119,9 @@ void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
         case ids::kContextButtonLayerSet:
             RefreshButtons(
                 MakeLayerKey(image_, button, static_cast<KeyCode>(ChooseLayerKey(screenPoint))));
+            break;
+        case ids::kContextLegendLabel:
+            OnEditLegendLabel(button);
             break;
         default:
             break;
@@ -140,10 +140,26 @@ int CTolvaneDlg::ChooseLayerKey(const QPoint& screenPoint) {
     return chosen == 0 ? 0 : (chosen + 8) % 256;
 }
 
+// The label of the button on the current layer; a legend label is print data, not the
+// keyboard's programming, so setting it is no step of the keyboard's editing.
+void CTolvaneDlg::OnEditLegendLabel(int button) {
+    const int layer = image_.selection.currentLayer;
+    CLegendLabelDlg dialog(
+        button, layer, labels_->Of(button, layer),
+        TypedTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
+        language_.interfaceLanguage, this);
+    if (Prompts().RunModal(dialog) == QDialog::Accepted) {
+        labels_->Set(button, layer, dialog.Label());
+        RefreshButtons({button});
+    }
+}
+
 void CTolvaneDlg::RefreshButtons(const std::vector<int>& buttons) {
     for (const int button : buttons) {
         if (CXPButton* key = KeyButton(button)) {
-            key->setText(FromUtf8(image_.RefreshButton(button)));
+            key->setText(FromUtf8(PanelCaption(image_, *labels_, button, showLegendLabels_)));
+            key->setToolTip(
+                FromUtf8(ButtonToolTip(image_, *labels_, button, language_.interfaceLanguage)));
         }
     }
 }

@@ -1,6 +1,7 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
-// the pointer is over it, and its caption centred on one line.
+// the pointer is over it, and its caption centred: on one line, or wrapped at its spaces when
+// it is wider than the face and there is room, else ended with an ellipsis.
 #pragma once
 
 #include <QColor>
