@@ -52,13 +52,12 @@ void ExpectFirmwareHolds(const emulator::Programming& programming, const Keyboar
 void ExpectSameRecords(const KeyboardImage& read, const KeyboardImage& written) {
     for (int layer = 1; layer <= LayerCount; ++layer) {
         for (int button = 1; button <= ButtonCount; ++button) {
-            EXPECT_EQ(KeyRecordPayload(read, button, layer),
-                      KeyRecordPayload(written, button, layer))
+            EXPECT_EQ(KeyRecordReport(read, button, layer), KeyRecordReport(written, button, layer))
                 << "button " << button << " layer " << layer;
         }
     }
-    EXPECT_EQ(TrackRecordPayload(read), TrackRecordPayload(written));
-    EXPECT_EQ(OptionsRecordPayload(read), OptionsRecordPayload(written));
+    EXPECT_EQ(TrackRecordReport(read), TrackRecordReport(written));
+    EXPECT_EQ(OptionsRecordReport(read), OptionsRecordReport(written));
 }
 
 class NullListener : public TransferListener {
@@ -132,15 +131,16 @@ TEST_F(KernelKeyboardTest, AReportCrossesTheKernelWithItsReportNumberHandled) {
     CHid hid(&hidio::SystemBus());
     hid.m_bDevicePresent.store(1);
     std::stop_source stop;
-    Payload query{};
-    query[0] = 0xD1;
-    query[63] = 0x7E;  // the last byte survives too
+    hidio::Report query{};
+    query[1] = 0xD1;
+    query[64] = 0x7E;  // the last byte survives too
     ASSERT_TRUE(hid.SendReport(query, stop.get_token()));
-    Payload answer{};
+    hidio::Report answer{};
     EXPECT_TRUE(WaitUntil([&] { return hid.ReceiveReport(answer, stop.get_token()); }));
     hid.EndTransfer();
-    EXPECT_EQ(answer[0], 0xD1);
-    EXPECT_EQ(answer[1], 2);
+    EXPECT_EQ(answer[0], 0);
+    EXPECT_EQ(answer[1], 0xD1);
+    EXPECT_EQ(answer[2], 2);
 
     const std::vector<hidio::TraceEntry> entries = keyboard.Trace().Entries();
     ASSERT_EQ(entries.size(), 2u);

@@ -71,9 +71,7 @@ bool CHid::OpenForTransfer() {
     return transferDevice_ != nullptr;
 }
 
-bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
-    hidio::Report report{};
-    std::copy(payload.begin(), payload.end(), report.begin() + 1);
+bool CHid::SendReport(const hidio::Report& report, std::stop_token stop) {
     writeTimeouts_.store(0);
     while (!stop.stop_requested()) {
         if (!OpenForTransfer()) {
@@ -99,14 +97,14 @@ bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
     return false;
 }
 
-bool CHid::ReceiveReport(Payload& payload, std::stop_token stop) {
+bool CHid::ReceiveReport(hidio::Report& report, std::stop_token stop) {
     if (m_bDevicePresent.load() == 0 || stop.stop_requested() || !OpenForTransfer()) {
         return false;
     }
-    hidio::Report report{};
-    switch (transferDevice_->Read(report, kReceiveSlice)) {
+    hidio::Report received{};
+    switch (transferDevice_->Read(received, kReceiveSlice)) {
         case hidio::IoResult::Ok:
-            std::copy(report.begin() + 1, report.end(), payload.begin());
+            report = received;
             return true;
         case hidio::IoResult::TimedOut:
             return false;
