@@ -60,12 +60,7 @@ Faults EmulatedKeyboard::GetFaults() const {
 }
 
 void EmulatedKeyboard::SendAnswer(std::uint8_t code, const std::vector<std::uint8_t>& data) {
-    hidio::Report report{};
-    report[1] = code;
-    for (std::size_t i = 0; i < data.size() && 2 + i < report.size(); ++i) {
-        report[2 + i] = data[i];
-    }
-    firmware_->Reply(report);
+    firmware_->Reply(Firmware::Answer(code, data));
 }
 
 void EmulatedKeyboard::PlugAfter(std::chrono::milliseconds delay) {
