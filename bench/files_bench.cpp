@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace {
 

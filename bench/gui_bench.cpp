@@ -26,12 +26,12 @@
 #include <string>
 #include <vector>
 
-#include "app/CTolvaneApp.h"
-#include "app/CTolvaneDlg.h"
-#include "app/VirtualKeyboardRig.h"
-#include "resources/ResourceIds.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TemporaryFolder.h"
+#include "gui/qt/app/CTolvaneApp.h"
+#include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/VirtualKeyboardRig.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "tests/gui/support/ScriptedPrompter.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace {
 

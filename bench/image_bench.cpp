@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <stop_token>
 
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
-#include "image/KeyboardImage.h"
-#include "link/Hid.h"
-#include "link/TransferProtocol.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/Hid.h"
+#include "tolvane/link/TransferProtocol.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include "ProductionLine.h"
-#include "VirtualKeyboard.h"
-#include "files/DataFileLoader.h"
+#include "cli/ProductionLine.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
-#include "support/CliRunner.h"
+#include "tests/support/CliRunner.h"
+#include "tolvane/files/DataFileLoader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AppendOnlyFile.h"
+#include "cli/AppendOnlyFile.h"
 
 namespace tolvane::cli {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/AtomicWrite.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane::cli {
 

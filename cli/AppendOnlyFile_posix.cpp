@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "AppendOnlyFile.h"
+#include "cli/AppendOnlyFile.h"
 
 namespace tolvane::cli {
 

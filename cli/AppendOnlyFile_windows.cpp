@@ -5,7 +5,7 @@
 
 #include <system_error>
 
-#include "AppendOnlyFile.h"
+#include "cli/AppendOnlyFile.h"
 
 namespace tolvane::cli {
 

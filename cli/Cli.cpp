@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
 
@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Commands.h"
-#include "ExitCode.h"
-#include "files/AtomicWrite.h"
+#include "cli/Commands.h"
+#include "cli/ExitCode.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane::cli {
 

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "link/ThreadStart.h"
+#include "tolvane/link/ThreadStart.h"
 
 namespace tolvane::cli {
 

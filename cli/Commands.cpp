@@ -1,12 +1,12 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "KeyboardTransfer.h"
-#include "ProgrammingView.h"
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
+#include "cli/KeyboardTransfer.h"
+#include "cli/ProgrammingView.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace tolvane::cli {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "ExitCode.h"
-#include "KeyboardAccess.h"
-#include "files/DataFileLoader.h"
-#include "image/KeyboardImage.h"
-#include "legend/LegendSheet.h"
-#include "link/ThreadStart.h"
+#include "cli/ExitCode.h"
+#include "cli/KeyboardAccess.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/legend/LegendSheet.h"
+#include "tolvane/link/ThreadStart.h"
 
 namespace tolvane::cli {
 

@@ -1,4 +1,4 @@
-#include "KeyboardAccess.h"
+#include "cli/KeyboardAccess.h"
 
 #include <algorithm>
 

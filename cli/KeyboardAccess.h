@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/TracingBus.h"
 #include "hidio/VirtualBus.h"
 

@@ -1,9 +1,9 @@
-#include "KeyboardTransfer.h"
+#include "cli/KeyboardTransfer.h"
 
 #include <memory>
 
-#include "app/TextTable.h"
-#include "link/DeviceWatch.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/link/DeviceWatch.h"
 
 namespace tolvane::cli {
 

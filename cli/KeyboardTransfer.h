@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "ProgrammingView.h"
+#include "cli/ProgrammingView.h"
 
-#include "image/KeyboardImage.h"
-#include "link/TransferMonitor.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/TransferMonitor.h"
 
 namespace tolvane::cli {
 

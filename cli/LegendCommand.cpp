@@ -2,9 +2,9 @@
 #include <ctime>
 #include <filesystem>
 
-#include "Commands.h"
-#include "files/AtomicWrite.h"
-#include "files/DataFileWriter.h"
+#include "cli/Commands.h"
+#include "tolvane/files/AtomicWrite.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace tolvane::cli {
 

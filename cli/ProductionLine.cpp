@@ -1,4 +1,4 @@
-#include "ProductionLine.h"
+#include "cli/ProductionLine.h"
 
 #include <condition_variable>
 #include <deque>
@@ -7,7 +7,7 @@
 #include <mutex>
 #include <optional>
 
-#include "KeyboardTransfer.h"
+#include "cli/KeyboardTransfer.h"
 #include "hidio/KeyboardInterface.h"
 
 namespace tolvane::cli {

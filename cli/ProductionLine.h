@@ -17,8 +17,8 @@
 #include <chrono>
 #include <string>
 
-#include "image/KeyboardImage.h"
-#include "link/ThreadStart.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/ThreadStart.h"
 
 namespace tolvane::cli {
 

@@ -4,11 +4,11 @@
 #include <memory>
 #include <sstream>
 
-#include "Commands.h"
-#include "Interrupt.h"
-#include "ProductionLine.h"
-#include "ResultLog.h"
-#include "app/Environment.h"
+#include "cli/Commands.h"
+#include "cli/Interrupt.h"
+#include "cli/ProductionLine.h"
+#include "cli/ResultLog.h"
+#include "tolvane/app/Environment.h"
 
 namespace tolvane::cli {
 

@@ -1,8 +1,8 @@
-#include "ProgrammingView.h"
+#include "cli/ProgrammingView.h"
 
 #include <iomanip>
 
-#include "app/TextTable.h"
+#include "tolvane/app/TextTable.h"
 
 namespace tolvane::cli {
 

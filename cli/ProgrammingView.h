@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane::cli {
 

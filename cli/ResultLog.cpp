@@ -1,4 +1,4 @@
-#include "ResultLog.h"
+#include "cli/ResultLog.h"
 
 #include <iomanip>
 #include <sstream>

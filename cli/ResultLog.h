@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "AppendOnlyFile.h"
-#include "ProductionLine.h"
+#include "cli/AppendOnlyFile.h"
+#include "cli/ProductionLine.h"
 
 namespace tolvane::cli {
 

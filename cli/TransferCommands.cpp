@@ -2,11 +2,11 @@
 #include <memory>
 #include <thread>
 
-#include "Commands.h"
-#include "KeyboardTransfer.h"
-#include "ProgrammingView.h"
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
+#include "cli/Commands.h"
+#include "cli/KeyboardTransfer.h"
+#include "cli/ProgrammingView.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace tolvane::cli {
 

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "Cli.h"
+#include "cli/Cli.h"
 
 int main(int argc, char** argv) {
     return tolvane::cli::RunCli(argc, argv, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1,

@@ -1,6 +1,6 @@
-#include "EmulatedKeyboard.h"
+#include "emulator/EmulatedKeyboard.h"
 
-#include "Firmware.h"
+#include "emulator/Firmware.h"
 
 namespace emulator {
 

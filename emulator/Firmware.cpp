@@ -1,4 +1,4 @@
-#include "Firmware.h"
+#include "emulator/Firmware.h"
 
 #include <algorithm>
 

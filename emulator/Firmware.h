@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-#include "EmulatedKeyboard.h"
+#include "emulator/EmulatedKeyboard.h"
 #include "hidio/Hidio.h"
 
 namespace emulator {

@@ -1,6 +1,6 @@
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 
-#include "Firmware.h"
+#include "emulator/Firmware.h"
 #include "hidio/KeyboardWire.h"
 
 namespace emulator {

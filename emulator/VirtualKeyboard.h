@@ -22,7 +22,7 @@
 
 #include <string>
 
-#include "EmulatedKeyboard.h"
+#include "emulator/EmulatedKeyboard.h"
 #include "hidio/VirtualBus.h"
 
 namespace emulator {

@@ -15,9 +15,9 @@
 #include <limits>
 #include <sstream>
 
-#include "VirtualKeyboard.h"
-#include "files/AtomicWrite.h"
-#include "files/BoundedRead.h"
+#include "emulator/VirtualKeyboard.h"
+#include "tolvane/files/AtomicWrite.h"
+#include "tolvane/files/BoundedRead.h"
 
 namespace emulator {
 

@@ -2,8 +2,8 @@
 #include <iostream>
 #include <memory>
 
-#include "TillLayout.h"
-#include "files/DataFileWriter.h"
+#include "examples/TillLayout.h"
+#include "tolvane/files/DataFileWriter.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -1,4 +1,4 @@
-#include "TillLayout.h"
+#include "examples/TillLayout.h"
 
 #include <initializer_list>
 #include <vector>

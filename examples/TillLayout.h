@@ -1,7 +1,7 @@
 // The example layout of a till: what a shop would program into its keyboards.
 #pragma once
 
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane::examples {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string_view>
 
-#include "FuzzRequire.h"
+#include "fuzz/FuzzRequire.h"
 
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
 
 using tolvane::fuzz::Require;
 

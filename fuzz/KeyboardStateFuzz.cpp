@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "EmulatedKeyboard.h"
-#include "FuzzRequire.h"
+#include "emulator/EmulatedKeyboard.h"
+#include "fuzz/FuzzRequire.h"
 
 using tolvane::fuzz::Require;
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "FuzzRequire.h"
+#include "fuzz/FuzzRequire.h"
 
-#include "link/TransferProtocol.h"
-#include "link/WireRecords.h"
+#include "tolvane/link/TransferProtocol.h"
+#include "tolvane/link/WireRecords.h"
 
 using tolvane::fuzz::Require;
 

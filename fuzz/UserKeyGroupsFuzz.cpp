@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "FuzzRequire.h"
+#include "fuzz/FuzzRequire.h"
 
-#include "keyprog/UserKeyGroups.h"
+#include "tolvane/keyprog/UserKeyGroups.h"
 
 using tolvane::fuzz::Require;
 

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "ManualText.h"
+#include "manual/ManualText.h"
 
 namespace {
 

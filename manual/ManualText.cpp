@@ -1,4 +1,4 @@
-#include "ManualText.h"
+#include "manual/ManualText.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "Artwork.h"
+#include "pellimore/Artwork.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "PellimoreIds.h"
+#include "pellimore/PellimoreIds.h"
 
 // The artwork is compiled into a static library, whose resources are registered by hand.
 static void RegisterArtwork() {

@@ -1,14 +1,14 @@
-#include "CAboutDlg.h"
+#include "pellimore/CAboutDlg.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "Artwork.h"
-#include "PellimoreIds.h"
-#include "PellimoreLayout.h"
-#include "PellimoreTexts.h"
-#include "widgets/ControlNames.h"
-#include "widgets/DialogFont.h"
+#include "gui/kit/ControlNames.h"
+#include "gui/kit/DialogFont.h"
+#include "pellimore/Artwork.h"
+#include "pellimore/PellimoreIds.h"
+#include "pellimore/PellimoreLayout.h"
+#include "pellimore/PellimoreTexts.h"
 
 namespace pellimore {
 

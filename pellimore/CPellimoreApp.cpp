@@ -1,12 +1,12 @@
-#include "CPellimoreApp.h"
+#include "pellimore/CPellimoreApp.h"
 
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
 
-#include "Artwork.h"
-#include "CPellimoreDlg.h"
-#include "CommandLine.h"
+#include "pellimore/Artwork.h"
+#include "pellimore/CPellimoreDlg.h"
+#include "pellimore/CommandLine.h"
 
 namespace pellimore {
 

@@ -1,4 +1,4 @@
-#include "CPellimoreDlg.h"
+#include "pellimore/CPellimoreDlg.h"
 
 #include <QAction>
 #include <QLabel>
@@ -7,18 +7,18 @@
 #include <QToolButton>
 #include <QValidator>
 
-#include "Artwork.h"
-#include "CAboutDlg.h"
-#include "PellimoreIds.h"
-#include "PellimoreLayout.h"
-#include "PellimoreTexts.h"
-#include "SentinelInput.h"
+#include "gui/kit/ControlNames.h"
+#include "gui/kit/DialogFont.h"
+#include "pellimore/Artwork.h"
+#include "pellimore/CAboutDlg.h"
+#include "pellimore/PellimoreIds.h"
+#include "pellimore/PellimoreLayout.h"
+#include "pellimore/PellimoreTexts.h"
+#include "pellimore/SentinelInput.h"
 #include "vaskor/CardSettings.h"
-#include "widgets/ControlNames.h"
-#include "widgets/DialogFont.h"
 
 #if !defined(_WIN32)
-#include "KbMessageRouter.h"
+#include "pellimore/KbMessageRouter.h"
 #endif
 
 namespace pellimore {

@@ -18,8 +18,8 @@
 #include <functional>
 #include <memory>
 
-#include "MessageHandOff.h"
-#include "model/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
+#include "pellimore/MessageHandOff.h"
 #include "vaskor/VX30Interface.h"
 
 namespace pellimore {

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "pellimore/CommandLine.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "KbMessageRouter.h"
+#include "pellimore/KbMessageRouter.h"
 
 #if !defined(_WIN32)
 

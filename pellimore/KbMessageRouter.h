@@ -14,7 +14,7 @@
 #include <memory>
 #include <mutex>
 
-#include "MessageHandOff.h"
+#include "pellimore/MessageHandOff.h"
 #include "vaskor/VX30Interface.h"
 
 namespace pellimore {

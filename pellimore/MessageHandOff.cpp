@@ -1,4 +1,4 @@
-#include "MessageHandOff.h"
+#include "pellimore/MessageHandOff.h"
 
 namespace pellimore {
 

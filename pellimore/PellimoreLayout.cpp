@@ -1,8 +1,8 @@
-#include "PellimoreLayout.h"
+#include "pellimore/PellimoreLayout.h"
 
 #include <array>
 
-#include "PellimoreIds.h"
+#include "pellimore/PellimoreIds.h"
 
 namespace pellimore {
 

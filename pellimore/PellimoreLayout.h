@@ -9,7 +9,7 @@
 
 #include <span>
 
-#include "model/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
 
 namespace pellimore {
 

@@ -1,4 +1,4 @@
-#include "SentinelInput.h"
+#include "pellimore/SentinelInput.h"
 
 namespace pellimore {
 

@@ -22,7 +22,7 @@ echo "\$ tolvane-cli --virtual-keyboard=$state write examples/till.dat --verify"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo
     echo "\$ tolvane --virtual-keyboard=$state examples/till.dat"
-    if build/default/gui/tolvane --virtual-keyboard="$state" examples/till.dat; then
+    if build/default/gui/qt/tolvane --virtual-keyboard="$state" examples/till.dat; then
         exit 0
     fi
     echo "The window could not be opened on this display; the layout follows instead."
@@ -35,4 +35,4 @@ echo
 echo "The windows, rendered without a display:"
 rm -rf build/screenshots
 QT_QPA_PLATFORM=offscreen build/default/tests/gui_screenshots build/screenshots
-echo "The user manual: build/default/gui/MZR-40 User Manual.pdf"
+echo "The user manual: build/default/gui/qt/MZR-40 User Manual.pdf"

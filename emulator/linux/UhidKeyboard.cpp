@@ -5,7 +5,7 @@
 // reports to the firmware, which answers through SendInput from whichever thread it runs on.
 // A destroyed device's channel is closed by that thread only, so a file descriptor it polls
 // never changes under it.
-#include "linux/UhidKeyboard.h"
+#include "emulator/linux/UhidKeyboard.h"
 
 #include <fcntl.h>
 #include <linux/uhid.h>
@@ -23,7 +23,7 @@
 #include <thread>
 #include <vector>
 
-#include "Firmware.h"
+#include "emulator/Firmware.h"
 #include "hidio/KeyboardWire.h"
 
 namespace emulator {

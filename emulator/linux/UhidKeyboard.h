@@ -18,7 +18,7 @@
 #include <span>
 #include <string>
 
-#include "EmulatedKeyboard.h"
+#include "emulator/EmulatedKeyboard.h"
 
 namespace emulator {
 

@@ -1,10 +1,10 @@
 // UTF-8 source: the Chinese menu texts are written as they are shown.
-#include "model/CommandTable.h"
+#include "gui/model/CommandTable.h"
 
 #include <algorithm>
 #include <array>
 
-#include "resources/ResourceIds.h"
+#include "gui/qt/resources/ResourceIds.h"
 
 namespace tolvane::gui {
 

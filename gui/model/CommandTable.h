@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/TextTable.h"
+#include "tolvane/app/TextTable.h"
 
 namespace tolvane::gui {
 

@@ -1,9 +1,9 @@
 // UTF-8 source: the Chinese column titles and the "、" legend are written as shown.
-#include "model/KeyPadLayout.h"
+#include "gui/model/KeyPadLayout.h"
 
 #include <array>
 
-#include "resources/ResourceIds.h"
+#include "gui/qt/resources/ResourceIds.h"
 
 namespace tolvane::gui {
 

@@ -7,9 +7,9 @@
 #include <span>
 #include <string_view>
 
-#include "app/TextTable.h"
-#include "image/KeyTables.h"
-#include "model/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/image/KeyTables.h"
 
 namespace tolvane::gui {
 

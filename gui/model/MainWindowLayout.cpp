@@ -1,9 +1,9 @@
-#include "model/MainWindowLayout.h"
+#include "gui/model/MainWindowLayout.h"
 
 #include <array>
 
-#include "image/ButtonPlaces.h"
-#include "resources/ResourceIds.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "tolvane/image/ButtonPlaces.h"
 
 namespace tolvane::gui {
 

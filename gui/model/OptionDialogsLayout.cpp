@@ -1,8 +1,8 @@
-#include "model/OptionDialogsLayout.h"
+#include "gui/model/OptionDialogsLayout.h"
 
 #include <array>
 
-#include "resources/ResourceIds.h"
+#include "gui/qt/resources/ResourceIds.h"
 
 namespace tolvane::gui {
 

@@ -11,7 +11,7 @@
 
 #include <span>
 
-#include "model/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
 
 namespace tolvane::gui {
 

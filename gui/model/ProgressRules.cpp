@@ -1,4 +1,4 @@
-#include "model/ProgressRules.h"
+#include "gui/model/ProgressRules.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/DialogUnits.h"
+#include "gui/kit/DialogUnits.h"
 
 namespace tolvane::gui {
 

@@ -1,5 +1,5 @@
 // UTF-8 source: the Chinese hover prefixes are checked as shown.
-#include "app/ButtonPanel.h"
+#include "tolvane/app/ButtonPanel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/LanguageState.h"
+#include "tolvane/app/LanguageState.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "app/FileLocations.h"
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tolvane/app/FileLocations.h"
 
 namespace tolvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TextTable.h"
+#include "tolvane/app/TextTable.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/CliRunner.h"
+#include "tests/support/CliRunner.h"
 
 namespace tolvane::cli {
 

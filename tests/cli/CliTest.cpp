@@ -11,11 +11,11 @@
 #include <sstream>
 #include <thread>
 
-#include "Cli.h"
-#include "CliFixture.h"
-#include "ProgrammingView.h"
-#include "TillLayout.h"
-#include "files/DataFileLoader.h"
+#include "cli/Cli.h"
+#include "cli/ProgrammingView.h"
+#include "examples/TillLayout.h"
+#include "tests/cli/CliFixture.h"
+#include "tolvane/files/DataFileLoader.h"
 
 namespace tolvane::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #if !defined(_WIN32)
-#include "support/FileSizeLimit.h"
+#include "tests/support/FileSizeLimit.h"
 #endif
 
 #include <csignal>
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "CliFixture.h"
+#include "tests/cli/CliFixture.h"
 
 namespace tolvane::cli {
 namespace {

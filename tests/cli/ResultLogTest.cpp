@@ -1,8 +1,8 @@
 // The production line's log: safe fields, UTC times, and rows that are only ever added.
 #include <gtest/gtest.h>
 
-#include "ResultLog.h"
-#include "support/TemporaryFolder.h"
+#include "cli/ResultLog.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace tolvane::cli {
 namespace {

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "linux/UhidKeyboard.h"
+#include "emulator/linux/UhidKeyboard.h"
 
 namespace emulator {
 namespace {

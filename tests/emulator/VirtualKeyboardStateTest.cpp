@@ -7,10 +7,10 @@
 #include <thread>
 #include <vector>
 
-#include "EmulatedKeyboard.h"
-#include "support/TemporaryFolder.h"
+#include "emulator/EmulatedKeyboard.h"
+#include "tests/support/TemporaryFolder.h"
 #if !defined(_WIN32)
-#include "support/OrdinaryUser.h"
+#include "tests/support/OrdinaryUser.h"
 #endif
 
 namespace emulator {

@@ -10,9 +10,9 @@
 #include <csignal>
 #include <string>
 
-#include "files/AtomicWrite.h"
-#include "support/OrdinaryUser.h"
-#include "support/TemporaryFolder.h"
+#include "tests/support/OrdinaryUser.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane {
 namespace {

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "files/BoundedRead.h"
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
-#include "keyprog/UserKeyGroups.h"
+#include "tolvane/files/BoundedRead.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
+#include "tolvane/keyprog/UserKeyGroups.h"
 
 namespace tolvane {
 namespace {

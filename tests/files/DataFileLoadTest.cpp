@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "files/DataFileCommands.h"
-#include "files/DataFileFormat.h"
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tolvane/files/DataFileCommands.h"
+#include "tolvane/files/DataFileFormat.h"
 
 namespace tolvane {
 namespace {

@@ -5,12 +5,12 @@
 #include <vector>
 
 #if defined(__unix__)
-#include "support/FileSizeLimit.h"
+#include "tests/support/FileSizeLimit.h"
 #endif
 
-#include "files/DataFileCommands.h"
-#include "files/DataFileFormat.h"
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tolvane/files/DataFileCommands.h"
+#include "tolvane/files/DataFileFormat.h"
 
 namespace tolvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "widgets/CXPButton.h"
+#include "gui/qt/widgets/CXPButton.h"
 
 namespace tolvane::gui {
 namespace {

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "widgets/CListCtrl_CellNav.h"
+#include "gui/qt/widgets/CListCtrl_CellNav.h"
 
 namespace tolvane::testing {
 namespace {

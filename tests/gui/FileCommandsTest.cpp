@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #if defined(__unix__)
-#include "support/FileSizeLimit.h"
+#include "tests/support/FileSizeLimit.h"
 #endif
 
-#include "resources/ResourceIds.h"
-#include "support/GuiFixture.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -4,13 +4,13 @@
 #include <map>
 #include <set>
 
-#include "model/CommandTable.h"
-#include "model/DialogUnits.h"
-#include "model/KeyPadLayout.h"
-#include "model/MainWindowLayout.h"
-#include "model/OptionDialogsLayout.h"
-#include "model/ProgressRules.h"
-#include "resources/ResourceIds.h"
+#include "gui/kit/DialogUnits.h"
+#include "gui/model/CommandTable.h"
+#include "gui/model/KeyPadLayout.h"
+#include "gui/model/MainWindowLayout.h"
+#include "gui/model/OptionDialogsLayout.h"
+#include "gui/model/ProgressRules.h"
+#include "gui/qt/resources/ResourceIds.h"
 
 namespace tolvane::gui {
 namespace {

@@ -5,11 +5,11 @@
 #include <QHeaderView>
 #include <QTest>
 
-#include "app/DialogCommands.h"
-#include "keyprog/KeyPadSetDlg.h"
-#include "resources/ResourceIds.h"
-#include "support/DialogFixture.h"
-#include "support/GuiFixture.h"
+#include "gui/qt/app/DialogCommands.h"
+#include "gui/qt/keyprog/KeyPadSetDlg.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "tests/gui/support/DialogFixture.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

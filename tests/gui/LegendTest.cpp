@@ -3,8 +3,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "resources/ResourceIds.h"
-#include "support/GuiFixture.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "resources/ResourceIds.h"
-#include "support/GuiFixture.h"
-#include "widgets/CProgressWnd.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/widgets/CProgressWnd.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

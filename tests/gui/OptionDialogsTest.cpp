@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/DialogCommands.h"
-#include "resources/ResourceIds.h"
-#include "support/DialogFixture.h"
-#include "support/GuiFixture.h"
-#include "widgets/CListCtrl_CellNav.h"
+#include "gui/qt/app/DialogCommands.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/widgets/CListCtrl_CellNav.h"
+#include "tests/gui/support/DialogFixture.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -15,10 +15,10 @@
 #include <functional>
 #include <memory>
 
-#include "CPellimoreDlg.h"
-#include "PellimoreIds.h"
-#include "support/GuiFixture.h"
-#include "support/TraceReports.h"
+#include "pellimore/CPellimoreDlg.h"
+#include "pellimore/PellimoreIds.h"
+#include "tests/gui/support/GuiFixture.h"
+#include "tests/support/TraceReports.h"
 
 namespace tolvane::testing {
 namespace {

@@ -17,21 +17,21 @@
 #include <functional>
 #include <memory>
 
-#include "CAboutDlg.h"
-#include "CPellimoreDlg.h"
-#include "PellimoreIds.h"
-#include "TillLayout.h"
-#include "app/CAboutDlg.h"
-#include "app/CTolvaneApp.h"
-#include "app/CTolvaneDlg.h"
-#include "app/LegendCommands.h"
-#include "app/VirtualKeyboardRig.h"
-#include "keyprog/KeyPadSetDlg.h"
-#include "options/CKeyBoardSetDlg.h"
-#include "options/CpellimoreDlg.h"
-#include "resources/ResourceIds.h"
-#include "widgets/CProgressWnd.h"
-#include "widgets/ControlNames.h"
+#include "examples/TillLayout.h"
+#include "gui/kit/ControlNames.h"
+#include "gui/qt/app/CAboutDlg.h"
+#include "gui/qt/app/CTolvaneApp.h"
+#include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/VirtualKeyboardRig.h"
+#include "gui/qt/keyprog/KeyPadSetDlg.h"
+#include "gui/qt/options/CKeyBoardSetDlg.h"
+#include "gui/qt/options/CpellimoreDlg.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/widgets/CProgressWnd.h"
+#include "pellimore/CAboutDlg.h"
+#include "pellimore/CPellimoreDlg.h"
+#include "pellimore/PellimoreIds.h"
 
 namespace tolvane::gui {
 namespace {

@@ -2,8 +2,8 @@
 #include <fstream>
 #include <memory>
 
-#include "app/CTolvaneApp.h"
-#include "support/GuiFixture.h"
+#include "gui/qt/app/CTolvaneApp.h"
+#include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "hidio/Hidio.h"
 #include "hidio/KeyboardInterface.h"
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace hidio {
 namespace {

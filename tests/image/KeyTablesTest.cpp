@@ -1,4 +1,4 @@
-#include "image/KeyTables.h"
+#include "tolvane/image/KeyTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include <thread>
 #include <vector>
 
+#include "emulator/linux/UhidKeyboard.h"
 #include "hidio/Hidio.h"
 #include "hidio/KeyboardWire.h"
-#include "link/Hid.h"
-#include "linux/UhidKeyboard.h"
+#include "tolvane/link/Hid.h"
 
 namespace tolvane::kernel {
 

@@ -15,14 +15,14 @@
 #include <mutex>
 #include <vector>
 
-#include "KernelFixture.h"
-#include "files/DataFileLoader.h"
 #include "hidio/KeyboardInterface.h"
-#include "image/KeyboardImage.h"
-#include "link/DeviceWatch.h"
-#include "link/TransferMonitor.h"
-#include "link/TransferProtocol.h"
-#include "support/NoticeLog.h"
+#include "tests/kernel/KernelFixture.h"
+#include "tests/support/NoticeLog.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/DeviceWatch.h"
+#include "tolvane/link/TransferMonitor.h"
+#include "tolvane/link/TransferProtocol.h"
 
 namespace tolvane::kernel {
 namespace {

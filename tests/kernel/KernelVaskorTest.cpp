@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "DeviceSearch.h"
-#include "KernelFixture.h"
-#include "vaskor/RecordingSink.h"
+#include "tests/kernel/KernelFixture.h"
+#include "tests/vaskor/RecordingSink.h"
 #include "vaskor/VX30Interface.h"
 
 namespace tolvane::kernel {

@@ -1,11 +1,11 @@
-#include "keyprog/KeyPadSession.h"
+#include "tolvane/keyprog/KeyPadSession.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace tolvane {
 namespace {

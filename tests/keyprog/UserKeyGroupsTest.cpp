@@ -1,11 +1,11 @@
-#include "keyprog/UserKeyGroups.h"
+#include "tolvane/keyprog/UserKeyGroups.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "support/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace tolvane {
 namespace {

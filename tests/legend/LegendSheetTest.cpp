@@ -1,5 +1,5 @@
 // Legend sheets, read back with a real XML parser.
-#include "legend/LegendSheet.h"
+#include "tolvane/legend/LegendSheet.h"
 
 #include <expat.h>
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 #include <map>
 #include <memory>
 
-#include "legend/SvgText.h"
-#include "legend/TextFit.h"
+#include "tolvane/legend/SvgText.h"
+#include "tolvane/legend/TextFit.h"
 
 namespace tolvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <atomic>
 #include <thread>
 
-#include "LinkFixture.h"
-#include "ScriptedKeyboard.h"
-#include "support/NoticeLog.h"
+#include "tests/link/LinkFixture.h"
+#include "tests/link/ScriptedKeyboard.h"
+#include "tests/support/NoticeLog.h"
 
 namespace tolvane::testing {
 namespace {

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
-#include "image/KeyboardImage.h"
-#include "link/DeviceWatch.h"
-#include "link/Hid.h"
-#include "link/TransferMonitor.h"
-#include "link/TransferProtocol.h"
-#include "support/TraceReports.h"
+#include "tests/support/TraceReports.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/DeviceWatch.h"
+#include "tolvane/link/Hid.h"
+#include "tolvane/link/TransferMonitor.h"
+#include "tolvane/link/TransferProtocol.h"
 
 namespace tolvane::testing {
 

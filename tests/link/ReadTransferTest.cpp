@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "LinkFixture.h"
-#include "ScriptedKeyboard.h"
+#include "tests/link/LinkFixture.h"
+#include "tests/link/ScriptedKeyboard.h"
 
 namespace tolvane::testing {
 namespace {

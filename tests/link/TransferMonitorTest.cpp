@@ -2,7 +2,7 @@
 // request does, and what it does with a worker the system would not start.
 #include <gtest/gtest.h>
 
-#include "LinkFixture.h"
+#include "tests/link/LinkFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -1,5 +1,5 @@
 // The programmer's record codecs: every field at its byte, both ways, and back again.
-#include "link/WireRecords.h"
+#include "tolvane/link/WireRecords.h"
 
 #include <gtest/gtest.h>
 

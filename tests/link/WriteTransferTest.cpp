@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LinkFixture.h"
+#include "tests/link/LinkFixture.h"
 
 namespace tolvane::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "ManualText.h"
+#include "manual/ManualText.h"
 
 namespace tolvane::manual {
 namespace {

@@ -12,10 +12,10 @@
 #include <optional>
 #include <thread>
 
-#include "KbMessageRouter.h"
-#include "MessageHandOff.h"
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
+#include "pellimore/KbMessageRouter.h"
+#include "pellimore/MessageHandOff.h"
 #include "vaskor/VX30Interface.h"
 
 namespace pellimore {

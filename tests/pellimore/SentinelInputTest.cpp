@@ -1,8 +1,8 @@
 // What the sentinel edits take, and the tool's command line.
 #include <gtest/gtest.h>
 
-#include "CommandLine.h"
-#include "SentinelInput.h"
+#include "pellimore/CommandLine.h"
+#include "pellimore/SentinelInput.h"
 
 namespace pellimore {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
+#include "cli/Cli.h"
 
 namespace tolvane::testing {
 

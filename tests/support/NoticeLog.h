@@ -8,7 +8,7 @@
 #include <mutex>
 #include <vector>
 
-#include "link/Hid.h"
+#include "tolvane/link/Hid.h"
 
 namespace tolvane::testing {
 

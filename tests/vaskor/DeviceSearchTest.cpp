@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
 
 namespace vaskor {

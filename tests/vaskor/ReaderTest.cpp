@@ -5,7 +5,7 @@
 #include <memory>
 #include <thread>
 
-#include "VaskorFixture.h"
+#include "tests/vaskor/VaskorFixture.h"
 
 namespace vaskor::testing {
 namespace {

@@ -9,10 +9,10 @@
 #include <mutex>
 #include <vector>
 
-#include "RecordingSink.h"
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
-#include "support/TraceReports.h"
+#include "tests/support/TraceReports.h"
+#include "tests/vaskor/RecordingSink.h"
 #include "vaskor/VX30Interface.h"
 
 namespace vaskor::testing {

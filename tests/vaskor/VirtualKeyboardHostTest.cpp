@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/vaskor/RecordingSink.h"
 #include "vaskor/CardSettings.h"
-#include "vaskor/RecordingSink.h"
 #include "vaskor/VX30Interface.h"
 
 namespace {

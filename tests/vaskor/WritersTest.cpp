@@ -1,7 +1,7 @@
 // The host's side: channel handling and the reports the writers put on the wire.
 #include <gmock/gmock.h>
 
-#include "VaskorFixture.h"
+#include "tests/vaskor/VaskorFixture.h"
 
 namespace vaskor::testing {
 namespace {

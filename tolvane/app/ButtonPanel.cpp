@@ -1,4 +1,4 @@
-#include "app/ButtonPanel.h"
+#include "tolvane/app/ButtonPanel.h"
 
 namespace tolvane {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/TextTable.h"
-#include "image/KeyboardImage.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

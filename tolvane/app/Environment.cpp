@@ -1,4 +1,4 @@
-#include "app/Environment.h"
+#include "tolvane/app/Environment.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
-#include "app/FileLocations.h"
+#include "tolvane/app/FileLocations.h"
 
-#include "files/AtomicWrite.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane {
 

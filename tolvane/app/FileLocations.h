@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/Environment.h"
+#include "tolvane/app/Environment.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "app/LanguageState.h"
+#include "tolvane/app/LanguageState.h"
 
 #include <algorithm>
 #include <cctype>

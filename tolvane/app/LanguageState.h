@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/Environment.h"
-#include "app/TextTable.h"
-#include "files/AtomicWrite.h"
+#include "tolvane/app/Environment.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane {
 

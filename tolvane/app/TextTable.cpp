@@ -1,5 +1,5 @@
 // UTF-8 source: the Chinese texts are written as they are shown.
-#include "app/TextTable.h"
+#include "tolvane/app/TextTable.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "files/AtomicWrite.h"
+#include "tolvane/files/AtomicWrite.h"
 
 #include <algorithm>
 #include <chrono>
@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "files/AtomicWritePlatform.h"
+#include "tolvane/files/AtomicWritePlatform.h"
 
 namespace tolvane {
 

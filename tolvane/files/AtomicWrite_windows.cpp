@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "files/AtomicWritePlatform.h"
+#include "tolvane/files/AtomicWritePlatform.h"
 
 namespace tolvane::detail {
 

@@ -1,11 +1,11 @@
-#include "files/BoundedRead.h"
+#include "tolvane/files/BoundedRead.h"
 
 #include <array>
 #include <cerrno>
 #include <fstream>
 #include <system_error>
 
-#include "files/AtomicWrite.h"
+#include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane {
 

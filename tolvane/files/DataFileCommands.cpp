@@ -1,4 +1,4 @@
-#include "files/DataFileCommands.h"
+#include "tolvane/files/DataFileCommands.h"
 
 #include <memory>
 

@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "files/DataFileLoader.h"
-#include "files/DataFileWriter.h"
+#include "tolvane/files/DataFileLoader.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace tolvane {
 

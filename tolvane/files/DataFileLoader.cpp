@@ -1,13 +1,13 @@
-#include "files/DataFileLoader.h"
+#include "tolvane/files/DataFileLoader.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <span>
 
-#include "files/BoundedRead.h"
-#include "files/DataFileFormat.h"
-#include "files/LenientNumber.h"
+#include "tolvane/files/BoundedRead.h"
+#include "tolvane/files/DataFileFormat.h"
+#include "tolvane/files/LenientNumber.h"
 
 namespace tolvane {
 

@@ -24,7 +24,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

@@ -1,10 +1,10 @@
-#include "files/DataFileWriter.h"
+#include "tolvane/files/DataFileWriter.h"
 
 #include <array>
 #include <charconv>
 #include <chrono>
 
-#include "files/DataFileFormat.h"
+#include "tolvane/files/DataFileFormat.h"
 
 namespace tolvane {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/AtomicWrite.h"
-#include "image/KeyboardImage.h"
+#include "tolvane/files/AtomicWrite.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "files/LenientNumber.h"
+#include "tolvane/files/LenientNumber.h"
 
 #include <limits>
 

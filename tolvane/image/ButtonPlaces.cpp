@@ -1,4 +1,4 @@
-#include "image/ButtonPlaces.h"
+#include "tolvane/image/ButtonPlaces.h"
 
 #include <array>
 #include <cstddef>

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "image/KeyTables.h"
+#include "tolvane/image/KeyTables.h"
 
 namespace tolvane {
 

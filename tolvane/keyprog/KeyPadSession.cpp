@@ -1,8 +1,8 @@
-#include "keyprog/KeyPadSession.h"
+#include "tolvane/keyprog/KeyPadSession.h"
 
 #include <algorithm>
 
-#include "app/ButtonPanel.h"
+#include "tolvane/app/ButtonPanel.h"
 
 namespace tolvane {
 

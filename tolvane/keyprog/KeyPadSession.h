@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "app/TextTable.h"
-#include "image/KeyboardImage.h"
-#include "keyprog/UserKeyGroups.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/keyprog/UserKeyGroups.h"
 
 namespace tolvane {
 

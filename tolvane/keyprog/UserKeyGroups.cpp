@@ -1,7 +1,7 @@
-#include "keyprog/UserKeyGroups.h"
+#include "tolvane/keyprog/UserKeyGroups.h"
 
-#include "files/BoundedRead.h"
-#include "files/LenientNumber.h"
+#include "tolvane/files/BoundedRead.h"
+#include "tolvane/files/LenientNumber.h"
 
 namespace tolvane {
 

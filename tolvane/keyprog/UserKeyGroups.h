@@ -19,9 +19,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/TextTable.h"
-#include "files/AtomicWrite.h"
-#include "image/KeyTables.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/files/AtomicWrite.h"
+#include "tolvane/image/KeyTables.h"
 
 namespace tolvane {
 

@@ -1,12 +1,12 @@
-#include "legend/LegendSheet.h"
+#include "tolvane/legend/LegendSheet.h"
 
 #include <algorithm>
 #include <climits>
 #include <functional>
 
-#include "image/ButtonPlaces.h"
-#include "legend/SvgText.h"
-#include "legend/TextFit.h"
+#include "tolvane/image/ButtonPlaces.h"
+#include "tolvane/legend/SvgText.h"
+#include "tolvane/legend/TextFit.h"
 
 namespace tolvane {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/TextTable.h"
-#include "image/KeyboardImage.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "legend/SvgText.h"
+#include "tolvane/legend/SvgText.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "legend/TextFit.h"
+#include "tolvane/legend/TextFit.h"
 
 #include <cctype>
 #include <cmath>

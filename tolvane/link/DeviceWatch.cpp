@@ -1,4 +1,4 @@
-#include "link/DeviceWatch.h"
+#include "tolvane/link/DeviceWatch.h"
 
 namespace tolvane {
 

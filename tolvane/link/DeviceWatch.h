@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "image/KeyboardImage.h"
-#include "link/Hid.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/Hid.h"
 
 namespace tolvane {
 

@@ -1,11 +1,11 @@
-#include "link/Hid.h"
+#include "tolvane/link/Hid.h"
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 
 #include "hidio/KeyboardInterface.h"
-#include "link/StopWait.h"
+#include "tolvane/link/StopWait.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "link/ThreadStart.h"
+#include "tolvane/link/ThreadStart.h"
 
 #include <system_error>
 

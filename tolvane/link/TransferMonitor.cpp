@@ -1,8 +1,8 @@
-#include "link/TransferMonitor.h"
+#include "tolvane/link/TransferMonitor.h"
 
 #include <algorithm>
 
-#include "link/StopWait.h"
+#include "tolvane/link/StopWait.h"
 
 namespace tolvane {
 

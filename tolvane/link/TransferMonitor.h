@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <stop_token>
 
-#include "image/KeyboardImage.h"
-#include "link/TransferWorker.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/TransferWorker.h"
 
 namespace tolvane {
 

@@ -1,10 +1,10 @@
-#include "link/TransferProtocol.h"
+#include "tolvane/link/TransferProtocol.h"
 
 #include <chrono>
 
 #include "hidio/KeyboardWire.h"
-#include "link/StopWait.h"
-#include "link/WireRecords.h"
+#include "tolvane/link/StopWait.h"
+#include "tolvane/link/WireRecords.h"
 
 namespace tolvane {
 

@@ -13,8 +13,8 @@
 
 #include <stop_token>
 
-#include "image/KeyboardImage.h"
-#include "link/Hid.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/Hid.h"
 
 namespace tolvane {
 

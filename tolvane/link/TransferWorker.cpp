@@ -1,6 +1,6 @@
-#include "link/TransferWorker.h"
+#include "tolvane/link/TransferWorker.h"
 
-#include "link/TransferProtocol.h"
+#include "tolvane/link/TransferProtocol.h"
 
 namespace tolvane {
 

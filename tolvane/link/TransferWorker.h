@@ -3,9 +3,9 @@
 
 #include <thread>
 
-#include "image/KeyboardImage.h"
-#include "link/Hid.h"
-#include "link/ThreadStart.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/link/Hid.h"
+#include "tolvane/link/ThreadStart.h"
 
 namespace tolvane {
 

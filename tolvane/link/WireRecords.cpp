@@ -1,4 +1,4 @@
-#include "link/WireRecords.h"
+#include "tolvane/link/WireRecords.h"
 
 #include <algorithm>
 

@@ -19,7 +19,7 @@
 #include <span>
 
 #include "hidio/Hidio.h"
-#include "image/KeyboardImage.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "options/CardReaderSettings.h"
+#include "tolvane/options/CardReaderSettings.h"
 
 namespace tolvane {
 

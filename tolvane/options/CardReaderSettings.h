@@ -10,8 +10,8 @@
 #include <array>
 #include <string>
 
-#include "image/KeyboardImage.h"
-#include "keyprog/KeyPadSession.h"
+#include "tolvane/image/KeyboardImage.h"
+#include "tolvane/keyprog/KeyPadSession.h"
 
 namespace tolvane {
 

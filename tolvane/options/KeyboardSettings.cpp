@@ -1,4 +1,4 @@
-#include "options/KeyboardSettings.h"
+#include "tolvane/options/KeyboardSettings.h"
 
 namespace tolvane {
 

@@ -16,8 +16,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/TextTable.h"
-#include "image/KeyboardImage.h"
+#include "tolvane/app/TextTable.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "VirtualKeyboard.h"
+#include "emulator/VirtualKeyboard.h"
 #include "hidio/VirtualBus.h"
 
 namespace vaskor {

@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "app/DialogCommands.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TemporaryFolder.h"
-#include "widgets/ControlNames.h"
+#include "gui/kit/ControlNames.h"
+#include "gui/qt/app/DialogCommands.h"
+#include "tests/gui/support/ScriptedPrompter.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace tolvane::testing {
 

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <memory>
 
-#include "app/CTolvaneDlg.h"
-#include "app/VirtualKeyboardRig.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TemporaryFolder.h"
-#include "widgets/ControlNames.h"
+#include "gui/kit/ControlNames.h"
+#include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/VirtualKeyboardRig.h"
+#include "tests/gui/support/ScriptedPrompter.h"
+#include "tests/support/TemporaryFolder.h"
 
 // Readable test failures for texts.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "widgets/Prompter.h"
+#include "gui/qt/widgets/Prompter.h"
 
 namespace tolvane::testing {
 

@@ -1,5 +1,0 @@
-#include "app/CTolvaneApp.h"
-
-int main(int argc, char** argv) {
-    return tolvane::gui::CTolvaneApp::Run(argc, argv);
-}

@@ -1,0 +1,509 @@
+#include "gui/qt/app/CTolvaneDlg.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "gui/kit/ControlNames.h"
+#include "gui/kit/DialogFont.h"
+#include "gui/model/CommandTable.h"
+#include "gui/model/MainWindowLayout.h"
+#include "gui/qt/app/CAboutDlg.h"
+#include "gui/qt/app/DialogCommands.h"
+#include "gui/qt/app/FileCommands.h"
+#include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/VirtualKeyboardRig.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/widgets/Artwork.h"
+#include "gui/qt/widgets/Prompter.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+constexpr const char* kWindowTitle = "MZR-40";
+constexpr const char* kManualFileName = "MZR-40 User Manual.pdf";
+
+int ConnectionPictureId(ConnectionPicture picture, InterfaceLanguage language) {
+    const bool english = language == InterfaceLanguage::kEnglish;
+    if (picture == ConnectionPicture::kFound) {
+        return english ? ids::kEnglishFoundPicture : ids::kChineseFoundPicture;
+    }
+    return english ? ids::kEnglishNotFoundPicture : ids::kChineseNotFoundPicture;
+}
+
+}  // namespace
+
+CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramSetup setup,
+                         QWidget* parent)
+    : QDialog(parent),
+      image_(image),
+      language_(language),
+      setup_(std::move(setup)),
+      locations_(setup_.programFolder, setup_.userConfigFolder),
+      // Notices come on a thread of the bus; the window handles them on its own thread.
+      deviceWatch_(image_, m_hid,
+                   [this](DeviceChangeEvent event) {
+                       QMetaObject::invokeMethod(
+                           this, [this, event] { OnDeviceChange(event); }, Qt::QueuedConnection);
+                   }),
+      converter_(ConverterFor(DialogFont())) {
+    setObjectName(ObjectNameFor(ids::kMainDialog));
+    setWindowTitle(kWindowTitle);
+    setAccessibleName(kWindowTitle);
+    setFont(DialogFont());
+    setWindowIcon(ProgramIcon());
+    SetKeyDialogFileLocations(locations_);
+
+    ReadLanguage();
+    CreateToolbar();
+    CreateClientArea();
+    ResetImage();
+
+    DeviceCheck();
+}
+
+CTolvaneDlg::~CTolvaneDlg() {
+    transfer_.reset();
+    m_pReadWorker.Stop();
+    m_pWriteWorker.Stop();
+}
+
+void CTolvaneDlg::ReadLanguage() {
+    language_.ReadSetting(locations_.SettingsFile(), SystemLocaleName());
+}
+
+QString CTolvaneDlg::Text(TextId id) const {
+    return FromUtf8(language_.Text(id));
+}
+
+void CTolvaneDlg::Inform(TextId text) {
+    Prompts().Inform(this, MessageCaption(), Text(text), PromptIcon::kNone);
+}
+
+// ---- Menus and toolbar ----
+
+QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(ObjectNameFor(MainMenuId(language)));
+    bar->setAccessibleName(QStringLiteral("Menu"));
+    for (const MenuPopup& popup : MainMenu(language)) {
+        QMenu* menu = bar->addMenu(FromUtf8(popup.title));
+        for (const MenuItem& item : popup.items) {
+            if (item.id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            // The text after the tab is shown as a shortcut label only: no shortcut is set.
+            QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
+            action->setObjectName(ObjectNameFor(item.id));
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        }
+    }
+    if (setup_.virtualKeyboard != nullptr) {
+        const auto textIn = [language](TextId id) { return FromUtf8(tolvane::Text(id, language)); };
+        QMenu* menu = bar->addMenu(textIn(TextId::kMenuVirtualKeyboard));
+        for (const auto& [id, text] : {std::pair{ids::kVirtualPlugIn, TextId::kMenuPlugIn},
+                                       std::pair{ids::kVirtualPullOut, TextId::kMenuPullOut}}) {
+            QAction* action = menu->addAction(textIn(text));
+            action->setObjectName(ObjectNameFor(id));
+            connect(action, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
+        }
+    }
+    bar->hide();
+    // The pointer over a menu built after start-up runs the hover handling too.
+    bar->setMouseTracking(true);
+    bar->installEventFilter(this);
+    return bar;
+}
+
+void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
+    // Each language's menu is built when it is first attached: most runs never switch.
+    QMenuBar*& menu = language == InterfaceLanguage::kEnglish ? englishMenu_ : chineseMenu_;
+    if (menu == nullptr) {
+        menu = BuildMenu(language);
+    }
+    if (attachedMenu_ != nullptr && attachedMenu_ != menu) {
+        attachedMenu_->hide();
+    }
+    attachedMenu_ = menu;
+    if (layout() != nullptr) {
+        layout()->setMenuBar(menu);
+    }
+    menu->show();
+    UpdateVirtualKeyboardMenu();
+}
+
+void CTolvaneDlg::CreateToolbar() {
+    toolbar_ = new CTrueColorToolBar(this);
+    connect(toolbar_, &CTrueColorToolBar::CommandChosen, this, &CTolvaneDlg::OnCommand);
+}
+
+void CTolvaneDlg::LoadToolbar(InterfaceLanguage language) {
+    // Both toolbars run the same commands; reloading the buttons of the language keeps their
+    // tool tips and accessible names in that language too.
+    toolbar_->LoadButtons(MainToolbarId(language), MainToolbar(language));
+    if (language == InterfaceLanguage::kEnglish) {
+        toolbar_->SetImageStrips(ids::kEnglishToolbarNormal, ids::kEnglishToolbarHot,
+                                 ids::kEnglishToolbarDisabled);
+    } else {
+        toolbar_->SetImageStrips(ids::kChineseToolbarNormal, ids::kChineseToolbarHot,
+                                 ids::kChineseToolbarDisabled);
+    }
+}
+
+// ---- Client area ----
+
+void CTolvaneDlg::CreateClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName("clientArea");
+    const PixelRect size = converter_.ToPixels(kMainWindowClient);
+    client->setFixedSize(size.width, size.height);
+
+    for (const ControlPlace& place : MainWindowControls()) {
+        QWidget* control = nullptr;
+        switch (place.id) {
+            case ids::kConnectionPicture:
+                control = connectionPicture_ = new QLabel(client);
+                connectionPicture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                break;
+            case ids::kLayerGroup:
+                control = layerGroup_ = new QGroupBox(client);
+                break;
+            case ids::kLayerSelector:
+                control = layerSelector_ = new QComboBox(client);
+                break;
+            case ids::kLayerPicture:
+                control = layerPicture_ = new QLabel(client);
+                break;
+            case ids::kKeyInfoBox:
+                control = keyInfo_ = new QTextEdit(client);
+                keyInfo_->setReadOnly(true);
+                keyInfo_->setFont(HeitiFont(12));
+                break;
+            default:
+                control = new QGroupBox(client);
+                control->setAccessibleName(place.rect.y == 0 ? QStringLiteral("Button panel")
+                                                             : QStringLiteral("Key information"));
+                break;
+        }
+        PlaceControl(*control, converter_, place.rect);
+        if (place.id != 0) {
+            NameControl(*control, place.id, control->accessibleName());
+        }
+    }
+    // A drop-down list keeps the height of its font; the resource's height is its list's.
+    layerSelector_->resize(layerSelector_->width(), layerSelector_->sizeHint().height());
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        layerSelector_->addItem(FromUtf8(LayerName(layer)));
+    }
+    layerSelector_->setCurrentIndex(0);
+    layerSelector_->setAccessibleName(QStringLiteral("Layer"));
+    keyInfo_->setAccessibleName(QStringLiteral("Key information"));
+    layerPicture_->setAccessibleName(QStringLiteral("Layer dial"));
+    CreateKeyButtons(*client);
+    connect(layerSelector_, &QComboBox::currentTextChanged, this, &CTolvaneDlg::OnLayerSelected);
+    // The frames are drawn behind the controls they frame.
+    for (QGroupBox* frame :
+         client->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        frame->lower();
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(toolbar_);
+    layout->addWidget(client);
+    ApplyLanguage();
+    WatchPointerEverywhere(*this);
+}
+
+void CTolvaneDlg::CreateKeyButtons(QWidget& client) {
+    for (int button = 1; button <= ButtonCount; ++button) {
+        auto* key = new CXPButton(&client);
+        NameControl(*key, ids::kFirstKeyButton - 1 + button,
+                    QStringLiteral("Button %1").arg(button));
+        key->setAutoDefault(false);
+        PlaceControl(*key, converter_, KeyButtonPlace(button));
+        key->setVisible(IsKeyButtonShown(button));
+        connect(key, &QPushButton::clicked, this, [this, button] { OnKeyButtonClicked(button); });
+        m_keyButtons[static_cast<std::size_t>(button)] = key;
+    }
+}
+
+CXPButton* CTolvaneDlg::KeyButton(int button) const {
+    return IsValidButton(button) ? m_keyButtons[static_cast<std::size_t>(button)] : nullptr;
+}
+
+void CTolvaneDlg::ResetImage() {
+    image_.Reset();
+    image_.selection.currentButton = 0;
+    image_.selection.currentLayer = 1;
+    ShowLayerPicture(1);
+    for (int button = 1; button <= ButtonCount; ++button) {
+        m_keyButtons[static_cast<std::size_t>(button)]->setText(QString());
+    }
+}
+
+void CTolvaneDlg::ShowConnectionPicture(ConnectionPicture picture) {
+    ShowPicture(*connectionPicture_, ConnectionPictureId(picture, language_.interfaceLanguage));
+}
+
+void CTolvaneDlg::ApplyLanguage() {
+    AttachMenu(language_.interfaceLanguage);
+    layerGroup_->setTitle(Text(TextId::kLayerGroupCaption));
+    layerGroup_->setAccessibleName(layerGroup_->title());
+    const bool connected = image_.status.keyboardConnected.load() == 1;
+    ShowConnectionPicture(connected ? ConnectionPicture::kFound : ConnectionPicture::kNotFound);
+    LoadToolbar(language_.interfaceLanguage);
+}
+
+// ---- Keys the window swallows ----
+
+void CTolvaneDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape neither press a default button nor close the window.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CTolvaneDlg::reject() {
+    // The close box ends the program; no transfer may go on behind it.
+    transfer_.reset();
+    m_pReadWorker.Stop();
+    m_pWriteWorker.Stop();
+    QDialog::reject();
+}
+
+// ---- Commands ----
+
+void CTolvaneDlg::OnCommand(int id) {
+    const std::optional<Command> command = CommandFor(id);
+    if (!command) {
+        return;
+    }
+    switch (*command) {
+        case Command::kNothing:
+            break;
+        case Command::kOpen:
+            OnOpen();
+            break;
+        case Command::kSave:
+            OnSave();
+            break;
+        case Command::kQuit:
+            OnQuit();
+            break;
+        case Command::kRead:
+            OnTransfer(TransferKind::Read);
+            break;
+        case Command::kWrite:
+            OnTransfer(TransferKind::Write);
+            break;
+        case Command::kCardReaderSettings:
+            RunCardReaderDialog(this, image_, language_);
+            break;
+        case Command::kKeyboardSettings:
+            RunKeyboardOptionsDialog(this, image_, language_);
+            break;
+        case Command::kClearAll:
+            OnClearAll();
+            break;
+        case Command::kNew:
+            OnNew();
+            break;
+        case Command::kSwitchToChinese:
+            OnSwitchLanguage(InterfaceLanguage::kChinese);
+            break;
+        case Command::kSwitchToEnglish:
+            OnSwitchLanguage(InterfaceLanguage::kEnglish);
+            break;
+        case Command::kAbout:
+            OnAbout();
+            break;
+        case Command::kUserManual:
+            OnUserManual();
+            break;
+        case Command::kPlugVirtualKeyboard:
+            OnVirtualKeyboard(true);
+            break;
+        case Command::kPullVirtualKeyboard:
+            OnVirtualKeyboard(false);
+            break;
+        case Command::kPrintLegends:
+            PrintLegends(this, image_, LegendTitle(), language_);
+            break;
+        case Command::kExportLegends:
+            ExportLegends(this, image_, LegendTitle(), language_);
+            break;
+    }
+}
+
+void CTolvaneDlg::OnTransfer(TransferKind kind) {
+    if (transfer_) {
+        return;
+    }
+    TransferWorker& worker = kind == TransferKind::Read ? m_pReadWorker : m_pWriteWorker;
+    auto transfer = std::make_unique<TransferProgress>(
+        image_, worker, language_, this,
+        [this](TransferOutcome outcome) { OnTransferOutcome(outcome); });
+    if (StartTransfer(kind, image_, m_hid, worker, transfer->Monitor()) ==
+        StartResult::NotConnected) {
+        Inform(TextId::kPleaseConnectKeyboard);
+        return;
+    }
+    transfer_ = std::move(transfer);
+    connect(transfer_.get(), &TransferProgress::Finished, this, [this] {
+        // Destroyed once the monitor's own call has returned.
+        QMetaObject::invokeMethod(
+            this, [this] { transfer_.reset(); }, Qt::QueuedConnection);
+    });
+    transfer_->Show();
+}
+
+void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
+    // After a read the captions show what was read; after a failed read, the cleared keys.
+    if (outcome != TransferOutcome::WriteSucceeded) {
+        RefreshAllButtons();
+    }
+}
+
+void CTolvaneDlg::OnClearAll() {
+    if (Prompts().AskYesNo(this, Text(TextId::kClearAllCaption), Text(TextId::kConfirmDeletion),
+                           PromptIcon::kQuestion)) {
+        OnNew();
+    }
+}
+
+void CTolvaneDlg::OnNew() {
+    image_.ClearAllButtons();
+    RefreshAllButtons();
+}
+
+void CTolvaneDlg::OnQuit() {
+    reject();
+}
+
+void CTolvaneDlg::OnAbout() {
+    CAboutDlg about(this);
+    Prompts().RunModal(about);
+}
+
+void CTolvaneDlg::OnUserManual() {
+    std::vector<std::filesystem::path> folders{setup_.programFolder};
+    folders.insert(folders.end(), setup_.documentationFolders.begin(),
+                   setup_.documentationFolders.end());
+    for (const std::filesystem::path& folder : folders) {
+        const std::filesystem::path manual = folder / kManualFileName;
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(manual, ignored)) {
+            // Whether a viewer opened it is not reported: a missing viewer shows nothing.
+            Prompts().OpenDocument(QString::fromStdString(manual.string()));
+            return;
+        }
+    }
+}
+
+void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
+    const std::filesystem::path settingsFile = locations_.SettingsFile();
+    const LanguageSwitchResult result = target == InterfaceLanguage::kEnglish
+                                            ? language_.SwitchToEnglish(settingsFile)
+                                            : language_.SwitchToChinese(settingsFile);
+    if (!result.switched) {
+        return;
+    }
+    ApplyLanguage();
+    if (!result.saved) {
+        Inform(TextId::kLanguageNotSaved);
+    }
+}
+
+std::string CTolvaneDlg::LegendTitle() const {
+    // The layout's file name when it came from or went to a file, else the keyboard's name.
+    const std::filesystem::path last = dataFiles_.lastDataFilePath;
+    return last == " " ? std::string(kWindowTitle) : last.filename().string();
+}
+
+void CTolvaneDlg::OnOpen() {
+    if (RunOpenCommand(this, image_, dataFiles_, language_)) {
+        RefreshAllButtons();
+    }
+}
+
+void CTolvaneDlg::OpenDataFile(const QString& file) {
+    if (LoadDataFile(this, image_, dataFiles_, language_, file)) {
+        RefreshAllButtons();
+    }
+}
+
+void CTolvaneDlg::OnSave() {
+    RunSaveCommand(this, image_, dataFiles_, language_);
+}
+
+void CTolvaneDlg::OnVirtualKeyboard(bool plugIn) {
+    if (setup_.virtualKeyboard == nullptr) {
+        return;
+    }
+    if (plugIn) {
+        setup_.virtualKeyboard->PlugIn();
+    } else {
+        setup_.virtualKeyboard->PullOut();
+    }
+    UpdateVirtualKeyboardMenu();
+}
+
+void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
+    if (setup_.virtualKeyboard == nullptr) {
+        return;
+    }
+    const bool plugged = setup_.virtualKeyboard->PluggedIn();
+    for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+        if (bar == nullptr) {
+            continue;
+        }
+        if (QAction* in = bar->findChild<QAction*>(ObjectNameFor(ids::kVirtualPlugIn))) {
+            in->setEnabled(!plugged);
+        }
+        if (QAction* out = bar->findChild<QAction*>(ObjectNameFor(ids::kVirtualPullOut))) {
+            out->setEnabled(plugged);
+        }
+    }
+}
+
+// ---- Device notices ----
+
+void CTolvaneDlg::DeviceCheck() {
+    ShowConnectionPicture(deviceWatch_.DeviceCheck());
+    AdviseOnAccess();
+}
+
+void CTolvaneDlg::OnDeviceChange(DeviceChangeEvent event) {
+    if (const std::optional<ConnectionPicture> picture = deviceWatch_.OnDeviceChange(event)) {
+        ShowConnectionPicture(*picture);
+    }
+    UpdateVirtualKeyboardMenu();
+    AdviseOnAccess();
+}
+
+void CTolvaneDlg::AdviseOnAccess() {
+    if (accessAdviceShown_ || deviceWatch_.LastSearch() != KeyboardSearch::kAccessDenied) {
+        return;
+    }
+    accessAdviceShown_ = true;
+    // Said once the window is up, not from inside a notice or the start-up.
+    QTimer::singleShot(0, this, [this] {
+        Prompts().Inform(this, MessageCaption(), Text(TextId::kAccessDeniedAdvice),
+                         PromptIcon::kWarning);
+    });
+}
+
+}  // namespace tolvane::gui

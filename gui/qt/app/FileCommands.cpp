@@ -1,0 +1,75 @@
+#include "gui/qt/app/FileCommands.h"
+
+#include <QFileInfo>
+
+#include "gui/kit/ControlNames.h"
+#include "gui/qt/widgets/Prompter.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+std::filesystem::path ToPath(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+QString ToQString(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+void TellFailure(QWidget* mainWindow, const LanguageState& language, TextId text,
+                 const std::string& reason) {
+    QString message = FromUtf8(language.Text(text));
+    if (!reason.empty()) {
+        message += "\n\n" + QString::fromStdString(reason);
+    }
+    Prompts().Inform(mainWindow, MessageCaption(), message, PromptIcon::kWarning);
+}
+
+}  // namespace
+
+bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                    const LanguageState& language) {
+    const QString chosen =
+        Prompts().OpenFileName(mainWindow, ToQString(files.lastDataFilePath), kDataFileFilter);
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    return LoadDataFile(mainWindow, image, files, language, chosen);
+}
+
+bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                  const LanguageState& language, const QString& file) {
+    const DataFileLoadResult result = files.Load(image, ToPath(file));
+    switch (result.status) {
+        case DataFileLoadStatus::kLoaded:
+            return true;
+        case DataFileLoadStatus::kInvalidHeader:
+            Prompts().Inform(mainWindow, MessageCaption(), FromUtf8(kInvalidArgumentText),
+                             PromptIcon::kStop);
+            return false;
+        case DataFileLoadStatus::kCannotOpen:
+        case DataFileLoadStatus::kReadFailed:
+        case DataFileLoadStatus::kTooLong:
+            // Nothing of the file was loaded.
+            TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
+            return false;
+    }
+    return false;
+}
+
+void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
+                    const LanguageState& language) {
+    const QString chosen =
+        Prompts().SaveFileName(mainWindow, kSaveSuggestion, kDataFileFilter, kDataFileSuffix);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const std::string fileName = QFileInfo(chosen).fileName().toStdString();
+    const FileWriteResult saved = files.Save(image, ToPath(chosen), fileName, LocalTimeNow());
+    if (!saved) {
+        TellFailure(mainWindow, language, TextId::kDataFileSaveFailed, saved.error);
+    }
+}
+
+}  // namespace tolvane::gui

@@ -1,0 +1,31 @@
+// The main window's Open and Save commands: the file dialogs, and what is said when a file
+// cannot be read or written.
+#pragma once
+
+#include <QWidget>
+
+#include "tolvane/app/LanguageState.h"
+#include "tolvane/files/DataFileCommands.h"
+
+namespace tolvane::gui {
+
+// The data files' filter in the file dialogs.
+inline constexpr const char* kDataFileFilter = "Dat Files(*.dat)";
+inline constexpr const char* kSaveSuggestion = "UserSave";
+inline constexpr const char* kDataFileSuffix = "dat";
+
+// Loads a file the user chooses. True when the image took the file, so the captions must be
+// refreshed; a load that fails at any point changes nothing.
+bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                    const LanguageState& language);
+
+// Loads the file given, telling the user what went wrong as the Open command does. True when
+// the image changed.
+bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
+                  const LanguageState& language, const QString& file);
+
+// Saves the image to a file the user names; the old file stays as it was when that fails.
+void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
+                    const LanguageState& language);
+
+}  // namespace tolvane::gui

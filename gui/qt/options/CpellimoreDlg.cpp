@@ -1,0 +1,168 @@
+// UTF-8 source: the dialog's Chinese captions are written as they are shown.
+#include "gui/qt/options/CpellimoreDlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "gui/kit/ControlNames.h"
+#include "gui/kit/DialogFont.h"
+#include "gui/model/OptionDialogsLayout.h"
+#include "gui/qt/app/DialogCommands.h"
+#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/widgets/Artwork.h"
+#include "gui/qt/widgets/DialogCaptions.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+constexpr const char* kDialogCaption = "Pellimore";
+
+constexpr std::array<DialogCaption, 10> kCaptions = {{
+    {ids::kTrackBoxes[0], "第一轨", "First"},
+    {ids::kTrackBoxes[1], "第二轨", "Second"},
+    {ids::kTrackBoxes[2], "第三轨", "Third"},
+    {ids::kEnterBoxes[0], "串尾回车", "Enter Key"},
+    {ids::kEnterBoxes[1], "串尾回车", "Enter Key"},
+    {ids::kEnterBoxes[2], "串尾回车", "Enter Key"},
+    {ids::kPrefixGroup, "前缀", "Prefix"},
+    {ids::kSuffixGroup, "后缀", "Suffix"},
+    {ids::kCardReaderOk, "确定", "Comfirm"},
+    {ids::kCardReaderCancel, "取消", "Cancel"},
+}};
+
+}  // namespace
+
+CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language, QWidget* parent)
+    : QDialog(parent),
+      image_(image),
+      language_(language),
+      settings_(image),
+      converter_(ConverterFor(DialogFont())) {
+    setObjectName(ObjectNameFor(ids::kCardReaderDialog));
+    setWindowTitle(kDialogCaption);
+    setAccessibleName(kDialogCaption);
+    setFont(DialogFont());
+    const PixelRect client = converter_.ToPixels(kCardReaderClient);
+    setFixedSize(client.width, client.height);
+    CreateControls();
+    for (int track = 0; track < TrackCount; ++track) {
+        ShowRow(track);
+    }
+}
+
+void CpellimoreDlg::CreateControls() {
+    for (const ControlPlace& place : CardReaderControls()) {
+        QWidget* control = CreateControl(place.id);
+        PlaceControl(*control, converter_, place.rect);
+        if (qobject_cast<QGroupBox*>(control) != nullptr) {
+            control->lower();  // behind the edits it frames
+        }
+    }
+    auto* picture = findChild<QLabel*>(ObjectNameFor(ids::kCardPicture));
+    ShowPicture(*picture, ids::kCardBackPicture);
+}
+
+QWidget* CpellimoreDlg::CreateControl(int id) {
+    const InterfaceLanguage language = language_.interfaceLanguage;
+    const QString caption = CaptionOf(kCaptions, id, language);
+    if (const int track = RowOfControl(ids::kTrackBoxes, id); track >= 0) {
+        auto* box = trackBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
+        NameControl(*box, id, caption);
+        connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
+            settings_.SetTrackEnabled(track, ticked);
+            ShowRow(track);
+        });
+        return box;
+    }
+    if (const int track = RowOfControl(ids::kEnterBoxes, id); track >= 0) {
+        auto* box = enterBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
+        NameControl(*box, id, QStringLiteral("Track %1 Enter").arg(track + 1));
+        connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
+            settings_.SetEnterAtEnd(track, ticked);
+            ShowRow(track);
+        });
+        return box;
+    }
+    const int prefixTrack = RowOfControl(ids::kPrefixEdits, id);
+    const int suffixTrack = RowOfControl(ids::kSuffixEdits, id);
+    if (prefixTrack >= 0 || suffixTrack >= 0) {
+        auto* edit = new QLineEdit(this);
+        edit->setReadOnly(true);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->installEventFilter(this);
+        const bool prefix = prefixTrack >= 0;
+        const int track = prefix ? prefixTrack : suffixTrack;
+        (prefix ? prefixEdits_ : suffixEdits_)[static_cast<std::size_t>(track)] = edit;
+        NameControl(*edit, id,
+                    QStringLiteral("Track %1 %2").arg(track + 1).arg(prefix ? "prefix" : "suffix"));
+        return edit;
+    }
+    switch (id) {
+        case ids::kPrefixGroup:
+        case ids::kSuffixGroup: {
+            auto* group = new QGroupBox(caption, this);
+            NameControl(*group, id, caption);
+            return group;
+        }
+        case ids::kCardPicture: {
+            auto* picture = new QLabel(this);
+            NameControl(*picture, id, QStringLiteral("Back of a magnetic-stripe card"));
+            return picture;
+        }
+        default: {
+            // OK and Cancel: every change is already in the image.
+            auto* button = new QPushButton(caption, this);
+            NameControl(*button, id, caption);
+            if (id == ids::kCardReaderOk) {
+                button->setDefault(true);
+                connect(button, &QPushButton::clicked, this, &QDialog::accept);
+            } else {
+                connect(button, &QPushButton::clicked, this, &QDialog::reject);
+            }
+            return button;
+        }
+    }
+}
+
+void CpellimoreDlg::ShowRow(int track) {
+    const CardTrackRow& row = settings_.Row(track);
+    const auto t = static_cast<std::size_t>(track);
+    trackBoxes_[t]->setChecked(row.trackTicked);
+    enterBoxes_[t]->setChecked(row.enterTicked);
+    for (QWidget* control :
+         {static_cast<QWidget*>(prefixEdits_[t]), static_cast<QWidget*>(suffixEdits_[t]),
+          static_cast<QWidget*>(enterBoxes_[t])}) {
+        control->setEnabled(row.partsEnabled);
+    }
+    prefixEdits_[t]->setText(FromUtf8(row.prefixText));
+    suffixEdits_[t]->setText(FromUtf8(row.suffixText));
+}
+
+bool CpellimoreDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The filter sees the clicks of a disabled edit too; a track that is off takes none.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::MouseButtonDblClick && widget != nullptr && widget->isEnabled() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int track = 0; track < TrackCount; ++track) {
+            const auto t = static_cast<std::size_t>(track);
+            if (watched == prefixEdits_[t]) {
+                EditPart(track, TrackPart::kPrefix);
+            } else if (watched == suffixEdits_[t]) {
+                EditPart(track, TrackPart::kSuffix);
+            }
+        }
+    }
+    // The double click goes on to the edit as usual.
+    return QDialog::eventFilter(watched, event);
+}
+
+void CpellimoreDlg::EditPart(int track, TrackPart part) {
+    const bool confirmed = RunKeyDialogForTrackPart(this, image_, language_, track, part);
+    settings_.FinishPartEdit(track, part, confirmed);
+    ShowRow(track);
+}
+
+}  // namespace tolvane::gui

@@ -1,0 +1,176 @@
+#include "gui/qt/widgets/CXPButton.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cstdint>
+#include <map>
+#include <tuple>
+
+namespace tolvane::gui {
+
+const QColor CXPButton::kBorderColour(0, 64, 128);
+const QColor CXPButton::kHotColour(255, 120, 80);
+const QColor CXPButton::kHotTextColour(255, 255, 255);
+const QColor CXPButton::kTextColour(0, 0, 0);
+const QColor CXPButton::kPressedTextColour(255, 255, 255);
+const QColor CXPButton::kEdgeLightColour(230, 230, 230);
+const QColor CXPButton::kEdgeShadowColour(128, 128, 128);
+const QColor CXPButton::kGradientLight(255, 255, 255);
+const QColor CXPButton::kGradientDark(0, 128, 255);
+
+namespace {
+
+constexpr int kHotRingWidth = 3;
+
+struct Channels {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+// The lower end of the hover ring, brightened for its upper end.
+QColor BrightenedHot() {
+    const QColor hot = CXPButton::kHotColour;
+    return QColor(hot.red(), (hot.green() + 100) & 0xFF, (hot.blue() + 100) & 0xFF);
+}
+
+// A rounded outline along rect's edge with 3 x 3 corners, nothing filled.
+void RoundedOutline(QPainter& painter, const QRect& rect) {
+    painter.setPen(CXPButton::kBorderColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 1.5, 1.5);
+}
+
+// Inner 3D edge: top and left in one colour, bottom and right in the other.
+void Edge3d(QPainter& painter, const QRect& rect, QColor upperLeft, QColor lowerRight) {
+    painter.setPen(upperLeft);
+    painter.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
+    painter.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom() - 1);
+    painter.setPen(lowerRight);
+    painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+    painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+}
+
+// Border and inner edge; returns the rectangle left inside the border.
+QRect DrawBorder(QPainter& painter, const QRect& rect, QColor upperLeft, QColor lowerRight) {
+    RoundedOutline(painter, rect);
+    const QRect inner = rect.adjusted(1, 1, -1, -1);
+    Edge3d(painter, inner, upperLeft, lowerRight);
+    return inner;
+}
+
+}  // namespace
+
+void GradientFill(QPainter& painter, const QRect& rect, QColor from, QColor to, int span) {
+    const int divisor = span != 0 ? span : 1;
+    const int stepRed = (from.red() - to.red()) / divisor;
+    const int stepGreen = (from.green() - to.green()) / divisor;
+    const int stepBlue = (from.blue() - to.blue()) / divisor;
+    Channels colour{static_cast<std::uint8_t>(from.red()), static_cast<std::uint8_t>(from.green()),
+                    static_cast<std::uint8_t>(from.blue())};
+    for (int row = 0; row < rect.height(); ++row) {
+        colour.red = static_cast<std::uint8_t>(colour.red - stepRed);
+        colour.green = static_cast<std::uint8_t>(colour.green - stepGreen);
+        colour.blue = static_cast<std::uint8_t>(colour.blue - stepBlue);
+        painter.fillRect(rect.left(), rect.top() + row, rect.width(), 1,
+                         QColor(colour.red, colour.green, colour.blue));
+    }
+}
+
+CXPButton::CXPButton(QWidget* parent) : QPushButton(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+namespace {
+
+enum class Look { kRest, kHot, kPressed };
+
+// The face of a button of this size and look: gradient, border, edges and hover ring.
+QPixmap DrawFace(const QSize& size, Look look) {
+    QPixmap face(size);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    const QRect item(QPoint(0, 0), size);
+    QRect inner;
+    if (look == Look::kPressed) {
+        GradientFill(painter, item, CXPButton::kGradientDark, CXPButton::kGradientLight,
+                     item.height());
+        inner =
+            DrawBorder(painter, item, CXPButton::kEdgeShadowColour, CXPButton::kEdgeShadowColour);
+    } else {
+        GradientFill(painter, item, CXPButton::kGradientLight, CXPButton::kGradientDark,
+                     item.height());
+        inner =
+            DrawBorder(painter, item, CXPButton::kEdgeLightColour, CXPButton::kEdgeShadowColour);
+    }
+    if (look == Look::kHot) {
+        const QRect ring = inner;
+        const QRect faceInside =
+            ring.adjusted(kHotRingWidth, kHotRingWidth, -kHotRingWidth, -kHotRingWidth);
+        GradientFill(painter, ring, BrightenedHot(), CXPButton::kHotColour, ring.height());
+        GradientFill(painter, faceInside, CXPButton::kGradientLight, CXPButton::kGradientDark,
+                     ring.height());
+        RoundedOutline(painter, ring.adjusted(-1, -1, 1, 1));
+    }
+    return face;
+}
+
+// The panel has 84 buttons of three sizes: each face is drawn once and reused.
+const QPixmap& Face(const QSize& size, Look look) {
+    static std::map<std::tuple<int, int, Look>, QPixmap> faces;
+    const auto key = std::make_tuple(size.width(), size.height(), look);
+    auto found = faces.find(key);
+    if (found == faces.end()) {
+        found = faces.emplace(key, DrawFace(size, look)).first;
+    }
+    return found->second;
+}
+
+}  // namespace
+
+void CXPButton::paintEvent(QPaintEvent*) {
+    if (isDown()) {
+        isHot_ = false;
+    }
+    const Look look = isDown() ? Look::kPressed : isHot_ ? Look::kHot : Look::kRest;
+    const QColor caption = look == Look::kPressed ? kPressedTextColour
+                           : look == Look::kHot   ? kHotTextColour
+                                                  : kTextColour;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Face(size(), look));
+    painter.setPen(caption);
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void CXPButton::BecomeHot() {
+    if (!isHot_) {
+        isHot_ = true;
+        update();
+    }
+}
+
+void CXPButton::mouseMoveEvent(QMouseEvent* event) {
+    BecomeHot();
+    QPushButton::mouseMoveEvent(event);
+}
+
+void CXPButton::enterEvent(QEnterEvent* event) {
+    BecomeHot();
+    QPushButton::enterEvent(event);
+}
+
+void CXPButton::leaveEvent(QEvent* event) {
+    isHot_ = false;
+    update();
+    QPushButton::leaveEvent(event);
+}
+
+void CXPButton::mousePressEvent(QMouseEvent* event) {
+    isHot_ = false;
+    QPushButton::mousePressEvent(event);
+}
+
+}  // namespace tolvane::gui

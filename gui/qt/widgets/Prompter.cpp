@@ -1,0 +1,98 @@
+#include "gui/qt/widgets/Prompter.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+namespace tolvane::gui {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::kInformation:
+            return QMessageBox::Information;
+        case PromptIcon::kWarning:
+            return QMessageBox::Warning;
+        case PromptIcon::kStop:
+            return QMessageBox::Critical;
+        case PromptIcon::kQuestion:
+            return QMessageBox::Question;
+        case PromptIcon::kNone:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class ScreenPrompter final : public Prompter {
+  public:
+    void Inform(QWidget* parent, const QString& caption, const QString& text,
+                PromptIcon icon) override {
+        QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,
+                  PromptIcon icon) override {
+        QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QAction* PopUp(QMenu& menu, const QPoint& screenPosition) override {
+        return menu.exec(screenPosition);
+    }
+
+    int RunModal(QDialog& dialog) override { return dialog.exec(); }
+
+    // The desktop's own dialogs where it has them (QFileDialog picks them unless told not to).
+    QString OpenFileName(QWidget* parent, const QString& start, const QString& filter) override {
+        // A blank start (no file chosen yet) would be taken for a file named " ".
+        const QString initial = start.trimmed().isEmpty() ? QString() : start;
+        return QFileDialog::getOpenFileName(parent, {}, initial, filter);
+    }
+
+    QString SaveFileName(QWidget* parent, const QString& suggestion, const QString& filter,
+                         const QString& defaultSuffix) override {
+        QFileDialog dialog(parent, {}, suggestion, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.selectFile(suggestion);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        return dialog.selectedFiles().constFirst();
+    }
+
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool OpenDocument(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+};
+
+Prompter* installed = nullptr;
+
+}  // namespace
+
+Prompter& Prompts() {
+    static ScreenPrompter screen;
+    return installed != nullptr ? *installed : screen;
+}
+
+void SetPrompter(Prompter* prompter) {
+    installed = prompter;
+}
+
+QString MessageCaption() {
+    return QCoreApplication::applicationName();
+}
+
+}  // namespace tolvane::gui
