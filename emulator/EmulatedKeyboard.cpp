@@ -36,9 +36,9 @@ Lamps EmulatedKeyboard::GetLamps() const {
     return firmware_->lamps;
 }
 
-std::array<std::uint8_t, kCardRecordSize> EmulatedKeyboard::CardSettings(int track) const {
+std::array<std::uint8_t, wire::kCardSettingsSize> EmulatedKeyboard::CardSettings(int track) const {
     std::lock_guard lock(firmware_->mutex);
-    if (track < 1 || track > kTracks) {
+    if (track < 1 || track > wire::kTrackCount) {
         return {};
     }
     return firmware_->cards[static_cast<std::size_t>(track - 1)];

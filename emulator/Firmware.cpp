@@ -66,9 +66,9 @@ hidio::Report KeyReply(int layer, int button, const std::vector<std::uint8_t>& c
     return report;
 }
 
-hidio::Report TrackReply(const std::array<TrackProgramming, kTracks>& tracks) {
+hidio::Report TrackReply(const std::array<TrackProgramming, wire::kTrackCount>& tracks) {
     hidio::Report report = ProgrammerReply(wire::kTrackRecord);
-    for (std::size_t t = 0; t < kTracks; ++t) {
+    for (std::size_t t = 0; t < wire::kTrackCount; ++t) {
         report[to_host::kTrackMode + t] = tracks[t].mode;
         report[to_host::kTrackPrefixShift + 2 * t] = tracks[t].prefixShift;
         report[to_host::kTrackPrefixKey + 2 * t] = tracks[t].prefixKey;
@@ -166,12 +166,12 @@ void Firmware::Shutdown() {
 hidio::OpenStatus Firmware::AcceptOpen() const {
     std::lock_guard lock(mutex);
     if (!plugged) {
-        return hidio::OpenStatus::NotFound;
+        return hidio::OpenStatus::kNotFound;
     }
     if (faults.denyAccess) {
-        return hidio::OpenStatus::AccessDenied;
+        return hidio::OpenStatus::kAccessDenied;
     }
-    return faults.refuseOpens ? hidio::OpenStatus::Refused : hidio::OpenStatus::Opened;
+    return faults.refuseOpens ? hidio::OpenStatus::kRefused : hidio::OpenStatus::kOpened;
 }
 
 std::chrono::milliseconds Firmware::WriteCompletionDelay() const {
@@ -186,7 +186,7 @@ void Firmware::OnOutput(const hidio::Report& report) {
         if (!plugged) {
             return;
         }
-        trace.Record(hidio::Direction::HostToDevice, report);
+        trace.Record(hidio::Direction::kHostToDevice, report);
         ++reportsReceived;
         Handle(report, effects);
         effects.unplug = CountReportAndCheckUnplug();
@@ -249,8 +249,8 @@ void Firmware::Handle(const hidio::Report& report, Effects& effects) {
             break;
         case wire::kCardSettings: {
             const std::uint8_t track = report[from_host::kCardTrack];
-            if (track >= 1 && track <= kTracks) {
-                std::copy_n(report.begin() + from_host::kCardRecord, kCardRecordSize,
+            if (track >= 1 && track <= wire::kTrackCount) {
+                std::copy_n(report.begin() + from_host::kCardRecord, wire::kCardSettingsSize,
                             cards[track - 1u].begin());
             }
             break;
@@ -267,8 +267,8 @@ void Firmware::StartRead(Effects& effects) {
         outbox_.push_back(KeyReply(1, 85, {4}));
         outbox_.push_back(KeyReply(7, 1, {4}));
     }
-    for (int layer = 1; layer <= kLayers; ++layer) {
-        for (int button = 1; button <= kButtons; ++button) {
+    for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
+        for (int button = 1; button <= wire::kButtonCount; ++button) {
             outbox_.push_back(KeyReply(layer, button, programming.keys[button][layer]));
         }
     }
@@ -312,7 +312,8 @@ void Firmware::StoreKeyRecord(const hidio::Report& report) {
     const int layer = report[from_host::kKeyLayer];
     const int button = report[from_host::kKeyButton];
     const int count = report[from_host::kKeyCount];
-    if (layer < 1 || layer > kLayers || button < 1 || button > kButtons || count > kMaxCodes) {
+    if (layer < 1 || layer > wire::kLayerCount || button < 1 || button > wire::kButtonCount ||
+        count > wire::kMaxKeysPerLayer) {
         return;  // the keyboard has no place for it
     }
     const auto codes = report.begin() + from_host::kKeyCodes;
@@ -320,7 +321,7 @@ void Firmware::StoreKeyRecord(const hidio::Report& report) {
 }
 
 void Firmware::StoreTrackRecord(const hidio::Report& report) {
-    for (std::size_t t = 0; t < kTracks; ++t) {
+    for (std::size_t t = 0; t < wire::kTrackCount; ++t) {
         TrackProgramming& track = programming.tracks[t];
         track.mode = report[from_host::kTrackMode + t];
         track.prefixShift = report[from_host::kTrackPrefixShift + 2 * t];
@@ -450,7 +451,7 @@ void Firmware::SendNow(const hidio::Report& report) {
         if (!plugged) {
             return;
         }
-        trace.Record(hidio::Direction::DeviceToHost, report);
+        trace.Record(hidio::Direction::kDeviceToHost, report);
         unplug = CountReportAndCheckUnplug();
     }
     transport_->SendInput(report);

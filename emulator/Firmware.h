@@ -65,7 +65,7 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     mutable std::condition_variable plugChanged;
     Programming programming;
     Lamps lamps;
-    std::array<std::array<std::uint8_t, kCardRecordSize>, kTracks> cards{};
+    std::array<std::array<std::uint8_t, wire::kCardSettingsSize>, wire::kTrackCount> cards{};
     std::uint8_t switchPosition = 0;
     Faults faults;
     bool plugged = false;

@@ -73,9 +73,9 @@ class Transfer {
 
     TransferOutcome Run(TransferKind kind) {
         watch_.DeviceCheck();
-        if (StartTransfer(kind, image_, hid_, worker_, monitor_) != StartResult::Started) {
+        if (StartTransfer(kind, image_, hid_, worker_, monitor_) != StartResult::kStarted) {
             ADD_FAILURE() << "the transfer did not start: no keyboard";
-            return TransferOutcome::Failed;
+            return TransferOutcome::kFailed;
         }
         return monitor_.RunToEnd();
     }
@@ -115,7 +115,7 @@ TEST_F(KernelKeyboardTest, TheChannelSkipsTheBootKeyboardThatLinuxLetsItOpen) {
     const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
     const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
     ASSERT_TRUE(boot != nullptr && vendor != nullptr);
-    EXPECT_EQ(hidio::SystemBus().Open(boot->path).status, hidio::OpenStatus::Opened);
+    EXPECT_EQ(hidio::SystemBus().Open(boot->path).status, hidio::OpenStatus::kOpened);
 
     CHid hid(&hidio::SystemBus());
     KeyboardSearchResult found = hid.FindKeyboard();
@@ -144,7 +144,7 @@ TEST_F(KernelKeyboardTest, AReportCrossesTheKernelWithItsReportNumberHandled) {
 
     const std::vector<hidio::TraceEntry> entries = keyboard.Trace().Entries();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].direction, hidio::Direction::HostToDevice);
+    EXPECT_EQ(entries[0].direction, hidio::Direction::kHostToDevice);
     EXPECT_EQ(entries[0].report[0], 0);
     EXPECT_EQ(entries[0].report[1], 0xD1);
     EXPECT_EQ(entries[0].report[64], 0x7E);
@@ -160,7 +160,7 @@ TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
     std::cout << "layout: " << layout << ", " << loaded.keyRecordsApplied << " key records\n";
 
     const auto writeStart = std::chrono::steady_clock::now();
-    ASSERT_EQ(Transfer(*written).Run(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    ASSERT_EQ(Transfer(*written).Run(TransferKind::kWrite), TransferOutcome::kWriteSucceeded);
     const auto writeTime = std::chrono::steady_clock::now() - writeStart;
     ExpectFirmwareHolds(keyboard.GetProgramming(), *written);
 
@@ -168,7 +168,7 @@ TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
     read->StoreOptions({0, 0, 0, 1});
     read->StoreTrackRecord({});
     const auto readStart = std::chrono::steady_clock::now();
-    ASSERT_EQ(Transfer(*read).Run(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    ASSERT_EQ(Transfer(*read).Run(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     const auto readTime = std::chrono::steady_clock::now() - readStart;
     EXPECT_EQ(read->status.reportCount.load(), 506u);
     ExpectSameRecords(*read, *written);
@@ -185,7 +185,7 @@ TEST_F(KernelKeyboardTest, AReadFromASilentKeyboardFails) {
     std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
     ASSERT_TRUE(image->StoreKeyRecord(9, 4, std::vector<KeyCode>{0x6C}));
 
-    EXPECT_EQ(Transfer(*image).Run(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(Transfer(*image).Run(TransferKind::kRead), TransferOutcome::kFailed);
     EXPECT_EQ(image->buttons[9].keyCount[4], 0);
     EXPECT_EQ(image->status.reportCount.load(), 0u);
     EXPECT_GE(keyboard.ReportsReceived(), 1u) << "the read request reached the keyboard";
@@ -203,7 +203,7 @@ TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
     EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::kNotFound);
     EXPECT_TRUE(KeyboardCollections().empty());
     hidio::Report report{};
-    EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::Failed);
+    EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::kFailed);
     EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kRemovalComplete, kGenerousWait))
         << "the kernel's removal notice reached the watch";
 

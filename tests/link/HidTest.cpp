@@ -129,10 +129,10 @@ class FailingWritesBus final : public hidio::Bus {
             if (++bus_.writes == 10) {
                 bus_.stop.request_stop();
             }
-            return hidio::IoResult::Failed;
+            return hidio::IoResult::kFailed;
         }
         hidio::IoResult Read(hidio::Report&, std::chrono::milliseconds) override {
-            return hidio::IoResult::TimedOut;
+            return hidio::IoResult::kTimedOut;
         }
         void InterruptRead() override {}
         const std::string& Path() const override { return path_; }
@@ -146,7 +146,7 @@ class FailingWritesBus final : public hidio::Bus {
         return {ScriptedKeyboard::Interface()};
     }
     hidio::OpenResult Open(const std::string&) override {
-        return {std::make_unique<Device>(*this), hidio::OpenStatus::Opened, {}};
+        return {std::make_unique<Device>(*this), hidio::OpenStatus::kOpened, {}};
     }
     std::unique_ptr<hidio::Watch> StartWatch(hidio::WatchCallback) override { return nullptr; }
 

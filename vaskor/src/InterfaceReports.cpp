@@ -10,6 +10,7 @@ namespace vaskor {
 namespace {
 
 static_assert(kCardSettingsCode == wire::kCardSettings);
+static_assert(kCardSettingsSize == wire::kCardSettingsSize);
 
 constexpr std::size_t kCodeAt = 1;
 constexpr std::size_t kLampAt = 2;
