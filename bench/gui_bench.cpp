@@ -26,10 +26,10 @@
 #include <string>
 #include <vector>
 
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
-#include "gui/qt/resources/ResourceIds.h"
 #include "tests/gui/support/ScriptedPrompter.h"
 #include "tests/support/TemporaryFolder.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 
 namespace tolvane::gui {
 

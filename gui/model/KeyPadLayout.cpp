@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 
 namespace tolvane::gui {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "tolvane/image/ButtonPlaces.h"
 
 namespace tolvane::gui {

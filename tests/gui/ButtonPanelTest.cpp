@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QTextEdit>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {

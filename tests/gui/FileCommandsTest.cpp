@@ -5,7 +5,7 @@
 #include "tests/support/FileSizeLimit.h"
 #endif
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
@@ -40,7 +40,7 @@ TEST_F(FileCommandsTest, SaveThenOpenRoundTripsThroughTheWindow) {
     Program();
     const auto path = folder / "layout.dat";
     prompter.fileNames = {QPath(path)};
-    window->OnCommand(ids::kEnSave);
+    TriggerAction(ids::kEnSave);
     const Prompt& save = OnlyPrompt();
     EXPECT_EQ(save.kind, Kind::kSaveFile);
     EXPECT_EQ(save.text, "UserSave");
@@ -50,12 +50,12 @@ TEST_F(FileCommandsTest, SaveThenOpenRoundTripsThroughTheWindow) {
     EXPECT_EQ(std::ranges::count(saved, '\n'), 528);
     EXPECT_NE(saved.find("\r\n* File name  : layout.dat\r\n"), std::string::npos);
 
-    window->OnCommand(ids::kEnToolNew);
+    TriggerAction(ids::kEnToolNew);
     image->Reset();
     EXPECT_TRUE(CaptionOf(13).isEmpty());
     prompter.prompts.clear();
     prompter.fileNames = {QPath(path)};
-    window->OnCommand(ids::kCnToolOpen);
+    ClickToolButton(ids::kEnOpen);
     const Prompt& open = OnlyPrompt();
     EXPECT_EQ(open.kind, Kind::kOpenFile);
     EXPECT_EQ(open.text, QPath(path));  // the file last saved
@@ -90,7 +90,7 @@ TEST_F(FileCommandsTest, AFileThatDoesNotLoadChangesNothingAndIsExplained) {
         window->KeyButton(13)->setText("kept");
         prompter.prompts.clear();
         prompter.fileNames = {QPath(c.file)};
-        window->OnCommand(ids::kCnOpen);
+        TriggerAction(c.setting == "English" ? ids::kEnOpen : ids::kCnToolOpen);
         ASSERT_EQ(prompter.prompts.size(), 2u) << c.file;
         EXPECT_TRUE(prompter.prompts[1].text.startsWith(c.message))
             << prompter.prompts[1].text.toStdString();
@@ -117,7 +117,7 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     {
         const FileSizeLimit fullDisk(100);
         ASSERT_TRUE(fullDisk.Applied());
-        window->OnCommand(ids::kCnSave);
+        TriggerAction(ids::kCnSave);
     }
     std::filesystem::permissions(shelf, std::filesystem::perms::owner_all);
 

@@ -10,7 +10,7 @@
 #include "gui/model/MainWindowLayout.h"
 #include "gui/model/OptionDialogsLayout.h"
 #include "gui/model/ProgressRules.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 
 namespace tolvane::gui {
 namespace {

@@ -5,9 +5,9 @@
 #include <QHeaderView>
 #include <QTest>
 
-#include "gui/qt/app/DialogCommands.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/keyprog/RunKeyDialog.h"
 #include "tests/gui/support/DialogFixture.h"
 #include "tests/gui/support/GuiFixture.h"
 
@@ -41,8 +41,9 @@ class KeyPadDialogTest : public DialogFixture {
             return shown.result();
         };
         const bool ok =
-            card ? gui::RunKeyDialogForTrackPart(nullptr, *image, language, 1, TrackPart::kPrefix)
-                 : gui::RunKeyDialogForButton(nullptr, *image, language, kButton);
+            card ? gui::RunKeyDialogForTrackPart(nullptr, *image, language, locations, 1,
+                                                 TrackPart::kPrefix)
+                 : gui::RunKeyDialogForButton(nullptr, *image, language, locations, kButton);
         dialog = nullptr;
         return ok;
     }

@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "tests/gui/support/GuiFixture.h"
 
 namespace tolvane::testing {
@@ -32,7 +32,7 @@ TEST_F(LegendTest, ExportAndPrintGiveOnePageEachForLayersOverviewAndTable) {
 
     const QString exported = QString::fromStdString((folder / "legends.pdf").string());
     prompter.fileNames.push_back(exported);
-    window->OnCommand(gui::ids::kExportLegends);
+    TriggerAction(gui::ids::kExportLegends);
     EXPECT_EQ(PdfPages(exported), 8);
     EXPECT_TRUE(prompter.prompts.back().kind == Prompt::Kind::kSaveFile);
 
@@ -42,12 +42,12 @@ TEST_F(LegendTest, ExportAndPrintGiveOnePageEachForLayersOverviewAndTable) {
         printer.setOutputFileName(printed);
         return true;
     };
-    window->OnCommand(gui::ids::kPrintLegends);
+    TriggerAction(gui::ids::kPrintLegends);
     EXPECT_EQ(PdfPages(printed), 8);
 
     // A folder that cannot take the file: said, and nothing left behind.
     prompter.fileNames.push_back(QString::fromStdString((folder / "none" / "x.pdf").string()));
-    window->OnCommand(gui::ids::kExportLegends);
+    TriggerAction(gui::ids::kExportLegends);
     EXPECT_EQ(prompter.prompts.back().kind, Prompt::Kind::kInform);
     EXPECT_TRUE(prompter.prompts.back().text.startsWith("The legends cannot be exported."));
 }

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/CProgressWnd.h"
 #include "tests/gui/support/GuiFixture.h"
 
@@ -54,60 +54,99 @@ TEST_F(MainWindowTest, StartsOnLayerOneWithEmptyButtonsAndTheConnectionPicture) 
     EXPECT_EQ(image->status.keyboardConnected.load(), 1);
 }
 
-// What each command number visibly does, started in Chinese without a keyboard.
-TEST_F(MainWindowTest, EveryCommandNumberReachesItsHandler) {
+// What each menu item and toolbar button visibly does, pressed in each language without a
+// keyboard.
+TEST_F(MainWindowTest, EveryMenuItemAndToolButtonReachesItsHandler) {
     using namespace gui::ids;
-    const QString notConnected = "请链接键盘进入编程状态";
     struct Case {
-        std::vector<int> ids;
+        std::vector<int> chinese;  // the Chinese menu's items and toolbar's buttons
+        std::vector<int> english;
         Kind prompt;
-        QString text;  // message, dialog object name or file dialog start
+        QString chineseText;  // message, dialog object name or file dialog start
+        QString englishText;
     };
+    const QString manual = QString::fromStdString((folder / "MZR-40 User Manual.pdf").string());
     const std::vector<Case> cases = {
-        {{kCnRead, kEnRead, kCnToolRead, kEnToolRead}, Kind::kInform, notConnected},
-        {{kCnWrite, kEnWrite, kCnToolWrite, kEnToolWrite}, Kind::kInform, notConnected},
-        {{kCnClearAll, kEnClearAll}, Kind::kAsk, "是否确认删除？"},
-        {{kCnOpen, kEnOpen, kCnToolOpen}, Kind::kOpenFile, " "},
-        {{kCnSave, kCnSaveAs, kEnSave, kEnSaveAs, kCnToolSave}, Kind::kSaveFile, "UserSave"},
-        {{kCnAbout, kEnAbout, kSystemAbout}, Kind::kDialog, "id100"},
-        {{kCnCardReaderSettings, kEnCardReaderSettings, kCnToolCard, kEnToolCard},
+        {{kCnRead, kCnToolRead},
+         {kEnRead, kEnToolRead},
+         Kind::kInform,
+         "请链接键盘进入编程状态",
+         "Please connecting the keyboard"},
+        {{kCnWrite, kCnToolWrite},
+         {kEnWrite, kEnToolWrite},
+         Kind::kInform,
+         "请链接键盘进入编程状态",
+         "Please connecting the keyboard"},
+        {{kCnClearAll}, {kEnClearAll}, Kind::kAsk, "是否确认删除？", "To confirm the deletion!"},
+        {{kCnOpen, kCnToolOpen}, {kEnOpen}, Kind::kOpenFile, " ", " "},
+        {{kCnSave, kCnSaveAs, kCnToolSave},
+         {kEnSave, kEnSaveAs},
+         Kind::kSaveFile,
+         "UserSave",
+         "UserSave"},
+        {{kCnAbout}, {kEnAbout}, Kind::kDialog, "id100", "id100"},
+        {{kCnCardReaderSettings, kCnToolCard},
+         {kEnCardReaderSettings, kEnToolCard},
          Kind::kDialog,
+         "id143",
          "id143"},
-        {{kCnKeyboardSettings, kEnKeyboardSettings}, Kind::kDialog, "id142"},
-        {{kCnUserManual, kEnUserManual, kCnToolHelp, kEnToolHelp},
+        {{kCnKeyboardSettings}, {kEnKeyboardSettings}, Kind::kDialog, "id142", "id142"},
+        {{kCnUserManual, kCnToolHelp},
+         {kEnUserManual, kEnToolHelp},
          Kind::kDocument,
-         QString::fromStdString((folder / "MZR-40 User Manual.pdf").string())},
+         manual,
+         manual},
     };
-    WriteSetting("Chinese");
     rig.PullOut();
     std::ofstream(folder / "MZR-40 User Manual.pdf") << "%PDF-1.4";
-    OpenWindow();
-    for (const Case& expected : cases) {
-        for (const int id : expected.ids) {
-            prompter.prompts.clear();
-            window->OnCommand(id);
-            ASSERT_EQ(prompter.prompts.size(), 1u) << id;
-            EXPECT_EQ(prompter.prompts[0].kind, expected.prompt) << id;
-            EXPECT_EQ(prompter.prompts[0].text, expected.text) << id;
+    const auto expectPrompt = [&](const auto& press, int id, Kind kind, const QString& text) {
+        prompter.prompts.clear();
+        press(id);
+        ASSERT_EQ(prompter.prompts.size(), 1u) << id;
+        EXPECT_EQ(prompter.prompts[0].kind, kind) << id;
+        EXPECT_EQ(prompter.prompts[0].text, text) << id;
+    };
+    const auto trigger = [&](int id) { TriggerAction(id); };
+    for (const bool english : {false, true}) {
+        WriteSetting(english ? "English" : "Chinese");
+        language = LanguageState{};
+        OpenWindow();
+        for (const Case& c : cases) {
+            for (const int id : english ? c.english : c.chinese) {
+                expectPrompt(trigger, id, c.prompt, english ? c.englishText : c.chineseText);
+            }
+        }
+        // New clears at once; the menu's own language item does nothing.
+        image->StoreKeyRecord(1, 1, std::vector<KeyCode>{0x04});
+        prompter.prompts.clear();
+        TriggerAction(english ? kEnToolNew : kCnToolNew);
+        TriggerAction(english ? kEnEnglish : kCnChinese);
+        EXPECT_TRUE(prompter.prompts.empty());
+        EXPECT_EQ(image->buttons[1].keyCount[1], 0);
+        EXPECT_EQ(window->AttachedMenu()->objectName(), english ? "id138" : "id129");
+
+        for (const int id :
+             english ? std::vector{kEnQuit, kEnToolQuit} : std::vector{kCnQuit, kCnToolQuit}) {
+            window->show();
+            TriggerAction(id);
+            EXPECT_FALSE(window->isVisible()) << id;
+            EXPECT_EQ(window->result(), QDialog::Rejected) << id;
         }
     }
+    // The English toolbar's open and save buttons carry their menu items' numbers.
+    window->show();
+    const auto click = [&](int id) { ClickToolButton(id); };
+    expectPrompt(click, kEnOpen, Kind::kOpenFile, " ");
+    expectPrompt(click, kEnSave, Kind::kSaveFile, "UserSave");
 
-    // New clears at once; the Chinese menu's own language item does nothing.
-    image->StoreKeyRecord(1, 1, std::vector<KeyCode>{0x04});
+    // Numbers without a control here: the system menu's About, the other menu's items and
+    // numbers nobody carries.
+    expectPrompt([&](int id) { window->OnCommand(id); }, kSystemAbout, Kind::kDialog, "id100");
+    expectPrompt([&](int id) { window->OnCommand(id); }, kCnRead, Kind::kInform,
+                 "Please connecting the keyboard");
     prompter.prompts.clear();
-    for (const int id : {kCnToolNew, kEnToolNew, kCnChinese, kEnEnglish, 12345}) {
-        window->OnCommand(id);
-    }
+    window->OnCommand(12345);
     EXPECT_TRUE(prompter.prompts.empty());
-    EXPECT_EQ(image->buttons[1].keyCount[1], 0);
-    EXPECT_EQ(window->AttachedMenu()->objectName(), "id129");
-
-    for (const int id : {kCnQuit, kEnQuit, kCnToolQuit, kEnToolQuit}) {
-        window->show();
-        window->OnCommand(id);
-        EXPECT_FALSE(window->isVisible()) << id;
-        EXPECT_EQ(window->result(), QDialog::Rejected) << id;
-    }
 }
 
 TEST_F(MainWindowTest, EnterEscapeAndShortcutLabelsDoNothing) {
@@ -136,7 +175,7 @@ TEST_F(MainWindowTest, FullWriteEndsWithItsMessageWhileTheProgressShowsAllOfIt) 
         }
         mainEnabledAtOutcome = window->isEnabled();
     };
-    window->OnCommand(gui::ids::kEnWrite);
+    TriggerAction(gui::ids::kEnWrite);
     EXPECT_FALSE(window->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return window->RunningTransfer() == nullptr; }, 20000));
     ASSERT_EQ(prompter.prompts.size(), 1u);
@@ -158,7 +197,7 @@ TEST_F(MainWindowTest, SilentKeyboardFailsTheReadAndClearsOnlyTheKeys) {
     silent.silent = true;
     rig.Keyboard().SetFaults(silent);
 
-    window->OnCommand(gui::ids::kEnToolRead);
+    TriggerAction(gui::ids::kEnToolRead);
     ASSERT_TRUE(WaitUntil([&] { return window->RunningTransfer() == nullptr; }));
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, "Data transmission failure!!");
@@ -174,7 +213,7 @@ TEST_F(MainWindowTest, EscapeClosesTheProgressWindowButNotTheTransfer) {
     OpenWindow();
     bool disabledAtOutcome = false;
     prompter.onPrompt = [&](const Prompt&) { disabledAtOutcome = !window->isEnabled(); };
-    window->OnCommand(gui::ids::kCnWrite);
+    TriggerAction(gui::ids::kCnWrite);
     auto* progress = window->RunningTransfer()->ProgressWindow();
     ASSERT_NE(progress, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return progress->Position() > 10; }));
@@ -195,18 +234,18 @@ TEST_F(MainWindowTest, PluggingAndPullingChangeThePictureInTheCurrentLanguage) {
     rig.PullOut();
     OpenWindow();
     EXPECT_EQ(PictureShown(kConnectionPicture), gui::ids::kEnglishNotFoundPicture);
-    window->OnCommand(gui::ids::kVirtualPlugIn);
+    TriggerAction(gui::ids::kVirtualPlugIn);
     ASSERT_TRUE(WaitUntil(
         [&] { return PictureShown(kConnectionPicture) == gui::ids::kEnglishFoundPicture; }));
     EXPECT_EQ(image->status.keyboardConnected.load(), 1);
 
-    window->OnCommand(gui::ids::kEnChinese);
+    TriggerAction(gui::ids::kEnChinese);
     EXPECT_EQ(PictureShown(kConnectionPicture), gui::ids::kChineseFoundPicture);
-    window->OnCommand(gui::ids::kVirtualPullOut);
+    TriggerAction(gui::ids::kVirtualPullOut);
     ASSERT_TRUE(WaitUntil(
         [&] { return PictureShown(kConnectionPicture) == gui::ids::kChineseNotFoundPicture; }));
     EXPECT_EQ(image->status.keyboardConnected.load(), 0);
-    window->OnCommand(gui::ids::kCnRead);
+    TriggerAction(gui::ids::kCnRead);
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, "请链接键盘进入编程状态");
 }
@@ -215,7 +254,7 @@ TEST_F(MainWindowTest, LanguageSwitchIsKeptForTheNextStart) {
     WriteSetting("Chinese");
     rig.PullOut();
     OpenWindow();
-    window->OnCommand(gui::ids::kCnEnglish);
+    TriggerAction(gui::ids::kCnEnglish);
     EXPECT_EQ(window->AttachedMenu()->objectName(), "id138");
     EXPECT_EQ(Find<QGroupBox>(gui::ids::kLayerGroup)->title(), "Layer Selecting");
     EXPECT_NE(Find<QWidget>(gui::ids::kEnglishToolbar), nullptr);
@@ -226,7 +265,7 @@ TEST_F(MainWindowTest, LanguageSwitchIsKeptForTheNextStart) {
     language = LanguageState{};
     OpenWindow();
     EXPECT_EQ(window->AttachedMenu()->objectName(), "id138");
-    window->OnCommand(gui::ids::kCnRead);  // the other menu's numbers still work
+    TriggerAction(gui::ids::kEnRead);
     ASSERT_EQ(prompter.prompts.size(), 1u);
     EXPECT_EQ(prompter.prompts[0].text, "Please connecting the keyboard");
 }
@@ -265,8 +304,8 @@ TEST_F(MainWindowTest, KeyboardClosedToTheUserIsExplainedOncePerStart) {
     ASSERT_TRUE(WaitUntil([&] { return !prompter.prompts.empty(); }));
     EXPECT_EQ(PictureShown(kConnectionPicture), gui::ids::kEnglishNotFoundPicture);
     EXPECT_TRUE(prompter.prompts[0].text.contains("udev"));
-    window->OnCommand(gui::ids::kVirtualPullOut);
-    window->OnCommand(gui::ids::kVirtualPlugIn);
+    TriggerAction(gui::ids::kVirtualPullOut);
+    TriggerAction(gui::ids::kVirtualPlugIn);
     // The notices are queued on this thread, and the advice after them.
     QApplication::processEvents();
     QApplication::processEvents();

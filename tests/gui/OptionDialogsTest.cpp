@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/qt/app/DialogCommands.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
+#include "gui/qt/options/RunOptionDialogs.h"
 #include "gui/qt/widgets/CListCtrl_CellNav.h"
 #include "tests/gui/support/DialogFixture.h"
 #include "tests/gui/support/GuiFixture.h"
@@ -31,8 +31,7 @@ class OptionDialogsTest : public DialogFixture {
   protected:
     // Runs a dialog with `act` inside it; a key programming dialog opened from it meets
     // `inKeyDialog`.
-    void Run(void (*command)(QWidget*, KeyboardImage&, const LanguageState&),
-             const std::function<void()>& act,
+    void Run(const std::function<void()>& command, const std::function<void()>& act,
              const std::function<void(QDialog&)>& inKeyDialog = {}) {
         prompter.onDialog = [&](QDialog& shown) {
             if (shown.objectName() == ObjectNameFor(ids::kKeyPadDialog)) {
@@ -46,9 +45,16 @@ class OptionDialogsTest : public DialogFixture {
             EXPECT_FALSE(shown.isVisible()) << "the test ends the dialog";
             return shown.result();
         };
-        command(nullptr, *image, language);
+        command();
         dialog = nullptr;
     }
+
+    const std::function<void()> RunCardReader = [this] {
+        gui::RunCardReaderDialog(nullptr, *image, language, locations);
+    };
+    const std::function<void()> RunKeyboardOptions = [this] {
+        gui::RunKeyboardOptionsDialog(nullptr, *image, language);
+    };
 
     QCheckBox* Box(int id) const { return Find<QCheckBox>(id); }
     QString Edit(int id) const { return Find<QLineEdit>(id)->text(); }
@@ -69,7 +75,7 @@ TEST_F(OptionDialogsTest, CardReaderShowsTheStartUpTracksInBothLanguages) {
     };
     for (const Case& c : cases) {
         UseLanguage(c.setting);
-        Run(gui::RunCardReaderDialog, [&] {
+        Run(RunCardReader, [&] {
             EXPECT_EQ(dialog->windowTitle(), "Pellimore");
             EXPECT_EQ(
                 (QStringList{Box(ids::kTrackBoxes[0])->text(), Box(ids::kTrackBoxes[1])->text(),
@@ -105,7 +111,7 @@ TEST_F(OptionDialogsTest, CardReaderShowsTheStartUpTracksInBothLanguages) {
 
 TEST_F(OptionDialogsTest, TrackBoxesSwitchTheirRowAndCancelKeepsEveryChange) {
     image->tracks[1].enabled = 0;
-    Run(gui::RunCardReaderDialog, [&] {
+    Run(RunCardReader, [&] {
         EXPECT_FALSE(Box(ids::kTrackBoxes[1])->isChecked() ||
                      Box(ids::kEnterBoxes[1])->isChecked());
         EXPECT_FALSE(Find(ids::kPrefixEdits[1])->isEnabled());
@@ -138,7 +144,7 @@ TEST_F(OptionDialogsTest, DoubleClickOnAnEditProgramsThatPartInTheKeyDialog) {
         return menu.findChild<QAction*>(ObjectNameFor(ids::kKeyListDeleteAll));
     };
     Run(
-        gui::RunCardReaderDialog,
+        RunCardReader,
         [&] {
             QTest::mouseDClick(Find(ids::kPrefixEdits[0]), Qt::LeftButton);
             EXPECT_EQ(Edit(ids::kPrefixEdits[0]), "");
@@ -158,7 +164,7 @@ TEST_F(OptionDialogsTest, DoubleClickOnAnEditProgramsThatPartInTheKeyDialog) {
     image->tracks[2].enabled = 0;
     prompter.prompts.clear();
     Run(
-        gui::RunCardReaderDialog,
+        RunCardReader,
         [&] {
             QTest::mouseDClick(Find(ids::kSuffixEdits[1]), Qt::LeftButton);
             QTest::mouseDClick(Find(ids::kPrefixEdits[2]), Qt::LeftButton);
@@ -189,7 +195,7 @@ TEST_F(OptionDialogsTest, KeyboardSetShowsTheStartUpOptionsInBothLanguages) {
     };
     for (const Case& c : cases) {
         UseLanguage(c.setting);
-        Run(gui::RunKeyboardOptionsDialog, [&] {
+        Run(RunKeyboardOptions, [&] {
             EXPECT_EQ(dialog->windowTitle(), "Keyboard Set");
             const auto* label = dialog->findChild<QLabel*>("countryCodeLabel");
             EXPECT_EQ((QStringList{Box(ids::kKeyRepeatBox)->text(), Box(ids::kKeySoundBox)->text(),
@@ -250,13 +256,13 @@ TEST_F(OptionDialogsTest, KeyboardSetWritesSoundAndCountryAtOnceTheRestOnOk) {
     };
     for (const Case& c : cases) {
         image->Reset();
-        Run(gui::RunKeyboardOptionsDialog, c.act);
+        Run(RunKeyboardOptions, c.act);
         EXPECT_EQ(image->OptionBytes(), c.stored) << c.what;
     }
 
     // A country code without a name shows an empty selection and is kept.
     image->StoreOptions({5, 0, 0, 0});
-    Run(gui::RunKeyboardOptionsDialog, [&] {
+    Run(RunKeyboardOptions, [&] {
         EXPECT_EQ(Find<QComboBox>(ids::kCountryCodeList)->currentIndex(), -1);
         Click(ids::kKeyboardSetOk);
     });
@@ -272,7 +278,7 @@ TEST_F(OptionDialogsTest, KeyboardSetRefusesAScopeOutsideTheRadios) {
         UseLanguage(setting);
         image->StoreOptions({1, 0, 0, 7});
         prompter.prompts.clear();
-        Run(gui::RunKeyboardOptionsDialog, [&] {
+        Run(RunKeyboardOptions, [&] {
             Click(ids::kKeyRepeatBox);
             Click(ids::kKeyboardSetOk);
             EXPECT_EQ(Messages(), QStringList{message});

@@ -19,6 +19,7 @@
 
 #include "examples/TillLayout.h"
 #include "gui/kit/ControlNames.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CAboutDlg.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
@@ -27,7 +28,6 @@
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
 #include "gui/qt/options/CKeyBoardSetDlg.h"
 #include "gui/qt/options/CpellimoreDlg.h"
-#include "gui/qt/resources/ResourceIds.h"
 #include "gui/qt/widgets/CProgressWnd.h"
 #include "pellimore/CAboutDlg.h"
 #include "pellimore/CPellimoreDlg.h"
@@ -76,6 +76,10 @@ class Studio {
     }
 
     KeyboardImage& Image() { return *image_; }
+    FileLocations Locations() const {
+        const std::filesystem::path folder = program_.path().toStdString();
+        return FileLocations(folder, folder / "user");
+    }
     VirtualKeyboardRig& Rig() { return rig_; }
 
     // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
@@ -175,7 +179,7 @@ void OptionDialogs(Studio& studio) {
         language.interfaceLanguage = language.languageSetting == "English"
                                          ? InterfaceLanguage::kEnglish
                                          : InterfaceLanguage::kChinese;
-        CpellimoreDlg cardReader(image, language);
+        CpellimoreDlg cardReader(image, language, studio.Locations());
         cardReader.show();
         studio.Save(cardReader, QString("card-reader-%1").arg(suffix));
         image.StoreOptions({1, 1, 1, 1});

@@ -7,7 +7,7 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
 #include "gui/kit/DialogUnits.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/Artwork.h"
 
 namespace tolvane::gui {

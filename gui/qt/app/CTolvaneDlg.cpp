@@ -9,12 +9,12 @@
 #include "gui/kit/DialogFont.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/MainWindowLayout.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CAboutDlg.h"
-#include "gui/qt/app/DialogCommands.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/options/RunOptionDialogs.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
 
@@ -54,7 +54,6 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     setAccessibleName(kWindowTitle);
     setFont(DialogFont());
     setWindowIcon(ProgramIcon());
-    SetKeyDialogFileLocations(locations_);
 
     ReadLanguage();
     CreateToolbar();
@@ -310,7 +309,7 @@ void CTolvaneDlg::OnCommand(int id) {
             OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
-            RunCardReaderDialog(this, image_, language_);
+            RunCardReaderDialog(this, image_, language_, locations_);
             break;
         case Command::kKeyboardSettings:
             RunKeyboardOptionsDialog(this, image_, language_);

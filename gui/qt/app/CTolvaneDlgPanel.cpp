@@ -6,9 +6,9 @@
 #include <numeric>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CTolvaneDlg.h"
-#include "gui/qt/app/DialogCommands.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
 #include "tolvane/app/ButtonPanel.h"
@@ -97,7 +97,7 @@ void CTolvaneDlg::OnLayerSelected(const QString& selectorText) {
 
 void CTolvaneDlg::OnKeyButtonClicked(int button) {
     PrepareKeyDialogForButton(image_, button);
-    if (RunKeyDialogForButton(this, image_, language_, button)) {
+    if (RunKeyDialogForButton(this, image_, language_, locations_, button)) {
         RefreshButtons({image_.selection.currentButton});
     }
 }

@@ -8,7 +8,7 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
 #include "gui/model/OptionDialogsLayout.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/DialogCaptions.h"
 #include "gui/qt/widgets/Prompter.h"
 

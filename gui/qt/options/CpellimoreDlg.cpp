@@ -9,8 +9,8 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
 #include "gui/model/OptionDialogsLayout.h"
-#include "gui/qt/app/DialogCommands.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
+#include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/DialogCaptions.h"
 
@@ -35,10 +35,12 @@ constexpr std::array<DialogCaption, 10> kCaptions = {{
 
 }  // namespace
 
-CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language, QWidget* parent)
+CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language,
+                             FileLocations locations, QWidget* parent)
     : QDialog(parent),
       image_(image),
       language_(language),
+      locations_(std::move(locations)),
       settings_(image),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kCardReaderDialog));
@@ -160,7 +162,8 @@ bool CpellimoreDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CpellimoreDlg::EditPart(int track, TrackPart part) {
-    const bool confirmed = RunKeyDialogForTrackPart(this, image_, language_, track, part);
+    const bool confirmed =
+        RunKeyDialogForTrackPart(this, image_, language_, locations_, track, part);
     settings_.FinishPartEdit(track, part, confirmed);
     ShowRow(track);
 }

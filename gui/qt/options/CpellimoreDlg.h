@@ -12,6 +12,7 @@
 #include <array>
 
 #include "gui/kit/DialogUnits.h"
+#include "tolvane/app/FileLocations.h"
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/options/CardReaderSettings.h"
 
@@ -21,7 +22,9 @@ class CpellimoreDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CpellimoreDlg(KeyboardImage& image, const LanguageState& language, QWidget* parent = nullptr);
+    // `locations` says where the key programming dialogs find the user key groups.
+    CpellimoreDlg(KeyboardImage& image, const LanguageState& language, FileLocations locations,
+                  QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +37,7 @@ class CpellimoreDlg : public QDialog {
 
     KeyboardImage& image_;
     const LanguageState& language_;
+    FileLocations locations_;
     CardReaderSettings settings_;
     DialogUnitConverter converter_;
 

@@ -15,7 +15,7 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
 #include "gui/model/CommandTable.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 
 namespace tolvane::gui {
 

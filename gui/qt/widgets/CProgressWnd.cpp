@@ -12,7 +12,7 @@
 
 #include "gui/kit/ControlNames.h"
 #include "gui/model/ProgressRules.h"
-#include "gui/qt/resources/ResourceIds.h"
+#include "gui/model/ResourceIds.h"
 
 namespace tolvane::gui {
 

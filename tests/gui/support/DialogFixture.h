@@ -11,18 +11,17 @@
 #include <string>
 
 #include "gui/kit/ControlNames.h"
-#include "gui/qt/app/DialogCommands.h"
 #include "tests/gui/support/ScriptedPrompter.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tolvane/app/FileLocations.h"
+#include "tolvane/app/LanguageState.h"
+#include "tolvane/image/KeyboardImage.h"
 
 namespace tolvane::testing {
 
 class DialogFixture : public ::testing::Test {
   protected:
-    void SetUp() override {
-        gui::SetKeyDialogFileLocations(FileLocations(folder.path(), folder / "user"));
-        UseLanguage("English");
-    }
+    void SetUp() override { UseLanguage("English"); }
 
     // The language setting as the user left it ("English" or "Chinese").
     void UseLanguage(const std::string& setting) {
@@ -49,6 +48,8 @@ class DialogFixture : public ::testing::Test {
     }
 
     TemporaryFolder folder;
+    // The program's files, the user key groups among them, live in the test's folder.
+    FileLocations locations{folder.path(), folder / "user"};
     ScriptedPrompter prompter;
     std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
     LanguageState language;

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenuBar>
 #include <QTest>
+#include <QToolButton>
 #include <fstream>
 #include <memory>
 
@@ -48,6 +51,29 @@ class GuiFixture : public ::testing::Test {
     template <typename T>
     T* Find(int id) const {
         return window->findChild<T*>(gui::ObjectNameFor(id));
+    }
+
+    // Presses the control that carries command `id` as a user would: the item of the menu
+    // attached to the window, else the button of the toolbar shown. The test fails when the
+    // window shows no such control or it is disabled.
+    void TriggerAction(int id) { TriggerAction(gui::ObjectNameFor(id)); }
+    void TriggerAction(const QString& objectName) {
+        QMenuBar* menu = window->AttachedMenu();
+        if (QAction* item = menu != nullptr ? menu->findChild<QAction*>(objectName) : nullptr) {
+            ASSERT_TRUE(item->isEnabled()) << objectName.toStdString() << " is disabled";
+            item->trigger();
+            return;
+        }
+        ClickToolButton(objectName);
+    }
+    // The toolbar's button alone, for the commands whose menu item has the same number.
+    void ClickToolButton(int id) { ClickToolButton(gui::ObjectNameFor(id)); }
+    void ClickToolButton(const QString& objectName) {
+        auto* tool = window->findChild<QToolButton*>(objectName);
+        ASSERT_TRUE(tool != nullptr && tool->isVisible())
+            << "the window shows no control " << objectName.toStdString();
+        ASSERT_TRUE(tool->isEnabled()) << objectName.toStdString() << " is disabled";
+        QTest::mouseClick(tool, Qt::LeftButton);
     }
 
     int PictureShown(int controlId) const {

@@ -1,6 +1,7 @@
-// Every number the desktop programmer's windows are known by: dialogs, controls, commands,
-// menus, toolbars and pictures. The numbers are fixed: tests find controls and commands by
-// them (object names are built from them), and the artwork table looks pictures up by them.
+// Every number the desktop programmer's windows are known by, in every front end: dialogs,
+// controls, commands, menus, toolbars and pictures. The numbers are fixed: tests find controls
+// and commands by them (object names are built from them), and the artwork table looks
+// pictures up by them.
 // Plain constants, no Qt, so the window rules that use them can be tested without a screen.
 #pragma once
 
