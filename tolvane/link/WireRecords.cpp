@@ -6,9 +6,6 @@
 
 namespace tolvane {
 
-// A full layer of codes fits behind a reply's count, the later of the two ways.
-static_assert(6 + MaxKeysPerLayer <= hidio::kReportSize);
-
 hidio::Report FilledRecord(std::uint8_t code) {
     hidio::Report report;
     report.fill(code);

@@ -56,6 +56,7 @@ class KeyRecordFields {
     Byte& Layer() const { return bytes_.At(2, 3); }
     Byte& Button() const { return bytes_.At(3, 4); }
     Byte& Count() const { return bytes_.At(4, 5); }
+    static_assert(6 + MaxKeysPerLayer <= hidio::kReportSize, "a layer fits behind a reply's count");
     // Room for a full layer of codes; the first Count() of them are the record's.
     std::span<Byte, MaxKeysPerLayer> KeyCodes() const {
         return std::span<Byte, MaxKeysPerLayer>(&bytes_.At(5, 6), MaxKeysPerLayer);
