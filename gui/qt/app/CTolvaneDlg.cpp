@@ -307,10 +307,10 @@ void CTolvaneDlg::OnCommand(int id) {
             OnQuit();
             break;
         case Command::kRead:
-            OnTransfer(TransferKind::Read);
+            OnTransfer(TransferKind::kRead);
             break;
         case Command::kWrite:
-            OnTransfer(TransferKind::Write);
+            OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
             RunCardReaderDialog(this, image_, language_, locations_);
@@ -358,12 +358,12 @@ void CTolvaneDlg::OnTransfer(TransferKind kind) {
     if (transfer_) {
         return;
     }
-    TransferWorker& worker = kind == TransferKind::Read ? m_pReadWorker : m_pWriteWorker;
+    TransferWorker& worker = kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
     auto transfer = std::make_unique<TransferProgress>(
         image_, worker, language_, this,
         [this](TransferOutcome outcome) { OnTransferOutcome(outcome); });
     if (StartTransfer(kind, image_, m_hid, worker, transfer->Monitor()) ==
-        StartResult::NotConnected) {
+        StartResult::kNotConnected) {
         Inform(TextId::kPleaseConnectKeyboard);
         return;
     }
@@ -378,7 +378,7 @@ void CTolvaneDlg::OnTransfer(TransferKind kind) {
 
 void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
     // After a read the captions show what was read; after a failed read, the cleared keys.
-    if (outcome != TransferOutcome::WriteSucceeded) {
+    if (outcome != TransferOutcome::kWriteSucceeded) {
         RefreshAllButtons();
     }
 }
