@@ -20,6 +20,12 @@
 namespace tolvane::gui {
 namespace {
 
+bool Inside(const DialogRect& inner, const DialogRect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
 TEST(CommandTableTest, EveryMenuItemAndToolbarButtonRunsACommand) {
     for (const InterfaceLanguage language :
          {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
@@ -145,19 +151,14 @@ TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
 }
 
 TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogsAndEditsInTheirGroups) {
-    const auto inside = [](const DialogRect& inner, const DialogRect& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y &&
-               inner.x + inner.width <= outer.x + outer.width &&
-               inner.y + inner.height <= outer.y + outer.height;
-    };
     std::map<int, DialogRect> card;
     for (const ControlPlace& place : CardReaderControls()) {
-        EXPECT_TRUE(inside(place.rect, kCardReaderClient)) << place.id;
+        EXPECT_TRUE(Inside(place.rect, kCardReaderClient)) << place.id;
         card[place.id] = place.rect;
     }
     for (std::size_t t = 0; t < 3; ++t) {
-        EXPECT_TRUE(inside(card[ids::kPrefixEdits[t]], card[ids::kPrefixGroup])) << t;
-        EXPECT_TRUE(inside(card[ids::kSuffixEdits[t]], card[ids::kSuffixGroup])) << t;
+        EXPECT_TRUE(Inside(card[ids::kPrefixEdits[t]], card[ids::kPrefixGroup])) << t;
+        EXPECT_TRUE(Inside(card[ids::kSuffixEdits[t]], card[ids::kSuffixGroup])) << t;
         EXPECT_LT(card[ids::kTrackBoxes[t]].x + card[ids::kTrackBoxes[t]].width,
                   card[ids::kPrefixGroup].x);
         EXPECT_GT(card[ids::kEnterBoxes[t]].x,
@@ -167,7 +168,7 @@ TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogsAndEditsInTheirGroups
               card[ids::kPrefixGroup].y);
     for (const ControlPlace& place : KeyboardSetControls()) {
         // The country list's height is that of its drop-down part.
-        EXPECT_TRUE(place.id == ids::kCountryCodeList || inside(place.rect, kKeyboardSetClient))
+        EXPECT_TRUE(place.id == ids::kCountryCodeList || Inside(place.rect, kKeyboardSetClient))
             << place.id;
     }
 }
@@ -232,27 +233,22 @@ TEST(LegendExportTest, TheDialogStartsWithTheLayersThatHoldKeysAndTheRememberedC
 }
 
 TEST(LegendDialogsLayoutTest, ControlsSitInsideTheirDialogsAndTheLayerBoxesInTheirGroup) {
-    const auto inside = [](const DialogRect& inner, const DialogRect& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y &&
-               inner.x + inner.width <= outer.x + outer.width &&
-               inner.y + inner.height <= outer.y + outer.height;
-    };
     for (const ControlPlace& place : LegendLabelControls()) {
-        EXPECT_TRUE(inside(place.rect, kLegendLabelClient)) << place.id;
+        EXPECT_TRUE(Inside(place.rect, kLegendLabelClient)) << place.id;
     }
     std::map<int, DialogRect> sheets;
     for (const ControlPlace& place : LegendExportControls()) {
-        EXPECT_TRUE(place.id == ids::kLegendPaperList || inside(place.rect, kLegendExportClient))
+        EXPECT_TRUE(place.id == ids::kLegendPaperList || Inside(place.rect, kLegendExportClient))
             << place.id;
         sheets[place.id] = place.rect;
     }
     EXPECT_EQ(sheets.size(), LegendExportControls().size());
     for (const int box : ids::kLegendLayerBoxes) {
-        EXPECT_TRUE(inside(sheets.at(box), sheets.at(ids::kLegendLayersGroup))) << box;
+        EXPECT_TRUE(Inside(sheets.at(box), sheets.at(ids::kLegendLayersGroup))) << box;
     }
     for (const int id : {ids::kLegendPreview, ids::kLegendPreviousPage, ids::kLegendNextPage,
                          ids::kLegendPageText}) {
-        EXPECT_TRUE(inside(sheets.at(id), sheets.at(ids::kLegendPreviewGroup))) << id;
+        EXPECT_TRUE(Inside(sheets.at(id), sheets.at(ids::kLegendPreviewGroup))) << id;
     }
 }
 
