@@ -40,7 +40,7 @@ bool Commands::LoadLegendLabels(const std::string& dataFile, const LegendLabelsS
         return true;
     }
     if (!load.ok() || load.status == TextReadStatus::kNoFile) {
-        console_.err << (load.error.empty() ? "Cannot open " + PathText(path) : load.error) << '\n';
+        console_.err << load.error << '\n';  // a labels file named must be there
         return false;
     }
     for (const LabelsProblem& problem : load.parsed.problems) {

@@ -25,6 +25,13 @@ std::string_view TakeNumber(std::string_view& rest) {
     return digits;
 }
 
+// A number as the message names it; a run of digits far longer than any number is cut.
+std::string Quoted(std::string_view digits) {
+    constexpr std::size_t kLongestShown = 20;
+    return digits.size() <= kLongestShown ? std::string(digits)
+                                          : std::string(digits.substr(0, kLongestShown)) + "...";
+}
+
 // The value of the digits, or 0 (no button or layer has it) when they are too many.
 int ValueOf(std::string_view digits) {
     int value = 0;
@@ -60,12 +67,11 @@ class LabelsParser {
     void Label(int number, int button, int layer, std::string_view buttonText,
                std::string_view layerText, std::string_view label) {
         if (!IsValidButton(button)) {
-            Problem(number,
-                    "there is no button " + std::string(buttonText) + "; buttons are 1 to 84");
+            Problem(number, "there is no button " + Quoted(buttonText) + "; buttons are 1 to 84");
             return;
         }
         if (!IsValidLayer(layer)) {
-            Problem(number, "there is no layer " + std::string(layerText) + "; layers are 1 to 6");
+            Problem(number, "there is no layer " + Quoted(layerText) + "; layers are 1 to 6");
             return;
         }
         int& first = firstLine_[static_cast<std::size_t>(button)][static_cast<std::size_t>(layer)];
@@ -133,7 +139,7 @@ LabelsFileLoad LoadLabelsFile(const std::filesystem::path& path) {
     load.status = read.status;
     if (read.ok()) {
         load.parsed = ParseLabelsText(read.text);
-    } else if (read.status != TextReadStatus::kNoFile) {
+    } else {
         load.error = std::move(read.error);
     }
     return load;

@@ -54,7 +54,7 @@ std::filesystem::path LabelsFileBeside(const std::filesystem::path& dataFile);
 struct LabelsFileLoad {
     TextReadStatus status = TextReadStatus::kRead;
     ParsedLabels parsed;  // with kRead; no labels otherwise
-    std::string error;    // names the file, unless kRead or kNoFile
+    std::string error;    // names the file and the reason, unless kRead
 
     // Read, or no file at all (a layout without labels).
     bool ok() const { return status == TextReadStatus::kRead || status == TextReadStatus::kNoFile; }
