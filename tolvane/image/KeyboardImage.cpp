@@ -125,8 +125,12 @@ void KeyboardImage::StoreOptions(const std::array<std::uint8_t, 4>& values) {
     options.keyClickScope = values[3];
 }
 
-std::array<std::uint8_t, 4> KeyboardImage::OptionBytes() const {
+std::array<std::uint8_t, 4> OptionBytesOf(const KeyboardOptions& options) {
     return {options.countryCode, options.autoRepeat, options.keyClick, options.keyClickScope};
+}
+
+std::array<std::uint8_t, 4> KeyboardImage::OptionBytes() const {
+    return OptionBytesOf(options);
 }
 
 std::vector<std::string> KeyTextsOf(std::span<const KeyCode> codes) {
