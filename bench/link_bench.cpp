@@ -27,8 +27,8 @@ struct Rig {
         keyboard.Plug();
         hid.m_bDevicePresent = 1;
         emulator::Programming programming;
-        for (int button = 1; button <= emulator::kButtons; ++button) {
-            for (int layer = 1; layer <= emulator::kLayers; ++layer) {
+        for (int button = 1; button <= wire::kButtonCount; ++button) {
+            for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
                 programming.keys[button][layer].assign(10, 0x2B);
             }
         }

@@ -86,7 +86,7 @@ void BM_ProgramArrivalWhileWriting(benchmark::State& state) {
         }
         std::atomic<Clock::rep> arrival{0};
         const auto watch = bus.StartWatch([&](hidio::WatchEvent event, const std::string& path) {
-            if (event == hidio::WatchEvent::Arrival && path == keyboards[3]->VendorPath()) {
+            if (event == hidio::WatchEvent::kArrival && path == keyboards[3]->VendorPath()) {
                 arrival.store(Clock::now().time_since_epoch().count());
             }
         });

@@ -112,7 +112,7 @@ Commands::Target Commands::ChooseKeyboard() {
         if (keyboard.accessible()) {
             return {keyboard.path, kExitOk};
         }
-        if (keyboard.status == hidio::OpenStatus::AccessDenied && denied == nullptr) {
+        if (keyboard.status == hidio::OpenStatus::kAccessDenied && denied == nullptr) {
             denied = &keyboard;
         } else if (unusable == nullptr) {
             unusable = &keyboard;
@@ -173,9 +173,9 @@ int Commands::LoadOperand(const std::string& operand, KeyboardImage& image) {
         return target.exitCode;
     }
     ProgressBar bar(console_.err, "Reading", ShowProgress());
-    const TransferEnd end = TransferWith(target.path, TransferKind::Read, image, bar);
+    const TransferEnd end = TransferWith(target.path, TransferKind::kRead, image, bar);
     if (end != TransferEnd::kSucceeded) {
-        console_.err << OutcomeText(TransferKind::Read, end) << '\n';
+        console_.err << OutcomeText(TransferKind::kRead, end) << '\n';
         return kExitFailed;
     }
     return kExitOk;

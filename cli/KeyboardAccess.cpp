@@ -85,7 +85,7 @@ std::string AccessDeniedAdvice(const AttachedKeyboard& keyboard) {
 }
 
 std::string UnusableKeyboardText(const AttachedKeyboard& keyboard) {
-    if (keyboard.status == hidio::OpenStatus::AccessDenied) {
+    if (keyboard.status == hidio::OpenStatus::kAccessDenied) {
         return AccessDeniedAdvice(keyboard);
     }
     return "A keyboard is attached at " + keyboard.path +

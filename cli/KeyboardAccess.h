@@ -17,10 +17,10 @@ struct AttachedKeyboard {
     int interfaceNumber = -1;
     std::uint16_t usagePage = 0;
     std::uint16_t usage = 0;
-    hidio::OpenStatus status = hidio::OpenStatus::NotFound;
+    hidio::OpenStatus status = hidio::OpenStatus::kNotFound;
     std::string reason;  // why it cannot be opened
 
-    bool accessible() const { return status == hidio::OpenStatus::Opened; }
+    bool accessible() const { return status == hidio::OpenStatus::kOpened; }
 };
 
 class KeyboardAccess {

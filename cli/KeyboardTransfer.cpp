@@ -43,11 +43,11 @@ TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardIma
     watch.DeviceCheck();
     TransferWorker worker;
     TransferMonitor monitor(image, worker, listener);
-    if (StartTransfer(kind, image, hid, worker, monitor) == StartResult::NotConnected) {
+    if (StartTransfer(kind, image, hid, worker, monitor) == StartResult::kNotConnected) {
         return TransferEnd::kNotConnected;
     }
     const TransferOutcome outcome = monitor.RunToEnd(stop);
-    return outcome == TransferOutcome::Failed ? TransferEnd::kFailed : TransferEnd::kSucceeded;
+    return outcome == TransferOutcome::kFailed ? TransferEnd::kFailed : TransferEnd::kSucceeded;
 }
 
 bool WriteResult::ok() const {
@@ -60,12 +60,12 @@ WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool v
                            TransferListener& writeProgress, TransferListener& verifyProgress,
                            std::stop_token stop) {
     WriteResult result;
-    result.write = TransferWith(path, TransferKind::Write, image, writeProgress, stop);
+    result.write = TransferWith(path, TransferKind::kWrite, image, writeProgress, stop);
     if (result.write != TransferEnd::kSucceeded || !verify) {
         return result;
     }
     const auto readBack = std::make_unique<KeyboardImage>();
-    result.verifyRead = TransferWith(path, TransferKind::Read, *readBack, verifyProgress, stop);
+    result.verifyRead = TransferWith(path, TransferKind::kRead, *readBack, verifyProgress, stop);
     if (result.verifyRead == TransferEnd::kSucceeded) {
         result.differences = CompareProgrammings(image, *readBack);
     }
@@ -74,13 +74,13 @@ WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool v
 
 std::string WriteResultText(const WriteResult& result) {
     if (result.write != TransferEnd::kSucceeded) {
-        return OutcomeText(TransferKind::Write, result.write);
+        return OutcomeText(TransferKind::kWrite, result.write);
     }
     if (!result.verifyRead) {
         return "written";
     }
     if (*result.verifyRead != TransferEnd::kSucceeded) {
-        return "written, verify failed: " + OutcomeText(TransferKind::Read, *result.verifyRead);
+        return "written, verify failed: " + OutcomeText(TransferKind::kRead, *result.verifyRead);
     }
     if (!result.differences.empty()) {
         return "written, verify found " + std::to_string(result.differences.size()) +
@@ -92,8 +92,8 @@ std::string WriteResultText(const WriteResult& result) {
 std::string OutcomeText(TransferKind kind, TransferEnd end) {
     switch (end) {
         case TransferEnd::kSucceeded:
-            return English(kind == TransferKind::Read ? TextId::kReadSuccess
-                                                      : TextId::kWriteSuccess);
+            return English(kind == TransferKind::kRead ? TextId::kReadSuccess
+                                                       : TextId::kWriteSuccess);
         case TransferEnd::kFailed:
             return English(TextId::kTransferFailed);
         case TransferEnd::kNotConnected:

@@ -37,7 +37,7 @@ JobResult ProgramKeyboard(const std::string& path, const KeyboardImage& layout, 
     const auto start = std::chrono::steady_clock::now();
     JobResult result;
     const hidio::OpenResult opened = hidio::CurrentBus().Open(path);
-    if (opened.status != hidio::OpenStatus::Opened) {
+    if (opened.status != hidio::OpenStatus::kOpened) {
         result.unusable = std::string("cannot be opened: ") + hidio::ToString(opened.status) +
                           (opened.message.empty() ? "" : " (" + opened.message + ")");
     } else {
@@ -127,7 +127,7 @@ Tally ProductionLine::Run() {
     // The watch starts before the first look, so that no arrival falls between the two.
     watch_ =
         hidio::CurrentBus().StartWatch([this](hidio::WatchEvent event, const std::string& path) {
-            Post({event == hidio::WatchEvent::Arrival ? EventKind::kArrival : EventKind::kRemoval,
+            Post({event == hidio::WatchEvent::kArrival ? EventKind::kArrival : EventKind::kRemoval,
                   path,
                   {}});
         });

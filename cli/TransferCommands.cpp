@@ -41,7 +41,7 @@ int Commands::Read(const std::string& file) {
         console_.err << written.error << '\n';  // it names the file
         return kExitFailed;
     }
-    Say(OutcomeText(TransferKind::Read, TransferEnd::kSucceeded));
+    Say(OutcomeText(TransferKind::kRead, TransferEnd::kSucceeded));
     Say("Saved to " + file);
     return kExitOk;
 }
@@ -72,15 +72,15 @@ int Commands::WriteOne(const std::string& file, bool verify) {
     ProgressBar verifyBar(console_.err, "Verifying", ShowProgress());
     const WriteResult result = WriteAndVerify(target.path, *image, verify, writeBar, verifyBar);
     if (result.write != TransferEnd::kSucceeded) {
-        console_.err << OutcomeText(TransferKind::Write, result.write) << '\n';
+        console_.err << OutcomeText(TransferKind::kWrite, result.write) << '\n';
         return kExitFailed;
     }
-    Say(OutcomeText(TransferKind::Write, result.write));
+    Say(OutcomeText(TransferKind::kWrite, result.write));
     if (!result.verifyRead) {
         return kExitOk;
     }
     if (*result.verifyRead != TransferEnd::kSucceeded) {
-        console_.err << "Verify: " << OutcomeText(TransferKind::Read, *result.verifyRead) << '\n';
+        console_.err << "Verify: " << OutcomeText(TransferKind::kRead, *result.verifyRead) << '\n';
         return kExitFailed;
     }
     for (const Difference& difference : result.differences) {

@@ -36,9 +36,9 @@ Lamps EmulatedKeyboard::GetLamps() const {
     return firmware_->lamps;
 }
 
-std::array<std::uint8_t, kCardRecordSize> EmulatedKeyboard::CardSettings(int track) const {
+std::array<std::uint8_t, wire::kCardSettingsSize> EmulatedKeyboard::CardSettings(int track) const {
     std::lock_guard lock(firmware_->mutex);
-    if (track < 1 || track > kTracks) {
+    if (track < 1 || track > wire::kTrackCount) {
         return {};
     }
     return firmware_->cards[static_cast<std::size_t>(track - 1)];
@@ -60,12 +60,7 @@ Faults EmulatedKeyboard::GetFaults() const {
 }
 
 void EmulatedKeyboard::SendAnswer(std::uint8_t code, const std::vector<std::uint8_t>& data) {
-    hidio::Report report{};
-    report[1] = code;
-    for (std::size_t i = 0; i < data.size() && 2 + i < report.size(); ++i) {
-        report[2 + i] = data[i];
-    }
-    firmware_->Reply(report);
+    firmware_->Reply(Firmware::Answer(code, data));
 }
 
 void EmulatedKeyboard::PlugAfter(std::chrono::milliseconds delay) {

@@ -13,15 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "hidio/KeyboardWire.h"
 #include "hidio/WireTrace.h"
 
 namespace emulator {
-
-inline constexpr int kButtons = 84;
-inline constexpr int kLayers = 6;
-inline constexpr int kMaxCodes = 55;
-inline constexpr int kTracks = 3;
-inline constexpr std::size_t kCardRecordSize = 25;
 
 struct TrackProgramming {
     std::uint8_t mode = 2;  // 0 off, 1 on, 2 on with Enter
@@ -35,8 +30,9 @@ struct TrackProgramming {
 // Everything the programmer reads and writes.
 struct Programming {
     // keys[button][layer], buttons 1..84 and layers 1..6; index 0 unused.
-    std::array<std::array<std::vector<std::uint8_t>, kLayers + 1>, kButtons + 1> keys;
-    std::array<TrackProgramming, kTracks> tracks{};
+    std::array<std::array<std::vector<std::uint8_t>, wire::kLayerCount + 1>, wire::kButtonCount + 1>
+        keys;
+    std::array<TrackProgramming, wire::kTrackCount> tracks{};
     std::array<std::uint8_t, 4> options{1, 0, 0, 0};
     bool operator==(const Programming&) const = default;
 };
@@ -80,7 +76,7 @@ class EmulatedKeyboard {
     void SetProgramming(const Programming& programming);
     Lamps GetLamps() const;
     // Card settings record (25 bytes) last received for track 1..3; zeros before that.
-    std::array<std::uint8_t, kCardRecordSize> CardSettings(int track) const;
+    std::array<std::uint8_t, wire::kCardSettingsSize> CardSettings(int track) const;
     void SetSwitch(std::uint8_t position);
 
     void SetFaults(const Faults& faults);

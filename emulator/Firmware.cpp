@@ -1,47 +1,86 @@
 #include "emulator/Firmware.h"
 
+#include <algorithm>
+
 #include "hidio/KeyboardWire.h"
 
 namespace emulator {
 
 namespace {
 
+// The keyboard's own reading and writing of both report sets, kept apart from the host's
+// codecs on purpose. Bytes are numbered as in the report, byte 0 being the report id.
+namespace from_host {
+constexpr std::size_t kCode = 1;  // of both report sets
+constexpr std::size_t kKeyLayer = 2;
+constexpr std::size_t kKeyButton = 3;
+constexpr std::size_t kKeyCount = 4;
+constexpr std::size_t kKeyCodes = 5;
+// Track 1's bytes; track t + 1 has its mode t bytes later, its prefix and suffix 2t later.
+constexpr std::size_t kTrackMode = 2;
+constexpr std::size_t kTrackPrefixShift = 5;
+constexpr std::size_t kTrackPrefixKey = 6;
+constexpr std::size_t kTrackSuffixShift = 11;
+constexpr std::size_t kTrackSuffixKey = 12;
+constexpr std::size_t kOptions = 2;  // country code, key repeat, key click, key click scope
+constexpr std::size_t kLamp = 2;
+constexpr std::size_t kLampState = 3;
+constexpr std::size_t kCardRecord = 1;  // the card settings record, from its code on
+constexpr std::size_t kCardTrack = 2;
+}  // namespace from_host
+
+// The programmer's replies carry their code in byte 2 and every field one byte later than
+// the host's records; the library's answers carry their code in byte 1.
+namespace to_host {
+constexpr std::size_t kRecordCode = 2;
+constexpr std::size_t kKeyLayer = 3;
+constexpr std::size_t kKeyButton = 4;
+constexpr std::size_t kKeyCount = 5;
+constexpr std::size_t kKeyCodes = 6;
+constexpr std::size_t kTrackMode = 3;
+constexpr std::size_t kTrackPrefixShift = 6;
+constexpr std::size_t kTrackPrefixKey = 7;
+constexpr std::size_t kTrackSuffixShift = 12;
+constexpr std::size_t kTrackSuffixKey = 13;
+constexpr std::size_t kOptions = 3;
+constexpr std::size_t kAnswerCode = 1;
+constexpr std::size_t kAnswerData = 2;
+}  // namespace to_host
+
 // A code neither report set knows, for the garbage fault.
 constexpr std::uint8_t kGarbage = 0x5A;
 
-// The programmer's replies carry their code in byte 2.
 hidio::Report ProgrammerReply(std::uint8_t code) {
     hidio::Report report{};
-    report[2] = code;
+    report[to_host::kRecordCode] = code;
     return report;
 }
 
 hidio::Report KeyReply(int layer, int button, const std::vector<std::uint8_t>& codes) {
     hidio::Report report = ProgrammerReply(wire::kKeyRecord);
-    report[3] = static_cast<std::uint8_t>(layer);
-    report[4] = static_cast<std::uint8_t>(button);
-    report[5] = static_cast<std::uint8_t>(codes.size());
-    for (std::size_t i = 0; i < codes.size() && 6 + i < report.size(); ++i) {
-        report[6 + i] = codes[i];
-    }
+    report[to_host::kKeyLayer] = static_cast<std::uint8_t>(layer);
+    report[to_host::kKeyButton] = static_cast<std::uint8_t>(button);
+    report[to_host::kKeyCount] = static_cast<std::uint8_t>(codes.size());
+    const std::size_t fits = std::min(codes.size(), report.size() - to_host::kKeyCodes);
+    std::copy_n(codes.begin(), fits, report.begin() + to_host::kKeyCodes);
     return report;
 }
 
-hidio::Report TrackReply(const std::array<TrackProgramming, kTracks>& tracks) {
+hidio::Report TrackReply(const std::array<TrackProgramming, wire::kTrackCount>& tracks) {
     hidio::Report report = ProgrammerReply(wire::kTrackRecord);
-    for (std::size_t t = 0; t < kTracks; ++t) {
-        report[3 + t] = tracks[t].mode;
-        report[6 + 2 * t] = tracks[t].prefixShift;
-        report[7 + 2 * t] = tracks[t].prefixKey;
-        report[12 + 2 * t] = tracks[t].suffixShift;
-        report[13 + 2 * t] = tracks[t].suffixKey;
+    for (std::size_t t = 0; t < wire::kTrackCount; ++t) {
+        report[to_host::kTrackMode + t] = tracks[t].mode;
+        report[to_host::kTrackPrefixShift + 2 * t] = tracks[t].prefixShift;
+        report[to_host::kTrackPrefixKey + 2 * t] = tracks[t].prefixKey;
+        report[to_host::kTrackSuffixShift + 2 * t] = tracks[t].suffixShift;
+        report[to_host::kTrackSuffixKey + 2 * t] = tracks[t].suffixKey;
     }
     return report;
 }
 
 hidio::Report OptionsReply(const std::array<std::uint8_t, 4>& options) {
     hidio::Report report = ProgrammerReply(wire::kOptionsRecord);
-    std::copy(options.begin(), options.end(), report.begin() + 3);
+    std::copy(options.begin(), options.end(), report.begin() + to_host::kOptions);
     return report;
 }
 
@@ -127,12 +166,12 @@ void Firmware::Shutdown() {
 hidio::OpenStatus Firmware::AcceptOpen() const {
     std::lock_guard lock(mutex);
     if (!plugged) {
-        return hidio::OpenStatus::NotFound;
+        return hidio::OpenStatus::kNotFound;
     }
     if (faults.denyAccess) {
-        return hidio::OpenStatus::AccessDenied;
+        return hidio::OpenStatus::kAccessDenied;
     }
-    return faults.refuseOpens ? hidio::OpenStatus::Refused : hidio::OpenStatus::Opened;
+    return faults.refuseOpens ? hidio::OpenStatus::kRefused : hidio::OpenStatus::kOpened;
 }
 
 std::chrono::milliseconds Firmware::WriteCompletionDelay() const {
@@ -147,7 +186,7 @@ void Firmware::OnOutput(const hidio::Report& report) {
         if (!plugged) {
             return;
         }
-        trace.Record(hidio::Direction::HostToDevice, report);
+        trace.Record(hidio::Direction::kHostToDevice, report);
         ++reportsReceived;
         Handle(report, effects);
         effects.unplug = CountReportAndCheckUnplug();
@@ -156,7 +195,7 @@ void Firmware::OnOutput(const hidio::Report& report) {
 }
 
 void Firmware::Handle(const hidio::Report& report, Effects& effects) {
-    switch (report[1]) {
+    switch (report[from_host::kCode]) {
         case wire::kReadRequest:
             StartRead(effects);
             break;
@@ -179,14 +218,15 @@ void Firmware::Handle(const hidio::Report& report, Effects& effects) {
             StoreTrackRecord(report);
             break;
         case wire::kOptionsRecord:
-            std::copy_n(report.begin() + 2, 4, programming.options.begin());
+            std::copy_n(report.begin() + from_host::kOptions, programming.options.size(),
+                        programming.options.begin());
             break;
         case wire::kEnd:
             effects.save = true;
             break;
         case wire::kLights: {
-            const bool on = report[3] != 0;
-            switch (report[2]) {
+            const bool on = report[from_host::kLampState] != 0;
+            switch (report[from_host::kLamp]) {
                 case 1:
                     lamps.num = on;
                     break;
@@ -202,20 +242,19 @@ void Firmware::Handle(const hidio::Report& report, Effects& effects) {
             effects.save = true;
             break;
         }
-        case wire::kSwitch: {
-            hidio::Report answer{};
-            answer[1] = wire::kSwitch;
-            answer[2] = switchPosition;
+        case wire::kSwitch:
             if (!faults.silent) {
-                effects.replies.push_back(answer);
+                effects.replies.push_back(Answer(wire::kSwitch, {switchPosition}));
+            }
+            break;
+        case wire::kCardSettings: {
+            const std::uint8_t track = report[from_host::kCardTrack];
+            if (track >= 1 && track <= wire::kTrackCount) {
+                std::copy_n(report.begin() + from_host::kCardRecord, wire::kCardSettingsSize,
+                            cards[track - 1u].begin());
             }
             break;
         }
-        case wire::kCardSettings:
-            if (report[2] >= 1 && report[2] <= kTracks) {
-                std::copy_n(report.begin() + 1, kCardRecordSize, cards[report[2] - 1u].begin());
-            }
-            break;
         default:
             break;  // the keyboard ignores what it does not know
     }
@@ -228,8 +267,8 @@ void Firmware::StartRead(Effects& effects) {
         outbox_.push_back(KeyReply(1, 85, {4}));
         outbox_.push_back(KeyReply(7, 1, {4}));
     }
-    for (int layer = 1; layer <= kLayers; ++layer) {
-        for (int button = 1; button <= kButtons; ++button) {
+    for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
+        for (int button = 1; button <= wire::kButtonCount; ++button) {
             outbox_.push_back(KeyReply(layer, button, programming.keys[button][layer]));
         }
     }
@@ -238,9 +277,9 @@ void Firmware::StartRead(Effects& effects) {
     if (faults.oversizedRecordAt && *faults.oversizedRecordAt >= 0 &&
         static_cast<std::size_t>(*faults.oversizedRecordAt) < outbox_.size()) {
         hidio::Report& record = outbox_[static_cast<std::size_t>(*faults.oversizedRecordAt)];
-        record[2] = wire::kKeyRecord;
-        record[5] = 60;
-        std::fill(record.begin() + 6, record.end(), std::uint8_t{4});
+        record[to_host::kRecordCode] = wire::kKeyRecord;
+        record[to_host::kKeyCount] = 60;
+        std::fill(record.begin() + to_host::kKeyCodes, record.end(), std::uint8_t{4});
     }
     nextRecord_ = 0;
     recordsSent_ = 0;
@@ -261,8 +300,8 @@ void Firmware::SendNextRecord(Effects& effects) {
     if (faults.garbageReplies) {
         hidio::Report garbage{};
         garbage.fill(0xA5);
-        garbage[0] = 0;
-        garbage[2] = kGarbage;
+        garbage[0] = 0;  // the report id
+        garbage[to_host::kRecordCode] = kGarbage;
         effects.replies.push_back(garbage);
     }
     effects.replies.push_back(outbox_[nextRecord_++]);
@@ -270,23 +309,25 @@ void Firmware::SendNextRecord(Effects& effects) {
 }
 
 void Firmware::StoreKeyRecord(const hidio::Report& report) {
-    const int layer = report[2];
-    const int button = report[3];
-    const int count = report[4];
-    if (layer < 1 || layer > kLayers || button < 1 || button > kButtons || count > kMaxCodes) {
+    const int layer = report[from_host::kKeyLayer];
+    const int button = report[from_host::kKeyButton];
+    const int count = report[from_host::kKeyCount];
+    if (layer < 1 || layer > wire::kLayerCount || button < 1 || button > wire::kButtonCount ||
+        count > wire::kMaxKeysPerLayer) {
         return;  // the keyboard has no place for it
     }
-    programming.keys[button][layer].assign(report.begin() + 5, report.begin() + 5 + count);
+    const auto codes = report.begin() + from_host::kKeyCodes;
+    programming.keys[button][layer].assign(codes, codes + count);
 }
 
 void Firmware::StoreTrackRecord(const hidio::Report& report) {
-    for (std::size_t t = 0; t < kTracks; ++t) {
+    for (std::size_t t = 0; t < wire::kTrackCount; ++t) {
         TrackProgramming& track = programming.tracks[t];
-        track.mode = report[2 + t];
-        track.prefixShift = report[5 + 2 * t];
-        track.prefixKey = report[6 + 2 * t];
-        track.suffixShift = report[11 + 2 * t];
-        track.suffixKey = report[12 + 2 * t];
+        track.mode = report[from_host::kTrackMode + t];
+        track.prefixShift = report[from_host::kTrackPrefixShift + 2 * t];
+        track.prefixKey = report[from_host::kTrackPrefixKey + 2 * t];
+        track.suffixShift = report[from_host::kTrackSuffixShift + 2 * t];
+        track.suffixKey = report[from_host::kTrackSuffixKey + 2 * t];
     }
 }
 
@@ -352,6 +393,14 @@ void Firmware::PlugTimerLoop(std::stop_token stop) {
     }
 }
 
+hidio::Report Firmware::Answer(std::uint8_t code, const std::vector<std::uint8_t>& data) {
+    hidio::Report report{};
+    report[to_host::kAnswerCode] = code;
+    const std::size_t fits = std::min(data.size(), report.size() - to_host::kAnswerData);
+    std::copy_n(data.begin(), fits, report.begin() + to_host::kAnswerData);
+    return report;
+}
+
 void Firmware::Reply(const hidio::Report& report) {
     std::chrono::milliseconds delay;
     {
@@ -402,7 +451,7 @@ void Firmware::SendNow(const hidio::Report& report) {
         if (!plugged) {
             return;
         }
-        trace.Record(hidio::Direction::DeviceToHost, report);
+        trace.Record(hidio::Direction::kDeviceToHost, report);
         unplug = CountReportAndCheckUnplug();
     }
     transport_->SendInput(report);

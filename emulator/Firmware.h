@@ -46,6 +46,9 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     hidio::OpenStatus AcceptOpen() const;
     std::chrono::milliseconds WriteCompletionDelay() const;
 
+    // One of the library's answers: the code, then the data as far as it fits.
+    static hidio::Report Answer(std::uint8_t code, const std::vector<std::uint8_t>& data);
+
     // Sends one report to the host now or, with a reply delay, from the reply thread.
     void Reply(const hidio::Report& report);
 
@@ -62,7 +65,7 @@ class Firmware : public std::enable_shared_from_this<Firmware> {
     mutable std::condition_variable plugChanged;
     Programming programming;
     Lamps lamps;
-    std::array<std::array<std::uint8_t, kCardRecordSize>, kTracks> cards{};
+    std::array<std::array<std::uint8_t, wire::kCardSettingsSize>, wire::kTrackCount> cards{};
     std::uint8_t switchPosition = 0;
     Faults faults;
     bool plugged = false;

@@ -50,7 +50,7 @@ class VendorEndpoint final : public hidio::VirtualEndpoint {
 // The boot keyboard collection: the system keeps it for itself.
 class BootKeyboardEndpoint final : public hidio::VirtualEndpoint {
   public:
-    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::Refused; }
+    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::kRefused; }
     std::chrono::milliseconds WriteCompletionDelay() override { return {}; }
     void OnOutputReport(const hidio::Report&) override {}
 };

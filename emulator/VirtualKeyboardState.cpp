@@ -116,14 +116,14 @@ void ApplyLine(const std::string& line, KeyboardState& state) {
     std::vector<std::uint8_t> values;
     if (kind == "key") {
         int layer = 0;
-        if (!(in >> first >> layer) || first < 1 || first > kButtons || layer < 1 ||
-            layer > kLayers || !ReadBytes(in, values, kMaxCodes)) {
+        if (!(in >> first >> layer) || first < 1 || first > wire::kButtonCount || layer < 1 ||
+            layer > wire::kLayerCount || !ReadBytes(in, values, wire::kMaxKeysPerLayer)) {
             return;
         }
         programming.keys[static_cast<std::size_t>(first)][static_cast<std::size_t>(layer)] = values;
     } else if (kind == "track") {
-        if (!(in >> first) || first < 0 || first >= kTracks || !ReadBytes(in, values, 5) ||
-            values.size() != 5) {
+        if (!(in >> first) || first < 0 || first >= wire::kTrackCount ||
+            !ReadBytes(in, values, 5) || values.size() != 5) {
             return;
         }
         programming.tracks[static_cast<std::size_t>(first)] = {values[0], values[1], values[2],
@@ -156,8 +156,8 @@ std::string KeyboardStateText(const KeyboardState& state) {
     const Programming& programming = state.programming;
     const Lamps& lamps = state.lamps;
     std::ostringstream out;
-    for (int button = 1; button <= kButtons; ++button) {
-        for (int layer = 1; layer <= kLayers; ++layer) {
+    for (int button = 1; button <= wire::kButtonCount; ++button) {
+        for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
             const auto& codes =
                 programming.keys[static_cast<std::size_t>(button)][static_cast<std::size_t>(layer)];
             if (codes.empty()) {
@@ -170,7 +170,7 @@ std::string KeyboardStateText(const KeyboardState& state) {
             out << '\n';
         }
     }
-    for (std::size_t t = 0; t < kTracks; ++t) {
+    for (std::size_t t = 0; t < wire::kTrackCount; ++t) {
         const TrackProgramming& track = programming.tracks[t];
         out << "track " << t << ' ' << unsigned{track.mode} << ' ' << unsigned{track.prefixShift}
             << ' ' << unsigned{track.prefixKey} << ' ' << unsigned{track.suffixShift} << ' '

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& keys = state.programming.keys;
     for (std::size_t button = 0; button < keys.size(); ++button) {
         for (std::size_t layer = 0; layer < keys[button].size(); ++layer) {
-            Require(keys[button][layer].size() <= emulator::kMaxCodes);
+            Require(keys[button][layer].size() <= wire::kMaxKeysPerLayer);
             if (button == 0 || layer == 0) {
                 Require(keys[button][layer].empty());  // no such button or layer
             }

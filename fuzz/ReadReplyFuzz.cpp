@@ -1,4 +1,4 @@
-// Any 64 bytes as a reply of the keyboard during a read: the image must take it without
+// Any report as a reply of the keyboard during a read: the image must take it without
 // a write outside its buttons, and a decoded key record must lie inside the reply.
 #include <algorithm>
 #include <cstddef>
@@ -13,7 +13,7 @@
 using tolvane::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    tolvane::Payload reply{};
+    hidio::Report reply{};
     std::copy_n(data, std::min(size, reply.size()), reply.begin());
 
     if (const auto record = tolvane::DecodeKeyRecord(reply, tolvane::RecordWay::kFromKeyboard)) {

@@ -14,10 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tolvane::UserKeyGroupStore store;
     store.LoadUserKeyGroupsText(std::string_view(reinterpret_cast<const char*>(data), size));
 
-    Require(store.groupCount <= tolvane::MaxUserKeyGroups);
+    Require(store.groupCount <= tolvane::kMaxUserKeyGroups);
     Require(store.Rows().size() == store.groupCount);
     for (int g = 0; g < store.groupCount; ++g) {
-        Require(store.GroupCodes(g).size() <= tolvane::MaxCodesPerUserKeyGroup);
+        Require(store.GroupCodes(g).size() <= tolvane::kMaxCodesPerUserKeyGroup);
         Require(store.Rows()[static_cast<std::size_t>(g)].number == g);
     }
     Require(store.GroupCodes(store.groupCount).empty());

@@ -12,13 +12,13 @@ std::atomic<Bus*> selectedBus{nullptr};
 
 const char* ToString(OpenStatus status) {
     switch (status) {
-        case OpenStatus::Opened:
+        case OpenStatus::kOpened:
             return "opened";
-        case OpenStatus::NotFound:
+        case OpenStatus::kNotFound:
             return "not found";
-        case OpenStatus::AccessDenied:
+        case OpenStatus::kAccessDenied:
             return "access denied";
-        case OpenStatus::Refused:
+        case OpenStatus::kRefused:
             return "refused";
     }
     return "unknown";

@@ -106,7 +106,7 @@ class DeviceNoticeWatch final : public Watch {
             return;
         }
         const auto* device = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-        callback_(event == DBT_DEVICEARRIVAL ? WatchEvent::Arrival : WatchEvent::Removal,
+        callback_(event == DBT_DEVICEARRIVAL ? WatchEvent::kArrival : WatchEvent::kRemoval,
                   Utf8FromWide(device->dbcc_name));
     }
 

@@ -110,14 +110,14 @@ InterfaceInfo Describe(const std::wstring& path) {
 OpenStatus StatusOfFailedOpen(DWORD error) {
     switch (error) {
         case ERROR_ACCESS_DENIED:
-            return OpenStatus::AccessDenied;
+            return OpenStatus::kAccessDenied;
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
         case ERROR_DEV_NOT_EXIST:
         case ERROR_DEVICE_NOT_CONNECTED:
-            return OpenStatus::NotFound;
+            return OpenStatus::kNotFound;
         default:
-            return OpenStatus::Refused;
+            return OpenStatus::kRefused;
     }
 }
 
@@ -160,16 +160,16 @@ class HidBus final : public Bus {
         }
         const std::optional<HIDP_CAPS> caps = CapsOf(handle.get());
         if (!caps) {
-            return {nullptr, OpenStatus::Refused, "not a HID interface"};
+            return {nullptr, OpenStatus::kRefused, "not a HID interface"};
         }
         std::string failure;
         std::unique_ptr<Device> device =
             detail::MakeHidDevice(std::move(handle), path, caps->InputReportByteLength,
                                   caps->OutputReportByteLength, failure);
         if (!device) {
-            return {nullptr, OpenStatus::Refused, failure};
+            return {nullptr, OpenStatus::kRefused, failure};
         }
-        return {std::move(device), OpenStatus::Opened, {}};
+        return {std::move(device), OpenStatus::kOpened, {}};
     }
 
     std::unique_ptr<Watch> StartWatch(WatchCallback callback) override {

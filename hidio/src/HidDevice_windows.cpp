@@ -64,10 +64,10 @@ class HidDevice final : public Device {
         const auto deadline = std::chrono::steady_clock::now() + completionTimeout;
         std::lock_guard lock(writeMutex_);
         if (write_.buffer.empty()) {
-            return IoResult::Failed;  // the interface takes no output reports
+            return IoResult::kFailed;  // the interface takes no output reports
         }
-        if (write_.pending && Finish(write_, deadline) == IoResult::TimedOut) {
-            return IoResult::TimedOut;  // the earlier write still owns the buffer
+        if (write_.pending && Finish(write_, deadline) == IoResult::kTimedOut) {
+            return IoResult::kTimedOut;  // the earlier write still owns the buffer
         }
         std::fill(write_.buffer.begin(), write_.buffer.end(), std::uint8_t{0});
         std::copy_n(report.begin(), std::min(report.size(), write_.buffer.size()),
@@ -76,10 +76,10 @@ class HidDevice final : public Device {
         if (::WriteFile(handle_.get(), write_.buffer.data(),
                         static_cast<DWORD>(write_.buffer.size()), nullptr,
                         &write_.overlapped) != 0) {
-            return IoResult::Ok;
+            return IoResult::kOk;
         }
         if (::GetLastError() != ERROR_IO_PENDING) {
-            return IoResult::Failed;
+            return IoResult::kFailed;
         }
         write_.pending = true;
         return Finish(write_, deadline);
@@ -87,14 +87,14 @@ class HidDevice final : public Device {
 
     IoResult Read(Report& report, std::chrono::milliseconds timeout) override {
         if (read_.buffer.empty()) {
-            return IoResult::Failed;  // the interface sends no input reports
+            return IoResult::kFailed;  // the interface sends no input reports
         }
         read_.Start();
         bool cancelled = false;
         if (::ReadFile(handle_.get(), read_.buffer.data(), static_cast<DWORD>(read_.buffer.size()),
                        nullptr, &read_.overlapped) == 0) {
             if (::GetLastError() != ERROR_IO_PENDING) {
-                return IoResult::Failed;
+                return IoResult::kFailed;
             }
             const HANDLE waits[] = {read_.event.get(), interrupt_.get()};
             if (::WaitForMultipleObjects(2, waits, FALSE, WaitMilliseconds(timeout)) !=
@@ -105,13 +105,13 @@ class HidDevice final : public Device {
         }
         DWORD count = 0;
         if (::GetOverlappedResult(handle_.get(), &read_.overlapped, &count, TRUE) == 0) {
-            return cancelled && ::GetLastError() == ERROR_OPERATION_ABORTED ? IoResult::TimedOut
-                                                                            : IoResult::Failed;
+            return cancelled && ::GetLastError() == ERROR_OPERATION_ABORTED ? IoResult::kTimedOut
+                                                                            : IoResult::kFailed;
         }
         report.fill(0);
         std::copy_n(read_.buffer.begin(), std::min<std::size_t>(count, report.size()),
                     report.begin());
-        return IoResult::Ok;
+        return IoResult::kOk;
     }
 
     void InterruptRead() override { ::SetEvent(interrupt_.get()); }
@@ -124,12 +124,12 @@ class HidDevice final : public Device {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (::WaitForSingleObject(transfer.event.get(), WaitMilliseconds(left)) != WAIT_OBJECT_0) {
-            return IoResult::TimedOut;
+            return IoResult::kTimedOut;
         }
         DWORD count = 0;
         const BOOL done = ::GetOverlappedResult(handle_.get(), &transfer.overlapped, &count, FALSE);
         transfer.pending = false;
-        return done != 0 ? IoResult::Ok : IoResult::Failed;
+        return done != 0 ? IoResult::kOk : IoResult::kFailed;
     }
 
     UniqueHandle handle_;

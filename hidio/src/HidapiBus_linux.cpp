@@ -93,18 +93,18 @@ class HidapiDevice final : public Device {
             const int count = hid_read_timeout(handle_, data.data(), data.size(),
                                                static_cast<int>(slice.count()));
             if (interrupted_.exchange(false)) {
-                return IoResult::TimedOut;
+                return IoResult::kTimedOut;
             }
             if (count < 0) {
-                return IoResult::Failed;
+                return IoResult::kFailed;
             }
             if (count > 0) {
                 report.fill(0);
                 std::copy_n(data.begin(), count, report.begin() + 1);
-                return IoResult::Ok;
+                return IoResult::kOk;
             }
             if (left <= kSlice) {
-                return IoResult::TimedOut;
+                return IoResult::kTimedOut;
             }
         }
     }
@@ -149,24 +149,24 @@ class HidapiBus final : public Bus {
     OpenResult Open(const std::string& path) override {
         std::lock_guard lock(HidapiMutex());
         if (!EnsureHidapi()) {
-            return {nullptr, OpenStatus::Refused, "the HID library did not start"};
+            return {nullptr, OpenStatus::kRefused, "the HID library did not start"};
         }
         if (hid_device* handle = hid_open_path(path.c_str())) {
             try {
-                return {std::make_unique<HidapiDevice>(handle, path), OpenStatus::Opened, {}};
+                return {std::make_unique<HidapiDevice>(handle, path), OpenStatus::kOpened, {}};
             } catch (const std::system_error& error) {  // no thread for its writes
                 hid_close(handle);
-                return {nullptr, OpenStatus::Refused,
+                return {nullptr, OpenStatus::kRefused,
                         std::string("cannot start a thread: ") + error.what()};
             }
         }
         if (::access(path.c_str(), F_OK) != 0) {
-            return {nullptr, OpenStatus::NotFound, std::strerror(errno)};
+            return {nullptr, OpenStatus::kNotFound, std::strerror(errno)};
         }
         if (::access(path.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
-            return {nullptr, OpenStatus::AccessDenied, std::strerror(errno)};
+            return {nullptr, OpenStatus::kAccessDenied, std::strerror(errno)};
         }
-        return {nullptr, OpenStatus::Refused, Narrow(hid_error(nullptr))};
+        return {nullptr, OpenStatus::kRefused, Narrow(hid_error(nullptr))};
     }
 
     std::unique_ptr<Watch> StartWatch(WatchCallback callback) override {

@@ -12,16 +12,16 @@ class TracingDevice final : public Device {
     IoResult Write(const Report& report, std::chrono::milliseconds completionTimeout) override {
         const IoResult result = inner_->Write(report, completionTimeout);
         // A write that has not completed yet has still left the host.
-        if (result != IoResult::Failed) {
-            trace_.Record(Direction::HostToDevice, report, inner_->Path());
+        if (result != IoResult::kFailed) {
+            trace_.Record(Direction::kHostToDevice, report, inner_->Path());
         }
         return result;
     }
 
     IoResult Read(Report& report, std::chrono::milliseconds timeout) override {
         const IoResult result = inner_->Read(report, timeout);
-        if (result == IoResult::Ok) {
-            trace_.Record(Direction::DeviceToHost, report, inner_->Path());
+        if (result == IoResult::kOk) {
+            trace_.Record(Direction::kDeviceToHost, report, inner_->Path());
         }
         return result;
     }

@@ -62,9 +62,9 @@ class UdevWatch final : public Watch {
         const char* node = udev_device_get_devnode(device);
         if (action != nullptr && node != nullptr) {
             if (std::strcmp(action, "add") == 0) {
-                callback_(WatchEvent::Arrival, node);
+                callback_(WatchEvent::kArrival, node);
             } else if (std::strcmp(action, "remove") == 0) {
-                callback_(WatchEvent::Removal, node);
+                callback_(WatchEvent::kRemoval, node);
             }
         }
         udev_device_unref(device);

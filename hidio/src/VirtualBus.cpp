@@ -63,12 +63,12 @@ class VirtualHandle final : public Device {
 
     IoResult Write(const Report& report, std::chrono::milliseconds completionTimeout) override {
         if (!Alive()) {
-            return IoResult::Failed;
+            return IoResult::kFailed;
         }
         const std::chrono::milliseconds delay = endpoint_->WriteCompletionDelay();
         if (delay.count() <= 0 && !writer_) {
             endpoint_->OnOutputReport(report);
-            return IoResult::Ok;
+            return IoResult::kOk;
         }
         if (!writer_) {
             writer_ = std::make_unique<detail::WriteWorker>();
@@ -85,14 +85,14 @@ class VirtualHandle final : public Device {
         });
         if (queue_->interrupted) {
             queue_->interrupted = false;
-            return IoResult::TimedOut;
+            return IoResult::kTimedOut;
         }
         if (!queue_->reports.empty()) {
             report = queue_->reports.front();
             queue_->reports.pop_front();
-            return IoResult::Ok;
+            return IoResult::kOk;
         }
-        return queue_->alive ? IoResult::TimedOut : IoResult::Failed;
+        return queue_->alive ? IoResult::kTimedOut : IoResult::kFailed;
     }
 
     void InterruptRead() override {
@@ -181,7 +181,7 @@ void VirtualBus::Plug(const InterfaceInfo& info, std::shared_ptr<VirtualEndpoint
             state_->slots.push_back(Slot{info, std::move(endpoint), {}});
         }
     }
-    Notify(WatchEvent::Arrival, info.path);
+    Notify(WatchEvent::kArrival, info.path);
 }
 
 void VirtualBus::Unplug(const std::string& path) {
@@ -194,7 +194,7 @@ void VirtualBus::Unplug(const std::string& path) {
         KillHandles(*slot);
         state_->slots.erase(state_->slots.begin() + (slot - state_->slots.data()));
     }
-    Notify(WatchEvent::Removal, path);
+    Notify(WatchEvent::kRemoval, path);
 }
 
 bool VirtualBus::IsPlugged(const std::string& path) const {
@@ -256,23 +256,23 @@ OpenResult VirtualBus::Open(const std::string& path) {
         std::lock_guard lock(state_->mutex);
         Slot* slot = state_->Find(path);
         if (slot == nullptr) {
-            return {nullptr, OpenStatus::NotFound, "no such device"};
+            return {nullptr, OpenStatus::kNotFound, "no such device"};
         }
         endpoint = slot->endpoint;
     }
     // Asked without the bus lock: the device may take its time or use the bus itself.
     const OpenStatus answer = endpoint->AcceptOpen();
-    if (answer != OpenStatus::Opened) {
+    if (answer != OpenStatus::kOpened) {
         return {nullptr, answer, "the device refused the open"};
     }
     std::lock_guard lock(state_->mutex);
     Slot* slot = state_->Find(path);
     if (slot == nullptr || slot->endpoint != endpoint) {
-        return {nullptr, OpenStatus::NotFound, "the device went away"};
+        return {nullptr, OpenStatus::kNotFound, "the device went away"};
     }
     auto queue = std::make_shared<HandleQueue>();
     slot->handles.push_back(queue);
-    return {std::make_unique<VirtualHandle>(path, endpoint, queue), OpenStatus::Opened, {}};
+    return {std::make_unique<VirtualHandle>(path, endpoint, queue), OpenStatus::kOpened, {}};
 }
 
 std::unique_ptr<Watch> VirtualBus::StartWatch(WatchCallback callback) {

@@ -6,7 +6,7 @@ std::string FormatTraceLine(Direction direction, const Report& report) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string line;
     line.reserve(2 + 3 * kReportSize);
-    line += direction == Direction::HostToDevice ? '>' : '<';
+    line += direction == Direction::kHostToDevice ? '>' : '<';
     for (std::uint8_t byte : report) {
         line += ' ';
         line += kHex[byte >> 4];

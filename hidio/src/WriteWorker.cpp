@@ -13,16 +13,16 @@ IoResult WriteWorker::Run(Job job, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     std::unique_lock lock(mutex_);
     if (!changed_.wait_until(lock, deadline, [this] { return !busy_; })) {
-        return IoResult::TimedOut;
+        return IoResult::kTimedOut;
     }
     job_ = std::move(job);
     busy_ = true;
     const unsigned long mine = finished_ + 1;
     changed_.notify_all();
     if (!changed_.wait_until(lock, deadline, [this, mine] { return finished_ >= mine; })) {
-        return IoResult::TimedOut;
+        return IoResult::kTimedOut;
     }
-    return lastResult_ ? IoResult::Ok : IoResult::Failed;
+    return lastResult_ ? IoResult::kOk : IoResult::kFailed;
 }
 
 void WriteWorker::Loop(std::stop_token stop) {

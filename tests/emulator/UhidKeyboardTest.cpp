@@ -273,10 +273,10 @@ TEST_F(UhidKeyboardTest, AnOutputAsHidapiWritesItLosesItsReportNumberAndIsAnswer
 
     const std::vector<hidio::TraceEntry> entries = keyboard.Trace().Entries();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].direction, hidio::Direction::HostToDevice);
+    EXPECT_EQ(entries[0].direction, hidio::Direction::kHostToDevice);
     EXPECT_EQ(entries[0].report[0], 0);
     EXPECT_EQ(entries[0].report[1], 0xD1);
-    EXPECT_EQ(entries[1].direction, hidio::Direction::DeviceToHost);
+    EXPECT_EQ(entries[1].direction, hidio::Direction::kDeviceToHost);
 }
 
 TEST_F(UhidKeyboardTest, AReadRequestIsAnsweredWithTheFirstKeyRecord) {

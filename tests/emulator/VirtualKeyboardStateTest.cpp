@@ -29,7 +29,7 @@ TEST(VirtualKeyboardState, SavesAtOnceEachLeaveAWholeFile) {
     first.programming.keys[1][1] = {4, 5};
     first.lamps.num = true;
     KeyboardState second;
-    second.programming.keys[84][6] = std::vector<std::uint8_t>(kMaxCodes, 200);
+    second.programming.keys[84][6] = std::vector<std::uint8_t>(wire::kMaxKeysPerLayer, 200);
     second.programming.options = {0, 1, 1, 1};
     second.silent = true;
     const std::string firstText = KeyboardStateText(first);

@@ -81,7 +81,7 @@ class PellimoreTest : public ::testing::Test {
 
     std::size_t OpenChannels() { return rig.Bus().OpenHandleCount(rig.Keyboard().VendorPath()); }
     std::vector<hidio::Report> ReportsToKeyboard() {
-        return ReportsOf(rig.Keyboard().Trace(), hidio::Direction::HostToDevice);
+        return ReportsOf(rig.Keyboard().Trace(), hidio::Direction::kHostToDevice);
     }
 
     gui::VirtualKeyboardRig rig{""};

@@ -72,28 +72,28 @@ TEST(HidDevice, AReadTakesAReportOrRunsOutOfTimeOrIsInterruptedAndIsCancelledCle
     PipeEnds pipe = MakePipe(4096);
     ASSERT_TRUE(pipe.device);
     Report report{};
-    EXPECT_EQ(pipe.device->Read(report, 50ms), IoResult::TimedOut);
+    EXPECT_EQ(pipe.device->Read(report, 50ms), IoResult::kTimedOut);
 
     ASSERT_TRUE(KeyboardSends(pipe.keyboard.get(), Numbered(7)));
-    EXPECT_EQ(pipe.device->Read(report, 5s), IoResult::Ok);
+    EXPECT_EQ(pipe.device->Read(report, 5s), IoResult::kOk);
     EXPECT_EQ(report, Numbered(7));
 
     pipe.device->InterruptRead();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(pipe.device->Read(report, 30s), IoResult::TimedOut);
+    EXPECT_EQ(pipe.device->Read(report, 30s), IoResult::kTimedOut);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
-    EXPECT_EQ(pipe.device->Read(report, 50ms), IoResult::TimedOut);  // the interrupt is used up
+    EXPECT_EQ(pipe.device->Read(report, 50ms), IoResult::kTimedOut);  // the interrupt is used up
 
     pipe.keyboard.reset();  // the keyboard is gone
-    EXPECT_EQ(pipe.device->Read(report, 5s), IoResult::Failed);
+    EXPECT_EQ(pipe.device->Read(report, 5s), IoResult::kFailed);
 }
 
 // Writes until one does not complete in time; the number of writes that did.
 int FillUntilAWriteIsHeldBack(Device& device) {
     for (int number = 0; number < 10000; ++number) {
         const IoResult result = device.Write(Numbered(number), 20ms);
-        if (result != IoResult::Ok) {
-            EXPECT_EQ(result, IoResult::TimedOut);
+        if (result != IoResult::kOk) {
+            EXPECT_EQ(result, IoResult::kTimedOut);
             return number;
         }
     }
@@ -107,12 +107,12 @@ TEST(HidDevice, AWriteHeldBackKeepsItsReportUntilItCompletesOrTheDeviceCloses) {
     const int completed = FillUntilAWriteIsHeldBack(*pipe.device);
     ASSERT_GE(completed, 0);
     // The held-back write still has the report: the next one waits for it and gives up too.
-    EXPECT_EQ(pipe.device->Write(Numbered(50000), 20ms), IoResult::TimedOut);
+    EXPECT_EQ(pipe.device->Write(Numbered(50000), 20ms), IoResult::kTimedOut);
 
     for (int number = 0; number <= completed; ++number) {
         ASSERT_EQ(KeyboardReceives(pipe.keyboard.get()), Numbered(number)) << number;
     }
-    EXPECT_EQ(pipe.device->Write(Numbered(60000), 5s), IoResult::Ok);
+    EXPECT_EQ(pipe.device->Write(Numbered(60000), 5s), IoResult::kOk);
     EXPECT_EQ(KeyboardReceives(pipe.keyboard.get()), Numbered(60000));
 
     // Closing with a write held back cancels it and waits for the cancellation.

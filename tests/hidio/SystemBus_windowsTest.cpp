@@ -35,10 +35,10 @@ TEST(SystemBus, AFailedOpenSaysWhy) {
     };
     const Case cases[] = {
         {R"(\\?\hid#vid_0483&pid_5017&mi_01#1&0#{4d1e55b2-f16f-11cf-88cb-001111000030})",
-         OpenStatus::NotFound},
-        {(folder / "missing" / "x").string(), OpenStatus::NotFound},
-        {folder.path().string(), OpenStatus::AccessDenied},  // a folder opens for nobody's I/O
-        {(folder / "plain.txt").string(), OpenStatus::Refused},
+         OpenStatus::kNotFound},
+        {(folder / "missing" / "x").string(), OpenStatus::kNotFound},
+        {folder.path().string(), OpenStatus::kAccessDenied},  // a folder opens for nobody's I/O
+        {(folder / "plain.txt").string(), OpenStatus::kRefused},
     };
     for (const Case& c : cases) {
         const OpenResult result = SystemBus().Open(c.path);

@@ -33,7 +33,7 @@ class RecordingEndpoint : public VirtualEndpoint {
         return received.size();
     }
 
-    OpenStatus openAnswer = OpenStatus::Opened;
+    OpenStatus openAnswer = OpenStatus::kOpened;
     std::chrono::milliseconds delay{0};
     std::mutex mutex;
     std::condition_variable arrived;
@@ -57,7 +57,7 @@ class VirtualBusTest : public ::testing::Test {
 
     std::unique_ptr<Device> OpenOrFail(const std::string& path) {
         OpenResult opened = bus.Open(path);
-        EXPECT_EQ(opened.status, OpenStatus::Opened);
+        EXPECT_EQ(opened.status, OpenStatus::kOpened);
         return std::move(opened.device);
     }
 };
@@ -71,7 +71,7 @@ TEST_F(VirtualBusTest, EnumeratesInPlugOrderAndForgetsUnpluggedInterfaces) {
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].path, "b");
     EXPECT_EQ(found[1].path, "c");
-    EXPECT_EQ(bus.Open("a").status, OpenStatus::NotFound);
+    EXPECT_EQ(bus.Open("a").status, OpenStatus::kNotFound);
 }
 
 TEST_F(VirtualBusTest, EveryHandleHasItsOwnQueueAndInputWithoutHandleIsLost) {
@@ -81,11 +81,11 @@ TEST_F(VirtualBusTest, EveryHandleHasItsOwnQueueAndInputWithoutHandleIsLost) {
     auto second = OpenOrFail("k");
     EXPECT_TRUE(bus.SendInput("k", ReportOf(2)));
     Report report{};
-    EXPECT_EQ(first->Read(report, std::chrono::milliseconds(0)), IoResult::Ok);
+    EXPECT_EQ(first->Read(report, std::chrono::milliseconds(0)), IoResult::kOk);
     EXPECT_EQ(report[1], 2);
-    EXPECT_EQ(second->Read(report, std::chrono::milliseconds(0)), IoResult::Ok);
+    EXPECT_EQ(second->Read(report, std::chrono::milliseconds(0)), IoResult::kOk);
     EXPECT_EQ(report[1], 2);
-    EXPECT_EQ(first->Read(report, std::chrono::milliseconds(0)), IoResult::TimedOut);
+    EXPECT_EQ(first->Read(report, std::chrono::milliseconds(0)), IoResult::kTimedOut);
     first.reset();
     EXPECT_EQ(bus.OpenHandleCount("k"), 1u);
 }
@@ -98,7 +98,7 @@ TEST_F(VirtualBusTest, QueueKeepsSixtyFourReportsAndDropsTheRest) {
     }
     Report report{};
     int count = 0;
-    while (device->Read(report, std::chrono::milliseconds(0)) == IoResult::Ok) {
+    while (device->Read(report, std::chrono::milliseconds(0)) == IoResult::kOk) {
         EXPECT_EQ(report[1], count);
         ++count;
     }
@@ -111,21 +111,21 @@ TEST_F(VirtualBusTest, UnplugFailsOpenHandlesAfterTheirQueuedReports) {
     bus.SendInput("k", ReportOf(7));
     bus.Unplug("k");
     Report report{};
-    EXPECT_EQ(device->Read(report, std::chrono::milliseconds(0)), IoResult::Ok);
-    EXPECT_EQ(device->Read(report, std::chrono::seconds(5)), IoResult::Failed);
-    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(100)), IoResult::Failed);
+    EXPECT_EQ(device->Read(report, std::chrono::milliseconds(0)), IoResult::kOk);
+    EXPECT_EQ(device->Read(report, std::chrono::seconds(5)), IoResult::kFailed);
+    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(100)), IoResult::kFailed);
     bus.Plug(Interface("k"), endpoint);  // a new plug does not revive old handles
-    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(100)), IoResult::Failed);
+    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(100)), IoResult::kFailed);
     EXPECT_EQ(endpoint->Count(), 0u);
 }
 
 TEST_F(VirtualBusTest, OpenAnswersComeFromTheDevice) {
     bus.Plug(Interface("k"), endpoint);
-    endpoint->openAnswer = OpenStatus::AccessDenied;
-    EXPECT_EQ(bus.Open("k").status, OpenStatus::AccessDenied);
-    endpoint->openAnswer = OpenStatus::Refused;
+    endpoint->openAnswer = OpenStatus::kAccessDenied;
+    EXPECT_EQ(bus.Open("k").status, OpenStatus::kAccessDenied);
+    endpoint->openAnswer = OpenStatus::kRefused;
     OpenResult refused = bus.Open("k");
-    EXPECT_EQ(refused.status, OpenStatus::Refused);
+    EXPECT_EQ(refused.status, OpenStatus::kRefused);
     EXPECT_EQ(refused.device, nullptr);
 }
 
@@ -138,17 +138,17 @@ TEST_F(VirtualBusTest, WatchSeesArrivalAndRemovalUntilItIsDropped) {
     watch.reset();
     bus.Plug(Interface("k"), endpoint);
     ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], std::make_pair(WatchEvent::Arrival, std::string("k")));
-    EXPECT_EQ(seen[1], std::make_pair(WatchEvent::Removal, std::string("k")));
+    EXPECT_EQ(seen[0], std::make_pair(WatchEvent::kArrival, std::string("k")));
+    EXPECT_EQ(seen[1], std::make_pair(WatchEvent::kRemoval, std::string("k")));
 }
 
 TEST_F(VirtualBusTest, LateCompletionTimesOutButTheReportStillArrives) {
     bus.Plug(Interface("k"), endpoint);
     endpoint->delay = std::chrono::milliseconds(60);
     auto device = OpenOrFail("k");
-    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(10)), IoResult::TimedOut);
+    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(10)), IoResult::kTimedOut);
     EXPECT_EQ(endpoint->WaitForReports(1), 1u);
-    EXPECT_EQ(device->Write(ReportOf(2), std::chrono::milliseconds(2000)), IoResult::Ok);
+    EXPECT_EQ(device->Write(ReportOf(2), std::chrono::milliseconds(2000)), IoResult::kOk);
     EXPECT_EQ(endpoint->Count(), 2u);
 }
 
@@ -156,7 +156,7 @@ TEST_F(VirtualBusTest, ClosingCancelsAWriteThatHasNotCompleted) {
     bus.Plug(Interface("k"), endpoint);
     endpoint->delay = std::chrono::seconds(30);
     auto device = OpenOrFail("k");
-    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(1)), IoResult::TimedOut);
+    EXPECT_EQ(device->Write(ReportOf(1), std::chrono::milliseconds(1)), IoResult::kTimedOut);
     device.reset();  // must not wait 30 s, and must not deliver
     EXPECT_EQ(endpoint->Count(), 0u);
 }
@@ -171,7 +171,7 @@ TEST_F(VirtualBusTest, InterruptWakesAWaitingReader) {
     });
     device->InterruptRead();
     reader.join();
-    EXPECT_EQ(result.load(), static_cast<int>(IoResult::TimedOut));
+    EXPECT_EQ(result.load(), static_cast<int>(IoResult::kTimedOut));
 }
 
 TEST(WireTrace, LinesShowDirectionAndAllSixtyFiveBytesInLowerCaseHex) {
@@ -179,8 +179,8 @@ TEST(WireTrace, LinesShowDirectionAndAllSixtyFiveBytesInLowerCaseHex) {
     Report report{};
     report[1] = 0xE2;
     report[64] = 0xAB;
-    trace.Record(Direction::HostToDevice, report);
-    trace.Record(Direction::DeviceToHost, Report{});
+    trace.Record(Direction::kHostToDevice, report);
+    trace.Record(Direction::kDeviceToHost, Report{});
     const std::vector<std::string> lines = trace.Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), 1 + 65 * 3u);
@@ -196,19 +196,19 @@ TEST_F(VirtualBusTest, TracingBusRecordsWhatCrossesTheWireBothWays) {
     TracingBus tracing(bus, trace);
     ASSERT_EQ(tracing.Enumerate().size(), 1u);
     OpenResult opened = tracing.Open("k");
-    ASSERT_EQ(opened.status, OpenStatus::Opened);
-    EXPECT_EQ(opened.device->Write(ReportOf(0xE2), std::chrono::milliseconds(100)), IoResult::Ok);
+    ASSERT_EQ(opened.status, OpenStatus::kOpened);
+    EXPECT_EQ(opened.device->Write(ReportOf(0xE2), std::chrono::milliseconds(100)), IoResult::kOk);
     bus.SendInput("k", ReportOf(0xF6));
     Report report{};
-    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::Ok);
-    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::TimedOut);
+    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::kOk);
+    EXPECT_EQ(opened.device->Read(report, std::chrono::milliseconds(0)), IoResult::kTimedOut);
     const std::vector<TraceEntry> entries = trace.Entries();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].direction, Direction::HostToDevice);
+    EXPECT_EQ(entries[0].direction, Direction::kHostToDevice);
     EXPECT_EQ(entries[0].report[1], 0xE2);
-    EXPECT_EQ(entries[1].direction, Direction::DeviceToHost);
+    EXPECT_EQ(entries[1].direction, Direction::kDeviceToHost);
     EXPECT_EQ(entries[1].report[1], 0xF6);
-    EXPECT_EQ(tracing.Open("missing").status, OpenStatus::NotFound);
+    EXPECT_EQ(tracing.Open("missing").status, OpenStatus::kNotFound);
 }
 
 }  // namespace

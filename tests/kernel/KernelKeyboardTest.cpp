@@ -52,13 +52,12 @@ void ExpectFirmwareHolds(const emulator::Programming& programming, const Keyboar
 void ExpectSameRecords(const KeyboardImage& read, const KeyboardImage& written) {
     for (int layer = 1; layer <= LayerCount; ++layer) {
         for (int button = 1; button <= ButtonCount; ++button) {
-            EXPECT_EQ(KeyRecordPayload(read, button, layer),
-                      KeyRecordPayload(written, button, layer))
+            EXPECT_EQ(KeyRecordReport(read, button, layer), KeyRecordReport(written, button, layer))
                 << "button " << button << " layer " << layer;
         }
     }
-    EXPECT_EQ(TrackRecordPayload(read), TrackRecordPayload(written));
-    EXPECT_EQ(OptionsRecordPayload(read), OptionsRecordPayload(written));
+    EXPECT_EQ(TrackRecordReport(read), TrackRecordReport(written));
+    EXPECT_EQ(OptionsRecordReport(read), OptionsRecordReport(written));
 }
 
 class NullListener : public TransferListener {
@@ -74,9 +73,9 @@ class Transfer {
 
     TransferOutcome Run(TransferKind kind) {
         watch_.DeviceCheck();
-        if (StartTransfer(kind, image_, hid_, worker_, monitor_) != StartResult::Started) {
+        if (StartTransfer(kind, image_, hid_, worker_, monitor_) != StartResult::kStarted) {
             ADD_FAILURE() << "the transfer did not start: no keyboard";
-            return TransferOutcome::Failed;
+            return TransferOutcome::kFailed;
         }
         return monitor_.RunToEnd();
     }
@@ -116,7 +115,7 @@ TEST_F(KernelKeyboardTest, TheChannelSkipsTheBootKeyboardThatLinuxLetsItOpen) {
     const hidio::InterfaceInfo* boot = WithUsage(collections, 0x01, 0x06);
     const hidio::InterfaceInfo* vendor = WithUsage(collections, 0xFF00, 0x01);
     ASSERT_TRUE(boot != nullptr && vendor != nullptr);
-    EXPECT_EQ(hidio::SystemBus().Open(boot->path).status, hidio::OpenStatus::Opened);
+    EXPECT_EQ(hidio::SystemBus().Open(boot->path).status, hidio::OpenStatus::kOpened);
 
     CHid hid(&hidio::SystemBus());
     KeyboardSearchResult found = hid.FindKeyboard();
@@ -132,19 +131,20 @@ TEST_F(KernelKeyboardTest, AReportCrossesTheKernelWithItsReportNumberHandled) {
     CHid hid(&hidio::SystemBus());
     hid.m_bDevicePresent.store(1);
     std::stop_source stop;
-    Payload query{};
-    query[0] = 0xD1;
-    query[63] = 0x7E;  // the last byte survives too
+    hidio::Report query{};
+    query[1] = 0xD1;
+    query[64] = 0x7E;  // the last byte survives too
     ASSERT_TRUE(hid.SendReport(query, stop.get_token()));
-    Payload answer{};
+    hidio::Report answer{};
     EXPECT_TRUE(WaitUntil([&] { return hid.ReceiveReport(answer, stop.get_token()); }));
     hid.EndTransfer();
-    EXPECT_EQ(answer[0], 0xD1);
-    EXPECT_EQ(answer[1], 2);
+    EXPECT_EQ(answer[0], 0);
+    EXPECT_EQ(answer[1], 0xD1);
+    EXPECT_EQ(answer[2], 2);
 
     const std::vector<hidio::TraceEntry> entries = keyboard.Trace().Entries();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].direction, hidio::Direction::HostToDevice);
+    EXPECT_EQ(entries[0].direction, hidio::Direction::kHostToDevice);
     EXPECT_EQ(entries[0].report[0], 0);
     EXPECT_EQ(entries[0].report[1], 0xD1);
     EXPECT_EQ(entries[0].report[64], 0x7E);
@@ -160,7 +160,7 @@ TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
     std::cout << "layout: " << layout << ", " << loaded.keyRecordsApplied << " key records\n";
 
     const auto writeStart = std::chrono::steady_clock::now();
-    ASSERT_EQ(Transfer(*written).Run(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    ASSERT_EQ(Transfer(*written).Run(TransferKind::kWrite), TransferOutcome::kWriteSucceeded);
     const auto writeTime = std::chrono::steady_clock::now() - writeStart;
     ExpectFirmwareHolds(keyboard.GetProgramming(), *written);
 
@@ -168,7 +168,7 @@ TEST_F(KernelKeyboardTest, AFullWriteAndReadBackAreByteExact) {
     read->StoreOptions({0, 0, 0, 1});
     read->StoreTrackRecord({});
     const auto readStart = std::chrono::steady_clock::now();
-    ASSERT_EQ(Transfer(*read).Run(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    ASSERT_EQ(Transfer(*read).Run(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     const auto readTime = std::chrono::steady_clock::now() - readStart;
     EXPECT_EQ(read->status.reportCount.load(), 506u);
     ExpectSameRecords(*read, *written);
@@ -185,7 +185,7 @@ TEST_F(KernelKeyboardTest, AReadFromASilentKeyboardFails) {
     std::unique_ptr<KeyboardImage> image = std::make_unique<KeyboardImage>();
     ASSERT_TRUE(image->StoreKeyRecord(9, 4, std::vector<KeyCode>{0x6C}));
 
-    EXPECT_EQ(Transfer(*image).Run(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(Transfer(*image).Run(TransferKind::kRead), TransferOutcome::kFailed);
     EXPECT_EQ(image->buttons[9].keyCount[4], 0);
     EXPECT_EQ(image->status.reportCount.load(), 0u);
     EXPECT_GE(keyboard.ReportsReceived(), 1u) << "the read request reached the keyboard";
@@ -203,7 +203,7 @@ TEST_F(KernelKeyboardTest, DestroyingTheDevicesIsAPlugOut) {
     EXPECT_EQ(hid.FindKeyboard().outcome, KeyboardSearch::kNotFound);
     EXPECT_TRUE(KeyboardCollections().empty());
     hidio::Report report{};
-    EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::Failed);
+    EXPECT_EQ(held.device->Read(report, 1s), hidio::IoResult::kFailed);
     EXPECT_TRUE(notices.WaitFor(DeviceChangeEvent::kRemovalComplete, kGenerousWait))
         << "the kernel's removal notice reached the watch";
 

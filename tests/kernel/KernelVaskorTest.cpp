@@ -54,7 +54,7 @@ TEST_F(KernelVaskorTest, PlugInLightsAnswersAndPlugOutReachTheHost) {
 
     // The keyboard takes reports in order: all of them were in before its answer.
     EXPECT_EQ(keyboard.GetLamps(), (emulator::Lamps{true, true, false}));
-    const std::array<std::uint8_t, emulator::kCardRecordSize> stored = keyboard.CardSettings(2);
+    const std::array<std::uint8_t, wire::kCardSettingsSize> stored = keyboard.CardSettings(2);
     EXPECT_TRUE(std::equal(stored.begin(), stored.end(), card.begin()));
 
     keyboard.Unplug();

@@ -115,7 +115,7 @@ TEST_F(UserKeyGroupsTest, MoreThanTwentyGroupsLoadTheFirstTwenty) {
         text += "<" + std::to_string(g + 1) + " >\r\n";
     }
     EXPECT_EQ(LoadFile(text + kEnd), UserKeyLoadOutcome::kStoppedAtGroupLimit);
-    EXPECT_EQ(store.groupCount, MaxUserKeyGroups);
+    EXPECT_EQ(store.groupCount, kMaxUserKeyGroups);
     EXPECT_EQ(Codes(store, 19), (std::vector<KeyCode>{20}));
 }
 
@@ -156,17 +156,17 @@ TEST_F(UserKeyGroupsTest, AddRefusesEmptyTooLongAndTooManyGroups) {
     EXPECT_FALSE(std::filesystem::exists(file));
 
     const std::vector<KeySettingRow> nineteen(19, KeySettingRow{"a", 43});
-    for (int g = 0; g < MaxUserKeyGroups; ++g) {
+    for (int g = 0; g < kMaxUserKeyGroups; ++g) {
         ASSERT_TRUE(store.AddUserKeyGroup(nineteen).added);
     }
     const std::string full = ReadBytes(file);
     result = store.AddUserKeyGroup(kCtrlAltDelete);
     EXPECT_FALSE(result.added);
     EXPECT_EQ(result.refusal, TextId::kUserKeyListFull);
-    EXPECT_EQ(store.groupCount, MaxUserKeyGroups);
+    EXPECT_EQ(store.groupCount, kMaxUserKeyGroups);
     EXPECT_EQ(ReadBytes(file), full);
     EXPECT_EQ(store.LoadUserKeyGroups(file), UserKeyLoadOutcome::kLoaded);
-    EXPECT_EQ(store.groupCount, MaxUserKeyGroups);
+    EXPECT_EQ(store.groupCount, kMaxUserKeyGroups);
 }
 
 TEST_F(UserKeyGroupsTest, AFailedSaveKeepsTheGroupAndSaysWhy) {
@@ -220,7 +220,7 @@ TEST_F(UserKeyGroupsTest, GroupCodesOutsideTheGroupsInUseAreEmpty) {
     LoadFile("<67 >\r\n" + kEnd);
     EXPECT_TRUE(store.GroupCodes(1).empty());
     EXPECT_TRUE(store.GroupCodes(-1).empty());
-    EXPECT_TRUE(store.GroupCodes(MaxUserKeyGroups).empty());
+    EXPECT_TRUE(store.GroupCodes(kMaxUserKeyGroups).empty());
 }
 
 }  // namespace

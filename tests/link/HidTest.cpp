@@ -12,10 +12,10 @@ namespace {
 
 using hidio::Direction;
 
-Payload PayloadOf(std::uint8_t code) {
-    Payload payload{};
-    payload[0] = code;
-    return payload;
+hidio::Report ReportOf(std::uint8_t code) {
+    hidio::Report report{};
+    report[1] = code;
+    return report;
 }
 
 using HidTest = LinkFixture;
@@ -27,8 +27,8 @@ TEST_F(HidTest, TheFirstKeyboardInEnumerationOrderGetsEveryReport) {
     KeyboardSearchResult found = hid.FindKeyboard();
     ASSERT_EQ(found.outcome, KeyboardSearch::kFound);
     EXPECT_EQ(found.path, keyboard->VendorPath());
-    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
-    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD0), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(ReportOf(0xD0), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(ReportOf(0xD0), stop.get_token()));
     EXPECT_EQ(keyboard->ReportsReceived(), 2u);
     EXPECT_EQ(second.ReportsReceived(), 0u);
 }
@@ -66,19 +66,19 @@ TEST_F(HidTest, RestrictingToAPathIgnoresOtherKeyboards) {
 
 TEST_F(HidTest, ReceivingWhileTheKeyboardIsNotPresentLeavesTheBufferAlone) {
     hid.m_bDevicePresent = 0;
-    Payload payload;
-    payload.fill(0x77);
+    hidio::Report report;
+    report.fill(0x77);
     const std::stop_source stop;
-    EXPECT_FALSE(hid.ReceiveReport(payload, stop.get_token()));
-    EXPECT_EQ(payload[0], 0x77);
-    EXPECT_EQ(payload[63], 0x77);
+    EXPECT_FALSE(hid.ReceiveReport(report, stop.get_token()));
+    EXPECT_EQ(report[0], 0x77);
+    EXPECT_EQ(report[64], 0x77);
 }
 
 TEST_F(HidTest, SendingWaitsForAnUnpluggedKeyboardToComeBack) {
     keyboard->Unplug();
     const std::stop_source stop;
     std::atomic<bool> sent{false};
-    std::thread sender([&] { sent = hid.SendReport(PayloadOf(0xD1), stop.get_token()); });
+    std::thread sender([&] { sent = hid.SendReport(ReportOf(0xD1), stop.get_token()); });
     keyboard->Plug();
     sender.join();
     EXPECT_TRUE(sent.load());
@@ -89,7 +89,7 @@ TEST_F(HidTest, SendingToAnAbsentKeyboardEndsWhenTheTransferIsStopped) {
     keyboard->Unplug();
     std::stop_source stop;
     std::atomic<bool> sent{true};
-    std::thread sender([&] { sent = hid.SendReport(PayloadOf(0xD1), stop.get_token()); });
+    std::thread sender([&] { sent = hid.SendReport(ReportOf(0xD1), stop.get_token()); });
     stop.request_stop();
     sender.join();
     EXPECT_FALSE(sent.load());
@@ -100,7 +100,7 @@ TEST_F(HidTest, AWriteThatCompletesLateIsTriedThreeTimesThenGivenUp) {
     faults.writeCompletionDelay = std::chrono::milliseconds(150);
     keyboard->SetFaults(faults);
     const std::stop_source stop;
-    EXPECT_FALSE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_FALSE(hid.SendReport(ReportOf(0xD1), stop.get_token()));
     EXPECT_EQ(hid.writeTimeouts(), 3u);
     hid.EndTransfer();
     // A write the channel stopped waiting for still reached the keyboard.
@@ -112,8 +112,8 @@ TEST_F(HidTest, AWriteThatCompletesWithinTheWaitCountsNoTimeOut) {
     faults.writeCompletionDelay = std::chrono::milliseconds(30);
     keyboard->SetFaults(faults);
     const std::stop_source stop;
-    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
-    EXPECT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(ReportOf(0xD1), stop.get_token()));
+    EXPECT_TRUE(hid.SendReport(ReportOf(0xD1), stop.get_token()));
     EXPECT_EQ(hid.writeTimeouts(), 0u);  // counted per report, not per run
     EXPECT_EQ(keyboard->ReportsReceived(), 2u);
 }
@@ -129,10 +129,10 @@ class FailingWritesBus final : public hidio::Bus {
             if (++bus_.writes == 10) {
                 bus_.stop.request_stop();
             }
-            return hidio::IoResult::Failed;
+            return hidio::IoResult::kFailed;
         }
         hidio::IoResult Read(hidio::Report&, std::chrono::milliseconds) override {
-            return hidio::IoResult::TimedOut;
+            return hidio::IoResult::kTimedOut;
         }
         void InterruptRead() override {}
         const std::string& Path() const override { return path_; }
@@ -146,7 +146,7 @@ class FailingWritesBus final : public hidio::Bus {
         return {ScriptedKeyboard::Interface()};
     }
     hidio::OpenResult Open(const std::string&) override {
-        return {std::make_unique<Device>(*this), hidio::OpenStatus::Opened, {}};
+        return {std::make_unique<Device>(*this), hidio::OpenStatus::kOpened, {}};
     }
     std::unique_ptr<hidio::Watch> StartWatch(hidio::WatchCallback) override { return nullptr; }
 
@@ -158,7 +158,7 @@ TEST(FailingWrites, AWriteThatFailsAtOnceIsAnAttemptWithTheSamePause) {
     FailingWritesBus bus;
     CHid hid{&bus};
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_FALSE(hid.SendReport(PayloadOf(0xD1), bus.stop.get_token()));
+    EXPECT_FALSE(hid.SendReport(ReportOf(0xD1), bus.stop.get_token()));
     EXPECT_EQ(bus.writes, 3);
     EXPECT_EQ(hid.writeTimeouts(), 3u);
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
@@ -167,11 +167,11 @@ TEST(FailingWrites, AWriteThatFailsAtOnceIsAnAttemptWithTheSamePause) {
 TEST_F(HidTest, OneHandleServesAWholeTransfer) {
     const std::stop_source stop;
     hid.m_bDevicePresent = 1;
-    ASSERT_TRUE(hid.SendReport(PayloadOf(0xD1), stop.get_token()));
+    ASSERT_TRUE(hid.SendReport(ReportOf(0xD1), stop.get_token()));
     EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 1u);
-    Payload answer{};
+    hidio::Report answer{};
     ASSERT_TRUE(hid.ReceiveReport(answer, stop.get_token()));
-    EXPECT_EQ(answer[0], 0xD1);
+    EXPECT_EQ(answer[1], 0xD1);
     EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 1u);
     hid.EndTransfer();
     EXPECT_EQ(bus.OpenHandleCount(keyboard->VendorPath()), 0u);

@@ -32,7 +32,7 @@ class LinkRig : public ::testing::Test {
   protected:
     TransferOutcome RunTransfer(TransferKind kind) {
         watch.DeviceCheck();
-        EXPECT_EQ(StartTransfer(kind, image, hid, worker, monitor), StartResult::Started);
+        EXPECT_EQ(StartTransfer(kind, image, hid, worker, monitor), StartResult::kStarted);
         return monitor.RunToEnd();
     }
 

@@ -14,7 +14,7 @@ class ScriptedReadTest : public LinkRig {
     TransferOutcome ReadFrom(std::vector<hidio::Report> replies) {
         scripted = std::make_shared<ScriptedKeyboard>(bus, std::move(replies));
         bus.Plug(ScriptedKeyboard::Interface(), scripted);
-        return RunTransfer(TransferKind::Read);
+        return RunTransfer(TransferKind::kRead);
     }
 
     void ExpectAcknowledges(std::size_t count) {
@@ -33,7 +33,7 @@ class ScriptedReadTest : public LinkRig {
 
 TEST_F(ScriptedReadTest, OnlyTheEndReplyLeavesTheImageAsItWas) {
     ASSERT_TRUE(image.StoreKeyRecord(3, 1, std::vector<KeyCode>{4, 5}));
-    EXPECT_EQ(ReadFrom({ScriptedKeyboard::Reply(0xF6)}), TransferOutcome::ReadSucceeded);
+    EXPECT_EQ(ReadFrom({ScriptedKeyboard::Reply(0xF6)}), TransferOutcome::kReadSucceeded);
     EXPECT_EQ(image.buttons[3].keyCount[1], 2);
     EXPECT_EQ(image.buttons[3].layerText[1], "F3+F4");
     EXPECT_EQ(image.tracks[0].prefixKey, 0x41);
@@ -45,7 +45,7 @@ TEST_F(ScriptedReadTest, AKeyReplyReplacesExactlyThatLayer) {
     ASSERT_TRUE(image.StoreKeyRecord(7, 3, std::vector<KeyCode>{0x11}));
     EXPECT_EQ(ReadFrom({ScriptedKeyboard::Reply(0xF0, {2, 7, 3, 0x37, 0x2B, 0x2C}),
                         ScriptedKeyboard::Reply(0xF6)}),
-              TransferOutcome::ReadSucceeded);
+              TransferOutcome::kReadSucceeded);
     const ButtonRecord& record = image.buttons[7];
     EXPECT_EQ(record.keyCount[2], 3);
     EXPECT_EQ(record.keyCodes[2][0], 0x37);
@@ -64,7 +64,7 @@ TEST_F(ScriptedReadTest, TrackAndOptionsRepliesConvertModes) {
         ReadFrom({ScriptedKeyboard::Reply(
                       0xF9, {1, 0, 2, 0, 0, 0x42, 0x1D, 0, 0, 0, 0x10, 0, 0x34, 0, 0}),
                   ScriptedKeyboard::Reply(0xF4, {0, 1, 1, 1}), ScriptedKeyboard::Reply(0xF6)}),
-        TransferOutcome::ReadSucceeded);
+        TransferOutcome::kReadSucceeded);
     EXPECT_EQ(image.tracks[0].enabled, 1);
     EXPECT_EQ(image.tracks[0].enterAtEnd, 0u);
     EXPECT_EQ(image.tracks[1].enabled, 0);  // mode 0: off, Enter setting kept
@@ -84,7 +84,7 @@ TEST_F(ScriptedReadTest, RecordsOutsideTheImageAreAcknowledgedButNeverStored) {
                   ScriptedKeyboard::Reply(0xF0, {1, 85, 1, 4}),
                   ScriptedKeyboard::Reply(0xF0, {7, 1, 1, 4}),
                   ScriptedKeyboard::Reply(0xF0, {0, 1, 1, 4}), ScriptedKeyboard::Reply(0xF6)}),
-        TransferOutcome::ReadSucceeded);
+        TransferOutcome::kReadSucceeded);
     for (const ButtonRecord& record : image.buttons) {
         for (std::uint8_t count : record.keyCount) {
             EXPECT_EQ(count, 0);
@@ -97,7 +97,7 @@ TEST_F(ScriptedReadTest, RecordsOutsideTheImageAreAcknowledgedButNeverStored) {
 TEST_F(ScriptedReadTest, UnknownRepliesAreNeitherCountedNorAcknowledged) {
     // This keyboard waits for an acknowledge that never comes, so the read fails.
     EXPECT_EQ(ReadFrom({ScriptedKeyboard::Reply(0x00), ScriptedKeyboard::Reply(0xF6)}),
-              TransferOutcome::Failed);
+              TransferOutcome::kFailed);
     EXPECT_EQ(image.status.reportCount.load(), 0u);
     ExpectAcknowledges(0);
 }
@@ -106,8 +106,8 @@ using EmulatedReadTest = LinkFixture;
 
 emulator::Programming SampleProgramming() {
     emulator::Programming programming;
-    for (int button = 1; button <= emulator::kButtons; ++button) {
-        for (int layer = 1; layer <= emulator::kLayers; ++layer) {
+    for (int button = 1; button <= wire::kButtonCount; ++button) {
+        for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
             const auto count = static_cast<std::size_t>((button * layer) % 56);
             programming.keys[button][layer].assign(
                 count, static_cast<std::uint8_t>((button + layer) % 108 + 1));
@@ -136,20 +136,20 @@ void ExpectImageHolds(const KeyboardImage& image, const emulator::Programming& p
 TEST_F(EmulatedReadTest, AFullReadFillsTheImageAndDerivesTheTexts) {
     const emulator::Programming programming = SampleProgramming();
     keyboard->SetProgramming(programming);
-    ASSERT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     ExpectImageHolds(image, programming);
     EXPECT_EQ(image.status.reportCount.load(), 506u);
     EXPECT_EQ(image.buttons[5].layerText[1], "Layer3");
     EXPECT_EQ(image.buttons[2].layerText[3].empty(), programming.keys[2][3].empty());
-    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::ReadSucceeded});
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::kReadSucceeded});
 }
 
 TEST_F(EmulatedReadTest, WhatIsWrittenReadsBackTheSame) {
     const emulator::Programming programming = SampleProgramming();
     keyboard->SetProgramming(programming);
-    ASSERT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     keyboard->SetProgramming(emulator::Programming{});
-    ASSERT_EQ(RunTransfer(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kWrite), TransferOutcome::kWriteSucceeded);
     EXPECT_EQ(keyboard->GetProgramming(), programming);
 }
 
@@ -160,7 +160,7 @@ TEST_F(EmulatedReadTest, GarbageAndOutOfRangeRecordsDoNotDisturbTheRead) {
     faults.garbageReplies = true;
     faults.outOfRangeRecords = true;
     keyboard->SetFaults(faults);
-    ASSERT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     ExpectImageHolds(image, programming);
     EXPECT_EQ(image.buttons[0].keyCount[1], 0);
 }
@@ -176,7 +176,7 @@ TEST_F(EmulatedReadTest, ASilentKeyboardFailsAfterAboutOneSecondAndClearsTheKeys
     keyboard->SetFaults(faults);
 
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kFailed);
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
 
     EXPECT_EQ(image.buttons[9].keyCount[4], 0);
@@ -193,7 +193,7 @@ TEST_F(EmulatedReadTest, AKeyboardThatStopsHalfWayFailsTheRead) {
     emulator::Faults faults;
     faults.silentAfterRecords = 100;
     keyboard->SetFaults(faults);
-    EXPECT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kFailed);
     EXPECT_EQ(listener.progress.back(), 100u);  // the last progress the user saw
     for (int button = 1; button <= ButtonCount; ++button) {
         EXPECT_EQ(image.buttons[button].keyCount[1], 0) << button;
@@ -204,8 +204,8 @@ TEST_F(EmulatedReadTest, ADroppedAcknowledgeStallsTheRead) {
     emulator::Faults faults;
     faults.dropAcknowledges = 1;
     keyboard->SetFaults(faults);
-    EXPECT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::Failed);
-    EXPECT_EQ(ReportsOf(keyboard->Trace(), Direction::DeviceToHost).size(), 1u);
+    EXPECT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kFailed);
+    EXPECT_EQ(ReportsOf(keyboard->Trace(), Direction::kDeviceToHost).size(), 1u);
 }
 
 TEST_F(EmulatedReadTest, AnOversizedKeyRecordIsNeitherStoredNorAcknowledged) {
@@ -218,12 +218,13 @@ TEST_F(EmulatedReadTest, AnOversizedKeyRecordIsNeitherStoredNorAcknowledged) {
 
     hidio::WireTrace& trace = keyboard->Trace();
     watch.DeviceCheck();
-    ASSERT_EQ(StartTransfer(TransferKind::Read, image, hid, worker, monitor), StartResult::Started);
-    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::Failed);
+    ASSERT_EQ(StartTransfer(TransferKind::kRead, image, hid, worker, monitor),
+              StartResult::kStarted);
+    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::kFailed);
 
     const std::vector<hidio::TraceEntry> entries = trace.Entries();
     ASSERT_FALSE(entries.empty());
-    EXPECT_EQ(entries.back().direction, Direction::DeviceToHost);  // never acknowledged
+    EXPECT_EQ(entries.back().direction, Direction::kDeviceToHost);  // never acknowledged
     EXPECT_EQ(entries.back().report[5], 60);
     EXPECT_EQ(listener.progress.back(), 3u);
 }
@@ -233,7 +234,7 @@ TEST_F(EmulatedReadTest, ASlowKeyboardStillCompletes) {
     emulator::Faults faults;
     faults.replyDelay = std::chrono::milliseconds(1);
     keyboard->SetFaults(faults);
-    EXPECT_EQ(RunTransfer(TransferKind::Read), TransferOutcome::ReadSucceeded);
+    EXPECT_EQ(RunTransfer(TransferKind::kRead), TransferOutcome::kReadSucceeded);
     ExpectImageHolds(image, SampleProgramming());
 }
 

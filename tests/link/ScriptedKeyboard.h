@@ -31,7 +31,7 @@ class ScriptedKeyboard : public hidio::VirtualEndpoint {
         return report;
     }
 
-    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::Opened; }
+    hidio::OpenStatus AcceptOpen() override { return hidio::OpenStatus::kOpened; }
     std::chrono::milliseconds WriteCompletionDelay() override { return {}; }
 
     void OnOutputReport(const hidio::Report& report) override {

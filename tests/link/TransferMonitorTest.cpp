@@ -10,7 +10,7 @@ namespace {
 // Polls until the monitor gives up; the number of polls it took.
 int PollsUntilFailed(TransferMonitor& monitor) {
     for (int polls = 1; polls <= 1000; ++polls) {
-        if (monitor.Poll() == TransferOutcome::Failed) {
+        if (monitor.Poll() == TransferOutcome::kFailed) {
             return polls;
         }
     }
@@ -20,13 +20,13 @@ int PollsUntilFailed(TransferMonitor& monitor) {
 using TransferMonitorTest = LinkRig;
 
 TEST_F(TransferMonitorTest, TheTransferFailsAtThe201stPollWithoutProgress) {
-    monitor.Begin(TransferKind::Write);
+    monitor.Begin(TransferKind::kWrite);
     for (int poll = 0; poll < 150; ++poll) {
-        ASSERT_EQ(monitor.Poll(), TransferOutcome::Running);
+        ASSERT_EQ(monitor.Poll(), TransferOutcome::kRunning);
     }
     image.status.reportCount.store(1);
     EXPECT_EQ(PollsUntilFailed(monitor), 1 + 201);  // the poll that sees the progress, then 201
-    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::kFailed});
 }
 
 using StoppedTransferTest = LinkFixture;
@@ -35,10 +35,10 @@ TEST_F(StoppedTransferTest, AStopRequestEndsTheTransferAsFailedWithItsWorkerStop
     watch.DeviceCheck();
     std::stop_source pulledOut;
     pulledOut.request_stop();
-    ASSERT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
-              StartResult::Started);
-    EXPECT_EQ(monitor.RunToEnd(pulledOut.get_token()), TransferOutcome::Failed);
-    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+    ASSERT_EQ(StartTransfer(TransferKind::kWrite, image, hid, worker, monitor),
+              StartResult::kStarted);
+    EXPECT_EQ(monitor.RunToEnd(pulledOut.get_token()), TransferOutcome::kFailed);
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::kFailed});
     EXPECT_FALSE(worker.Started());  // joined: nothing more goes to the keyboard
     EXPECT_LT(keyboard->ReportsReceived(), static_cast<std::size_t>(kWriteReportsSent));
     EXPECT_EQ(image.status.transferMode.load(), kTransferIdle);
@@ -57,12 +57,12 @@ class RefusedWorkerTest : public LinkFixture {
 TEST_F(RefusedWorkerTest, AWorkerWithoutAThreadEndsInTheTimeOut) {
     ASSERT_TRUE(image.StoreKeyRecord(9, 1, std::vector<KeyCode>{4}));
     watch.DeviceCheck();
-    ASSERT_EQ(StartTransfer(TransferKind::Read, image, hid, refusedWorker, refusedMonitor),
-              StartResult::Started);
+    ASSERT_EQ(StartTransfer(TransferKind::kRead, image, hid, refusedWorker, refusedMonitor),
+              StartResult::kStarted);
     EXPECT_EQ(refusals, 1);
     EXPECT_FALSE(refusedWorker.Started());
     EXPECT_EQ(PollsUntilFailed(refusedMonitor), 1 + 201);
-    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::Failed});
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::kFailed});
     EXPECT_EQ(keyboard->ReportsReceived(), 0u);
     EXPECT_EQ(image.buttons[9].keyCount[1], 0);  // a failed read keeps nothing half-read
 }

@@ -10,24 +10,34 @@ namespace {
 
 constexpr RecordWay kWays[] = {RecordWay::kToKeyboard, RecordWay::kFromKeyboard};
 
-// A record's bytes from its code on: from payload byte 0 on the way to the keyboard, one byte
-// later on the way back; zeros elsewhere.
-Payload Placed(RecordWay way, std::initializer_list<int> record) {
-    Payload payload{};
-    std::size_t at = way == RecordWay::kToKeyboard ? 0 : 1;
-    for (int value : record) {
-        payload[at++] = static_cast<std::uint8_t>(value);
+// A report's bytes from byte 0 (the report id) on; zeros after them.
+hidio::Report Report(std::initializer_list<int> bytes) {
+    hidio::Report report{};
+    std::size_t at = 0;
+    for (int value : bytes) {
+        report[at++] = static_cast<std::uint8_t>(value);
     }
-    return payload;
+    return report;
 }
+
+// The same record as the host sends it and as the keyboard replies with it.
+struct BothWays {
+    hidio::Report toKeyboard;
+    hidio::Report fromKeyboard;
+    const hidio::Report& For(RecordWay way) const {
+        return way == RecordWay::kToKeyboard ? toKeyboard : fromKeyboard;
+    }
+};
 
 TEST(WireRecords, KeyRecordFieldsSitAtTheirBytesAndReadBack) {
     const std::vector<KeyCode> codes{0x37, 0x04, 0x96};
+    const BothWays expected{Report({0, 0xF0, 2, 7, 3, 0x37, 0x04, 0x96}),
+                            Report({0, 0, 0xF0, 2, 7, 3, 0x37, 0x04, 0x96})};
     for (const RecordWay way : kWays) {
-        const Payload payload = EncodeKeyRecord({2, 7, codes}, way);
-        EXPECT_EQ(payload, Placed(way, {0xF0, 2, 7, 3, 0x37, 0x04, 0x96}));
-        EXPECT_EQ(RecordCode(payload, way), 0xF0);
-        const std::optional<KeyRecord> back = DecodeKeyRecord(payload, way);
+        const hidio::Report report = EncodeKeyRecord({2, 7, codes}, way);
+        EXPECT_EQ(report, expected.For(way));
+        EXPECT_EQ(RecordCode(report, way), 0xF0);
+        const std::optional<KeyRecord> back = DecodeKeyRecord(report, way);
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(back->layer, 2);
         EXPECT_EQ(back->button, 7);
@@ -37,28 +47,34 @@ TEST(WireRecords, KeyRecordFieldsSitAtTheirBytesAndReadBack) {
 
 TEST(WireRecords, KeyRecordsHoldAtMostALayerOfCodes) {
     const std::vector<KeyCode> tooMany(56, 0x2B);
+    struct Bytes {
+        std::size_t count;
+        std::size_t lastCode;
+    };
     for (const RecordWay way : kWays) {
-        Payload payload = EncodeKeyRecord({6, 84, tooMany}, way);
-        const std::size_t count = way == RecordWay::kToKeyboard ? 3 : 4;
-        EXPECT_EQ(payload[count], 55);
-        EXPECT_EQ(payload[count + 55], 0x2B);
-        EXPECT_EQ(payload[count + 56], 0);
-        ASSERT_TRUE(DecodeKeyRecord(payload, way).has_value());
-        EXPECT_EQ(DecodeKeyRecord(payload, way)->codes.size(), 55u);
-        payload[count] = 56;
-        EXPECT_FALSE(DecodeKeyRecord(payload, way).has_value());
-        payload[count] = 255;
-        EXPECT_FALSE(DecodeKeyRecord(payload, way).has_value());
+        const Bytes at = way == RecordWay::kToKeyboard ? Bytes{4, 59} : Bytes{5, 60};
+        hidio::Report report = EncodeKeyRecord({6, 84, tooMany}, way);
+        EXPECT_EQ(report[at.count], 55);
+        EXPECT_EQ(report[at.lastCode], 0x2B);
+        EXPECT_EQ(report[at.lastCode + 1], 0);
+        ASSERT_TRUE(DecodeKeyRecord(report, way).has_value());
+        EXPECT_EQ(DecodeKeyRecord(report, way)->codes.size(), 55u);
+        report[at.count] = 56;
+        EXPECT_FALSE(DecodeKeyRecord(report, way).has_value());
+        report[at.count] = 255;
+        EXPECT_FALSE(DecodeKeyRecord(report, way).has_value());
     }
 }
 
 TEST(WireRecords, TrackRecordFieldsSitAtTheirBytesAndReadBack) {
     const TrackRecord tracks{{{1, 2, 3, 4, 5}, {0, 6, 7, 8, 9}, {2, 10, 11, 12, 13}}};
+    // Modes, then the three prefixes (shift, key), then the three suffixes.
+    const BothWays expected{Report({0, 0xF9, 1, 0, 2, 2, 3, 6, 7, 10, 11, 4, 5, 8, 9, 12, 13}),
+                            Report({0, 0, 0xF9, 1, 0, 2, 2, 3, 6, 7, 10, 11, 4, 5, 8, 9, 12, 13})};
     for (const RecordWay way : kWays) {
-        const Payload payload = EncodeTrackRecord(tracks, way);
-        // Modes, then the three prefixes (shift, key), then the three suffixes.
-        EXPECT_EQ(payload, Placed(way, {0xF9, 1, 0, 2, 2, 3, 6, 7, 10, 11, 4, 5, 8, 9, 12, 13}));
-        const TrackRecord back = DecodeTrackRecord(payload, way);
+        const hidio::Report report = EncodeTrackRecord(tracks, way);
+        EXPECT_EQ(report, expected.For(way));
+        const TrackRecord back = DecodeTrackRecord(report, way);
         for (std::size_t t = 0; t < tracks.size(); ++t) {
             EXPECT_EQ(back[t].mode, tracks[t].mode) << t;
             EXPECT_EQ(back[t].prefixShift, tracks[t].prefixShift) << t;
@@ -70,15 +86,17 @@ TEST(WireRecords, TrackRecordFieldsSitAtTheirBytesAndReadBack) {
 }
 
 TEST(WireRecords, OptionsAndFilledRecordsSitAtTheirBytes) {
+    const BothWays expected{Report({0, 0xF4, 1, 2, 3, 4}), Report({0, 0, 0xF4, 1, 2, 3, 4})};
     for (const RecordWay way : kWays) {
-        const Payload payload = EncodeOptionsRecord({1, 2, 3, 4}, way);
-        EXPECT_EQ(payload, Placed(way, {0xF4, 1, 2, 3, 4}));
-        EXPECT_EQ(DecodeOptionsRecord(payload, way), (OptionsRecord{1, 2, 3, 4}));
+        const hidio::Report report = EncodeOptionsRecord({1, 2, 3, 4}, way);
+        EXPECT_EQ(report, expected.For(way));
+        EXPECT_EQ(DecodeOptionsRecord(report, way), (OptionsRecord{1, 2, 3, 4}));
     }
-    Payload filled;
+    hidio::Report filled;
     filled.fill(0xE2);
+    filled[0] = 0;
     EXPECT_EQ(FilledRecord(0xE2), filled);
-    EXPECT_EQ(RecordCode(Placed(RecordWay::kFromKeyboard, {0xF6}), RecordWay::kFromKeyboard), 0xF6);
+    EXPECT_EQ(RecordCode(Report({0, 0x77, 0xF6}), RecordWay::kFromKeyboard), 0xF6);
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ hidio::Report Filled(std::uint8_t code) {
 using WriteTransferTest = LinkFixture;
 
 TEST_F(WriteTransferTest, StartUpImageGoesOutByteForByte) {
-    ASSERT_EQ(RunTransfer(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kWrite), TransferOutcome::kWriteSucceeded);
 
-    const std::vector<hidio::Report> sent = ReportsOf(keyboard->Trace(), Direction::HostToDevice);
+    const std::vector<hidio::Report> sent = ReportsOf(keyboard->Trace(), Direction::kHostToDevice);
     ASSERT_EQ(sent.size(), static_cast<std::size_t>(kWriteReportsSent));
     EXPECT_EQ(sent.front(), Filled(0xF1));
     std::size_t at = 1;
@@ -41,12 +41,12 @@ TEST_F(WriteTransferTest, StartUpImageGoesOutByteForByte) {
                                  0x00, 0x34, 0x00, 0x34, 0x00, 0x34}));
     EXPECT_EQ(sent[at++], Bytes({0, 0xF4, 0x01, 0x00, 0x00, 0x00}));
     EXPECT_EQ(sent[at++], Filled(0xF6));
-    EXPECT_TRUE(ReportsOf(keyboard->Trace(), Direction::DeviceToHost).empty());
+    EXPECT_TRUE(ReportsOf(keyboard->Trace(), Direction::kDeviceToHost).empty());
 
     EXPECT_EQ(image.status.reportCount.load(), 506u);
     EXPECT_EQ(listener.progress.back(), 506u);
     EXPECT_EQ(TransferMonitor::Percent(504), 100);
-    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::WriteSucceeded});
+    EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{TransferOutcome::kWriteSucceeded});
 }
 
 TEST_F(WriteTransferTest, KeyRecordsCarryTheCodesAndTracksTheirModes) {
@@ -55,9 +55,9 @@ TEST_F(WriteTransferTest, KeyRecordsCarryTheCodesAndTracksTheirModes) {
     ASSERT_TRUE(image.StoreKeyRecord(7, 2, std::vector<KeyCode>{0x37, 0x04, 0x96}));
     image.tracks[0].enabled = 0;
     image.tracks[1].enterAtEnd = 0;
-    ASSERT_EQ(RunTransfer(TransferKind::Write), TransferOutcome::WriteSucceeded);
+    ASSERT_EQ(RunTransfer(TransferKind::kWrite), TransferOutcome::kWriteSucceeded);
 
-    const std::vector<hidio::Report> sent = ReportsOf(keyboard->Trace(), Direction::HostToDevice);
+    const std::vector<hidio::Report> sent = ReportsOf(keyboard->Trace(), Direction::kHostToDevice);
     EXPECT_EQ(sent[1 + 84 + 6], Bytes({0, 0xF0, 2, 7, 3, 0x37, 0x04, 0x96}));
     hidio::Report full = Bytes({0, 0xF0, 6, 84, 55});
     std::fill(full.begin() + 5, full.begin() + 60, std::uint8_t{0x2B});
@@ -74,11 +74,11 @@ TEST_F(WriteTransferTest, UnplugDuringAWritePausesItUntilTheKeyboardIsBack) {
     faults.unplugAfterReports = 200;
     keyboard->SetFaults(faults);
     watch.DeviceCheck();
-    ASSERT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
-              StartResult::Started);
+    ASSERT_EQ(StartTransfer(TransferKind::kWrite, image, hid, worker, monitor),
+              StartResult::kStarted);
     ASSERT_TRUE(keyboard->WaitUntilUnplugged(std::chrono::seconds(10)));
     keyboard->Plug();
-    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::WriteSucceeded);
+    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::kWriteSucceeded);
 
     // Every report reached the keyboard exactly once, before or after the gap.
     EXPECT_EQ(keyboard->ReportsReceived(), static_cast<std::size_t>(kWriteReportsSent));
@@ -88,9 +88,9 @@ TEST_F(WriteTransferTest, UnplugDuringAWritePausesItUntilTheKeyboardIsBack) {
 TEST_F(WriteTransferTest, TimedOutWriteIsStoppedAndSendsNothingMore) {
     watch.DeviceCheck();
     keyboard->Unplug();  // gone for good once the write has started
-    ASSERT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
-              StartResult::Started);
-    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::Failed);
+    ASSERT_EQ(StartTransfer(TransferKind::kWrite, image, hid, worker, monitor),
+              StartResult::kStarted);
+    EXPECT_EQ(monitor.RunToEnd(), TransferOutcome::kFailed);
     EXPECT_FALSE(worker.Started());
     EXPECT_EQ(image.status.transferMode.load(), kTransferIdle);
     keyboard->Plug();
@@ -100,8 +100,8 @@ TEST_F(WriteTransferTest, TimedOutWriteIsStoppedAndSendsNothingMore) {
 TEST_F(WriteTransferTest, ACommandWithoutKeyboardIsRefused) {
     keyboard->Unplug();
     EXPECT_EQ(watch.DeviceCheck(), ConnectionPicture::kNotFound);
-    EXPECT_EQ(StartTransfer(TransferKind::Write, image, hid, worker, monitor),
-              StartResult::NotConnected);
+    EXPECT_EQ(StartTransfer(TransferKind::kWrite, image, hid, worker, monitor),
+              StartResult::kNotConnected);
     EXPECT_FALSE(worker.Started());
 }
 

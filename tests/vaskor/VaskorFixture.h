@@ -26,7 +26,7 @@ class VaskorTest : public ::testing::Test {
     ~VaskorTest() override { hidio::SelectBus(nullptr); }
 
     std::vector<hidio::Report> ReportsToKeyboard() {
-        return tolvane::testing::ReportsOf(keyboard.Trace(), hidio::Direction::HostToDevice);
+        return tolvane::testing::ReportsOf(keyboard.Trace(), hidio::Direction::kHostToDevice);
     }
 
     std::size_t OpenChannels() { return bus.OpenHandleCount(keyboard.VendorPath()); }

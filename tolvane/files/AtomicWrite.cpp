@@ -1,46 +1,21 @@
 #include "tolvane/files/AtomicWrite.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
 #include <system_error>
-#include <utility>
 
-// Platform section: unnamed files, descriptors, permission bits and flushing to the disk
-// have no standard form.
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "tolvane/files/AtomicWritePlatform.h"
 
 namespace tolvane {
 
 namespace fs = std::filesystem;
 
-namespace {
+namespace detail {
 
-constexpr int kMostLinksFollowed = 40;  // as many as the system's own path lookup follows
-constexpr int kNameAttempts = 8;
-
-std::error_code LastError() {
-    return {errno, std::generic_category()};
-}
-
-FileWriteResult Failure(const std::string& what, const fs::path& path, const std::string& reason) {
-    return FileWriteResult{false, what + " " + PathText(path) + ": " + reason};
-}
-
-// A name of fixed length, so that a target name near the system's limit still saves.
 fs::path TemporaryNameIn(const fs::path& folder) {
     static thread_local std::mt19937_64 generator{std::random_device{}()};
     char name[40];
@@ -49,232 +24,17 @@ fs::path TemporaryNameIn(const fs::path& folder) {
     return folder / name;
 }
 
-// The new contents until they replace the target. Whatever has not been published is
-// removed when the object goes.
-class TemporaryFile {
-  public:
-    TemporaryFile() = default;
-    ~TemporaryFile() { Discard(); }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+}  // namespace detail
 
-    std::error_code Create(const fs::path& folder);
-    std::error_code Write(std::string_view bytes);
-    std::error_code SetMode(unsigned mode);
-    std::error_code Flush();
-    // Gives the complete file the target's name, replacing what had it.
-    std::error_code Publish(const fs::path& target);
+namespace {
 
-  private:
-    std::error_code CreateNamed();
-    std::error_code Close();
-    void Discard();
+using detail::TemporaryFile;
 
-    int fd_ = -1;
-    fs::path folder_;
-    fs::path name_;  // empty while the file has no name
-};
+constexpr int kMostLinksFollowed = 40;  // as many as the system's own path lookup follows
 
-#if defined(_WIN32)
-
-std::error_code TemporaryFile::Create(const fs::path& folder) {
-    folder_ = folder.empty() ? fs::path(".") : folder;
-    return CreateNamed();
+FileWriteResult Failure(const std::string& what, const fs::path& path, const std::string& reason) {
+    return FileWriteResult{false, what + " " + PathText(path) + ": " + reason};
 }
-
-std::error_code TemporaryFile::CreateNamed() {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        fs::path name = TemporaryNameIn(folder_);
-        const errno_t error =
-            _wsopen_s(&fd_, name.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                      _SH_DENYNO, _S_IREAD | _S_IWRITE);
-        if (error == 0) {
-            name_ = std::move(name);
-            return {};
-        }
-        fd_ = -1;
-        if (error != EEXIST) {
-            return {error, std::generic_category()};
-        }
-    }
-    return std::make_error_code(std::errc::file_exists);
-}
-
-std::error_code TemporaryFile::Write(std::string_view bytes) {
-    constexpr std::size_t kLargestWrite = 1u << 30;
-    while (!bytes.empty()) {
-        const unsigned size = static_cast<unsigned>(std::min(bytes.size(), kLargestWrite));
-        const int written = _write(fd_, bytes.data(), size);
-        if (written <= 0) {
-            return written < 0 ? LastError() : std::make_error_code(std::errc::io_error);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-std::error_code TemporaryFile::SetMode(unsigned) {
-    return {};  // the new file inherits the folder's access list
-}
-
-std::error_code TemporaryFile::Flush() {
-    return _commit(fd_) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code TemporaryFile::Close() {
-    const int fd = std::exchange(fd_, -1);
-    return _close(fd) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code TemporaryFile::Publish(const fs::path& target) {
-    if (std::error_code error = Close()) {
-        return error;
-    }
-    std::error_code error;
-    fs::rename(name_, target, error);
-    if (!error) {
-        name_.clear();
-    }
-    return error;
-}
-
-void TemporaryFile::Discard() {
-    if (fd_ >= 0) {
-        _close(fd_);
-    }
-    if (!name_.empty()) {
-        std::error_code ignored;
-        fs::remove(name_, ignored);
-    }
-}
-
-std::error_code MayWrite(const fs::path& path) {
-    return _waccess(path.c_str(), 2) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code FlushFolder(const fs::path&) {
-    return {};  // the rename is written through by the system
-}
-
-#else
-
-std::error_code TemporaryFile::Create(const fs::path& folder) {
-    folder_ = folder.empty() ? fs::path(".") : folder;
-#if defined(O_TMPFILE)
-    // linkat names the file through /proc; without it the unnamed file could not be kept.
-    if (::access("/proc/self/fd", X_OK) == 0) {
-        fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
-            return {};
-        }
-    }
-    // The file system cannot hold an unnamed file (or the folder is unusable, which the
-    // named attempt reports as well).
-#endif
-    return CreateNamed();
-}
-
-std::error_code TemporaryFile::CreateNamed() {
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        fs::path name = TemporaryNameIn(folder_);
-        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0) {
-            name_ = std::move(name);
-            return {};
-        }
-        if (errno != EEXIST) {
-            return LastError();
-        }
-    }
-    return std::make_error_code(std::errc::file_exists);
-}
-
-std::error_code TemporaryFile::Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return written < 0 ? LastError() : std::make_error_code(std::errc::io_error);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-std::error_code TemporaryFile::SetMode(unsigned mode) {
-    return ::fchmod(fd_, static_cast<mode_t>(mode)) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code TemporaryFile::Flush() {
-    return ::fsync(fd_) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code TemporaryFile::Close() {
-    const int fd = std::exchange(fd_, -1);
-    return ::close(fd) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code TemporaryFile::Publish(const fs::path& target) {
-    if (name_.empty()) {
-        // The name is given only now that the contents are complete; linkat cannot replace
-        // a file, so the name is a temporary one that the rename below takes away at once.
-        // A kill between the two leaves it; see RemoveStaleTemporaries.
-        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-        std::error_code error = std::make_error_code(std::errc::file_exists);
-        for (int attempt = 0; attempt < kNameAttempts && error; ++attempt) {
-            fs::path name = TemporaryNameIn(folder_);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                name_ = std::move(name);
-                error.clear();
-            } else {
-                error = LastError();
-                if (errno != EEXIST) {
-                    return error;
-                }
-            }
-        }
-        if (error) {
-            return error;
-        }
-    }
-    if (::rename(name_.c_str(), target.c_str()) != 0) {
-        return LastError();
-    }
-    name_.clear();
-    return Close();
-}
-
-void TemporaryFile::Discard() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-    if (!name_.empty()) {
-        ::unlink(name_.c_str());
-    }
-}
-
-std::error_code MayWrite(const fs::path& path) {
-    return ::access(path.c_str(), W_OK) == 0 ? std::error_code{} : LastError();
-}
-
-std::error_code FlushFolder(const fs::path& folder) {
-    const fs::path name = folder.empty() ? fs::path(".") : folder;
-    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return LastError();
-    }
-    std::error_code error = ::fsync(fd) == 0 ? std::error_code{} : LastError();
-    ::close(fd);
-    // Some file systems cannot flush a folder; their renames are as safe as they get.
-    if (error == std::errc::invalid_argument) {
-        error.clear();
-    }
-    return error;
-}
-
-#endif
 
 // ".tolvane-", 16 lower-case hex digits, ".tmp": the names TemporaryNameIn gives.
 bool IsOurTemporaryName(const std::string& name) {
@@ -342,7 +102,7 @@ FileWriteResult CheckReplaceable(const fs::path& path, std::optional<unsigned>& 
     if (!fs::is_regular_file(status)) {
         return Failure("cannot replace", path, "it is not a regular file");
     }
-    if (const std::error_code denied = MayWrite(path)) {
+    if (const std::error_code denied = detail::MayWrite(path)) {
         return Failure("cannot replace", path, denied.message());
     }
     keptMode = static_cast<unsigned>(status.permissions() & fs::perms::mask);
@@ -401,7 +161,7 @@ FileWriteResult WriteFileAtomically(const fs::path& target, std::string_view byt
     if (const std::error_code error = file.Publish(real)) {
         return Failure("cannot replace", real, error.message());
     }
-    if (const std::error_code error = FlushFolder(folder)) {
+    if (const std::error_code error = detail::FlushFolder(folder)) {
         return Failure("cannot flush the folder of", real, error.message());
     }
     RemoveStaleTemporaries(folder);

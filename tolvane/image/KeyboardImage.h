@@ -15,14 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "hidio/KeyboardWire.h"
 #include "tolvane/image/KeyTables.h"
 
 namespace tolvane {
 
-inline constexpr int ButtonCount = 84;
-inline constexpr int LayerCount = 6;
-inline constexpr int MaxKeysPerLayer = 55;
-inline constexpr int TrackCount = 3;
+// The image's names for what the keyboard holds.
+inline constexpr int ButtonCount = wire::kButtonCount;
+inline constexpr int LayerCount = wire::kLayerCount;
+inline constexpr int MaxKeysPerLayer = wire::kMaxKeysPerLayer;
+inline constexpr int TrackCount = wire::kTrackCount;
 
 constexpr bool IsValidButton(int button) {
     return button >= 1 && button <= ButtonCount;

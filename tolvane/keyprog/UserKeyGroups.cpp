@@ -57,7 +57,7 @@ void UserKeyGroupStore::RebuildRows() {
 }
 
 UserKeyGroup* UserKeyGroupStore::GroupBeingRead() {
-    return groupCount < MaxUserKeyGroups ? &userKeyGroups[groupCount] : nullptr;
+    return groupCount < kMaxUserKeyGroups ? &userKeyGroups[groupCount] : nullptr;
 }
 
 UserKeyLoadOutcome UserKeyGroupStore::LoadUserKeyGroups(const std::filesystem::path& filePath) {
@@ -129,7 +129,7 @@ void UserKeyGroupStore::EndNumber(ParseState& parse) {
     }
     // Codes past the last slot are dropped; the count stays at 20, which refuses the group.
     UserKeyGroup* group = GroupBeingRead();
-    if (group != nullptr && group->codeCount < UserKeyGroupCodeSlots) {
+    if (group != nullptr && group->codeCount < kUserKeyGroupCodeSlots) {
         group->codes[group->codeCount] = parse.pending.LowByte();
         ++group->codeCount;
     }
@@ -146,7 +146,7 @@ void UserKeyGroupStore::CloseGroup(ParseState& parse) {
         parse.stopped = true;
         return;
     }
-    if (group->codeCount > MaxCodesPerUserKeyGroup) {
+    if (group->codeCount > kMaxCodesPerUserKeyGroup) {
         *group = UserKeyGroup{};
         parse.outcome = UserKeyLoadOutcome::kStoppedAtLongGroup;
         parse.stopped = true;
@@ -162,9 +162,9 @@ UserKeyAddResult UserKeyGroupStore::AddUserKeyGroup(std::span<const KeySettingRo
     UserKeyAddResult result;
     if (rows.empty()) {
         result.refusal = TextId::kPleaseEnterKey;
-    } else if (groupCount >= MaxUserKeyGroups) {
+    } else if (groupCount >= kMaxUserKeyGroups) {
         result.refusal = TextId::kUserKeyListFull;
-    } else if (rows.size() > MaxCodesPerUserKeyGroup) {
+    } else if (rows.size() > kMaxCodesPerUserKeyGroup) {
         result.refusal = TextId::kUserKeyGroupTooLong;
     }
     if (result.refusal) {
@@ -233,7 +233,7 @@ std::span<const KeyCode> UserKeyGroupStore::GroupCodes(int index) const {
         return {};
     }
     const UserKeyGroup& group = userKeyGroups[static_cast<std::size_t>(index)];
-    const std::size_t count = std::min<std::size_t>(group.codeCount, UserKeyGroupCodeSlots);
+    const std::size_t count = std::min<std::size_t>(group.codeCount, kUserKeyGroupCodeSlots);
     return std::span<const KeyCode>(group.codes.data(), count);
 }
 

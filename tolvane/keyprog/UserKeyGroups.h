@@ -25,10 +25,10 @@
 
 namespace tolvane {
 
-inline constexpr int MaxUserKeyGroups = 20;
-inline constexpr int UserKeyGroupCodeSlots = 20;
+inline constexpr int kMaxUserKeyGroups = 20;
+inline constexpr int kUserKeyGroupCodeSlots = 20;
 // A group of more codes than this does not load again, so none is made.
-inline constexpr int MaxCodesPerUserKeyGroup = UserKeyGroupCodeSlots - 1;
+inline constexpr int kMaxCodesPerUserKeyGroup = kUserKeyGroupCodeSlots - 1;
 
 inline constexpr std::string_view kUserKeyEndOfFileMarker =
     "************************************END OF FILE*********************************";
@@ -38,7 +38,7 @@ inline constexpr std::string_view kUserKeyGroudMarker =
 
 struct UserKeyGroup {
     std::uint8_t codeCount = 0;
-    std::array<KeyCode, UserKeyGroupCodeSlots> codes{};
+    std::array<KeyCode, kUserKeyGroupCodeSlots> codes{};
     std::string groupText;
     std::uint8_t shiftNext = 0;
 };
@@ -77,7 +77,7 @@ struct UserKeyAddResult {
 
 class UserKeyGroupStore {
   public:
-    std::array<UserKeyGroup, MaxUserKeyGroups> userKeyGroups;
+    std::array<UserKeyGroup, kMaxUserKeyGroups> userKeyGroups;
     std::uint8_t groupCount = 0;
     std::filesystem::path userKeyFilePath;
 

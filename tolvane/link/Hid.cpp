@@ -41,10 +41,10 @@ KeyboardSearchResult CHid::FindKeyboard() {
             continue;
         }
         hidio::OpenResult opened = Bus().Open(info.path);
-        if (opened.status == hidio::OpenStatus::Opened) {
+        if (opened.status == hidio::OpenStatus::kOpened) {
             return {KeyboardSearch::kFound, std::move(opened.device), info.path, {}};
         }
-        if (opened.status == hidio::OpenStatus::AccessDenied &&
+        if (opened.status == hidio::OpenStatus::kAccessDenied &&
             result.outcome == KeyboardSearch::kNotFound) {
             result = {KeyboardSearch::kAccessDenied, nullptr, info.path, opened.message};
         }
@@ -57,8 +57,8 @@ bool CHid::RegisterNotifications(NotifyTarget target) {
     m_hDevNotify =
         Bus().StartWatch([target = std::move(target)](hidio::WatchEvent event, const std::string&) {
             if (target) {
-                target(event == hidio::WatchEvent::Arrival ? DeviceChangeEvent::kArrival
-                                                           : DeviceChangeEvent::kRemovalComplete);
+                target(event == hidio::WatchEvent::kArrival ? DeviceChangeEvent::kArrival
+                                                            : DeviceChangeEvent::kRemovalComplete);
             }
         });
     return m_hDevNotify != nullptr;
@@ -71,9 +71,7 @@ bool CHid::OpenForTransfer() {
     return transferDevice_ != nullptr;
 }
 
-bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
-    hidio::Report report{};
-    std::copy(payload.begin(), payload.end(), report.begin() + 1);
+bool CHid::SendReport(const hidio::Report& report, std::stop_token stop) {
     writeTimeouts_.store(0);
     while (!stop.stop_requested()) {
         if (!OpenForTransfer()) {
@@ -81,11 +79,11 @@ bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
             continue;
         }
         switch (transferDevice_->Write(report, kWriteCompletionWait)) {
-            case hidio::IoResult::Ok:
+            case hidio::IoResult::kOk:
                 return true;
-            case hidio::IoResult::TimedOut:
+            case hidio::IoResult::kTimedOut:
                 break;
-            case hidio::IoResult::Failed:
+            case hidio::IoResult::kFailed:
                 // Open it afresh, or wait for it if it is gone; a keyboard that stays
                 // present but refuses every write is given up like a silent one.
                 transferDevice_.reset();
@@ -99,18 +97,18 @@ bool CHid::SendReport(const Payload& payload, std::stop_token stop) {
     return false;
 }
 
-bool CHid::ReceiveReport(Payload& payload, std::stop_token stop) {
+bool CHid::ReceiveReport(hidio::Report& report, std::stop_token stop) {
     if (m_bDevicePresent.load() == 0 || stop.stop_requested() || !OpenForTransfer()) {
         return false;
     }
-    hidio::Report report{};
-    switch (transferDevice_->Read(report, kReceiveSlice)) {
-        case hidio::IoResult::Ok:
-            std::copy(report.begin() + 1, report.end(), payload.begin());
+    hidio::Report received{};
+    switch (transferDevice_->Read(received, kReceiveSlice)) {
+        case hidio::IoResult::kOk:
+            report = received;
             return true;
-        case hidio::IoResult::TimedOut:
+        case hidio::IoResult::kTimedOut:
             return false;
-        case hidio::IoResult::Failed:
+        case hidio::IoResult::kFailed:
             transferDevice_.reset();
             return false;
     }

@@ -10,7 +10,6 @@
 // failure. Presence checks always search afresh.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -21,9 +20,6 @@
 #include "hidio/Hidio.h"
 
 namespace tolvane {
-
-// The 64 bytes after the report id; payload[i] is report byte i + 1.
-using Payload = std::array<std::uint8_t, 64>;
 
 enum class KeyboardSearch {
     kFound,
@@ -69,17 +65,17 @@ class CHid {
     // it starts the new one.
     bool RegisterNotifications(NotifyTarget target);
 
-    // Sends one report: report id 0, then the payload. Waits 100 ms for each attempt to
+    // Sends one report, byte 0 being its report id (0). Waits 100 ms for each attempt to
     // complete and gives the report up after three attempts that did not complete; a write
     // that fails at once counts as an attempt too, after the same 100 ms. While the keyboard
     // is absent it looks again every 20 ms until it is back or stop is requested. True
     // when the report was written.
-    bool SendReport(const Payload& payload, std::stop_token stop);
+    bool SendReport(const hidio::Report& report, std::stop_token stop);
 
-    // Receives one report into payload. Returns false at once, payload untouched, while
+    // Receives one report, report id in byte 0. Returns false at once, report untouched, while
     // m_bDevicePresent is 0 or no keyboard is found; otherwise waits at most a short slice
     // (so that the caller can look at its stop token) and returns whether a report came.
-    bool ReceiveReport(Payload& payload, std::stop_token stop);
+    bool ReceiveReport(hidio::Report& report, std::stop_token stop);
 
     // Closes the handle a transfer kept open.
     void EndTransfer();

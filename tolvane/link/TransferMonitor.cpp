@@ -21,7 +21,7 @@ void TransferMonitor::Begin(TransferKind kind) {
 
 TransferOutcome TransferMonitor::Poll() {
     if (ended_) {
-        return TransferOutcome::Running;
+        return TransferOutcome::kRunning;
     }
     // The poll that sees progress starts the count; each later poll without progress adds
     // one, so the transfer fails at the 201st of them, one poll interval after the 200th.
@@ -39,13 +39,13 @@ TransferOutcome TransferMonitor::Poll() {
     if (idlePolls_ > kIdlePollLimit) {
         return Fail();
     }
-    return TransferOutcome::Running;
+    return TransferOutcome::kRunning;
 }
 
 TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
     for (;;) {
         const TransferOutcome outcome = Poll();
-        if (outcome != TransferOutcome::Running || ended_) {
+        if (outcome != TransferOutcome::kRunning || ended_) {
             return outcome;
         }
         if (!WaitOrStop(stop, kPollInterval)) {
@@ -57,10 +57,10 @@ TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
 TransferOutcome TransferMonitor::Succeed() {
     ended_ = true;
     worker_.Stop();  // it has finished; joining it makes the image ours again
-    TransferOutcome outcome = TransferOutcome::WriteSucceeded;
-    if (kind_ == TransferKind::Read) {
+    TransferOutcome outcome = TransferOutcome::kWriteSucceeded;
+    if (kind_ == TransferKind::kRead) {
         image_.DeriveAllLayerTexts();
-        outcome = TransferOutcome::ReadSucceeded;
+        outcome = TransferOutcome::kReadSucceeded;
     }
     listener_.OnOutcome(outcome);
     return outcome;
@@ -69,14 +69,14 @@ TransferOutcome TransferMonitor::Succeed() {
 TransferOutcome TransferMonitor::Fail() {
     ended_ = true;
     worker_.Stop();
-    if (kind_ == TransferKind::Read) {
+    if (kind_ == TransferKind::kRead) {
         image_.ClearAllButtons();  // a half-read image is not kept
     }
     image_.status.reportCount.store(0);
     image_.status.transferMode.store(kTransferIdle);
     image_.status.transferDone.store(0);
-    listener_.OnOutcome(TransferOutcome::Failed);
-    return TransferOutcome::Failed;
+    listener_.OnOutcome(TransferOutcome::kFailed);
+    return TransferOutcome::kFailed;
 }
 
 int TransferMonitor::Percent(std::uint32_t position) {
@@ -86,14 +86,14 @@ int TransferMonitor::Percent(std::uint32_t position) {
 StartResult StartTransfer(TransferKind kind, KeyboardImage& image, CHid& hid,
                           TransferWorker& worker, TransferMonitor& monitor) {
     if (image.status.keyboardConnected.load() == 0) {
-        return StartResult::NotConnected;
+        return StartResult::kNotConnected;
     }
-    image.status.transferMode.store(kind == TransferKind::Read ? kTransferRead : kTransferWrite);
+    image.status.transferMode.store(kind == TransferKind::kRead ? kTransferRead : kTransferWrite);
     monitor.Begin(kind);
     // A worker the system gives no thread for never makes progress: the monitor ends the
     // transfer with its time-out, as the window expects.
     worker.Start(kind, image, hid);
-    return StartResult::Started;
+    return StartResult::kStarted;
 }
 
 }  // namespace tolvane

@@ -17,7 +17,7 @@
 
 namespace tolvane {
 
-enum class TransferOutcome { Running, ReadSucceeded, WriteSucceeded, Failed };
+enum class TransferOutcome { kRunning, kReadSucceeded, kWriteSucceeded, kFailed };
 
 class TransferListener {
   public:
@@ -39,7 +39,7 @@ class TransferMonitor {
     // Resets the transfer status; call before the worker starts.
     void Begin(TransferKind kind);
 
-    // One poll. Returns Running until the transfer has ended.
+    // One poll. Returns kRunning until the transfer has ended.
     TransferOutcome Poll();
 
     // Polls every kPollInterval until the transfer ends. A stop request ends it as failed
@@ -56,13 +56,13 @@ class TransferMonitor {
     KeyboardImage& image_;
     TransferWorker& worker_;
     TransferListener& listener_;
-    TransferKind kind_ = TransferKind::Read;
+    TransferKind kind_ = TransferKind::kRead;
     std::uint32_t lastSeen_ = 0xFFFF;
     int idlePolls_ = 1;
     bool ended_ = true;
 };
 
-enum class StartResult { Started, NotConnected };
+enum class StartResult { kStarted, kNotConnected };
 
 // The read and write commands: refused while no keyboard is connected, otherwise they set
 // transferMode, reset the status and start the worker. The caller then polls the monitor.

@@ -18,16 +18,16 @@ constexpr RecordWay kReply = RecordWay::kFromKeyboard;
 
 }  // namespace
 
-Payload KeyRecordPayload(const KeyboardImage& image, int button, int layer) {
+hidio::Report KeyRecordReport(const KeyboardImage& image, int button, int layer) {
     if (!IsValidButton(button) || !IsValidLayer(layer)) {
-        return Payload{};
+        return hidio::Report{};
     }
     const ButtonRecord& record = image.buttons[button];
     return EncodeKeyRecord({static_cast<std::uint8_t>(layer), record.buttonNo, record.Codes(layer)},
                            RecordWay::kToKeyboard);
 }
 
-Payload TrackRecordPayload(const KeyboardImage& image) {
+hidio::Report TrackRecordReport(const KeyboardImage& image) {
     TrackRecord record{};
     for (int t = 0; t < TrackCount; ++t) {
         record[static_cast<std::size_t>(t)] = image.TrackEntryOf(t);
@@ -35,11 +35,11 @@ Payload TrackRecordPayload(const KeyboardImage& image) {
     return EncodeTrackRecord(record, RecordWay::kToKeyboard);
 }
 
-Payload OptionsRecordPayload(const KeyboardImage& image) {
+hidio::Report OptionsRecordReport(const KeyboardImage& image) {
     return EncodeOptionsRecord(image.OptionBytes(), RecordWay::kToKeyboard);
 }
 
-ReplyHandling ApplyReadReply(KeyboardImage& image, const Payload& reply) {
+ReplyHandling ApplyReadReply(KeyboardImage& image, const hidio::Report& reply) {
     switch (RecordCode(reply, kReply)) {
         case wire::kKeyRecord: {
             const std::optional<KeyRecord> record = DecodeKeyRecord(reply, kReply);
@@ -69,9 +69,9 @@ int ReadTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     hid.SendReport(FilledRecord(wire::kReadRequest), stop);
     status.reportCount.store(0);
     status.transferDone.store(0);
-    const Payload acknowledge = FilledRecord(wire::kAcknowledge);
+    const hidio::Report acknowledge = FilledRecord(wire::kAcknowledge);
     while (!stop.stop_requested()) {
-        Payload reply{};
+        hidio::Report reply{};
         if (!hid.ReceiveReport(reply, stop)) {
             WaitOrStop(stop, kIdleReceivePause);
             continue;
@@ -104,8 +104,8 @@ int WriteTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     // lengthen the whole write; after a send that itself took longer than a slot (a keyboard
     // pulled out, a late completion) the grid starts again with a full pause.
     auto due = std::chrono::steady_clock::now();
-    const auto sendPaced = [&](const Payload& payload) {
-        hid.SendReport(payload, stop);
+    const auto sendPaced = [&](const hidio::Report& report) {
+        hid.SendReport(report, stop);
         status.reportCount.fetch_add(1);
         const auto sent = std::chrono::steady_clock::now();
         due += kRecordPause;
@@ -116,15 +116,15 @@ int WriteTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop) {
     };
     for (int layer = 1; layer <= LayerCount; ++layer) {
         for (int button = 1; button <= ButtonCount; ++button) {
-            if (!sendPaced(KeyRecordPayload(image, button, layer))) {
+            if (!sendPaced(KeyRecordReport(image, button, layer))) {
                 return 0;
             }
         }
     }
-    if (!sendPaced(TrackRecordPayload(image))) {
+    if (!sendPaced(TrackRecordReport(image))) {
         return 0;
     }
-    hid.SendReport(OptionsRecordPayload(image), stop);
+    hid.SendReport(OptionsRecordReport(image), stop);
     status.reportCount.fetch_add(1);
     if (stop.stop_requested()) {
         return 0;

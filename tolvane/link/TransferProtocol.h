@@ -23,9 +23,9 @@ inline constexpr int kWriteReportsSent = 508;
 inline constexpr int kCountedReports = ButtonCount * LayerCount + 2;
 
 // The records a write sends for the image.
-Payload KeyRecordPayload(const KeyboardImage& image, int button, int layer);
-Payload TrackRecordPayload(const KeyboardImage& image);
-Payload OptionsRecordPayload(const KeyboardImage& image);
+hidio::Report KeyRecordReport(const KeyboardImage& image, int button, int layer);
+hidio::Report TrackRecordReport(const KeyboardImage& image);
+hidio::Report OptionsRecordReport(const KeyboardImage& image);
 
 // One reply of a read applied to the image. Returns true when the reply is to be
 // acknowledged; sets counted when it adds to reportCount, and ended on the end reply.
@@ -34,7 +34,7 @@ struct ReplyHandling {
     bool counted = false;
     bool ended = false;
 };
-ReplyHandling ApplyReadReply(KeyboardImage& image, const Payload& reply);
+ReplyHandling ApplyReadReply(KeyboardImage& image, const hidio::Report& reply);
 
 int ReadTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop);
 int WriteTransfer(KeyboardImage& image, CHid& hid, std::stop_token stop);

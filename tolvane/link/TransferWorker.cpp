@@ -7,7 +7,7 @@ namespace tolvane {
 bool TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
     Stop();
     thread_ = startThread_([kind, &image, &hid](std::stop_token stop) {
-        if (kind == TransferKind::Read) {
+        if (kind == TransferKind::kRead) {
             ReadTransfer(image, hid, stop);
         } else {
             WriteTransfer(image, hid, stop);

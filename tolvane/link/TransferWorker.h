@@ -9,7 +9,7 @@
 
 namespace tolvane {
 
-enum class TransferKind { Read, Write };
+enum class TransferKind { kRead, kWrite };
 
 class TransferWorker {
   public:

@@ -10,11 +10,13 @@ namespace vaskor {
 namespace {
 
 static_assert(kCardSettingsCode == wire::kCardSettings);
+static_assert(kCardSettingsSize == wire::kCardSettingsSize);
 
 constexpr std::size_t kCodeAt = 1;
 constexpr std::size_t kLampAt = 2;
 constexpr std::size_t kLampStateAt = 3;
 constexpr std::size_t kAnswerDataAt = 2;
+constexpr std::size_t kCardRecordAt = 1;  // the caller's bytes, the record's code first
 constexpr unsigned long kMaxCardLength = hidio::kReportSize - 1;
 
 }  // namespace
@@ -39,7 +41,7 @@ std::optional<hidio::Report> CardSettingsReport(const unsigned char* data, unsig
     }
     hidio::Report report{};
     if (length > 0) {
-        std::copy_n(data, length, report.begin() + kCodeAt);
+        std::copy_n(data, length, report.begin() + kCardRecordAt);
     }
     return report;
 }

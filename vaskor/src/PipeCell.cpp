@@ -16,7 +16,7 @@ void PipeCell::Release(PipeCell* cell) {
 
 bool PipeCell::Write(const hidio::Report& report) {
     std::lock_guard lock(writeMutex_);
-    return device_->Write(report, kWriteCompletionWait) == hidio::IoResult::Ok;
+    return device_->Write(report, kWriteCompletionWait) == hidio::IoResult::kOk;
 }
 
 hidio::IoResult PipeCell::ReadSlice(hidio::Report& report) {

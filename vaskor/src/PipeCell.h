@@ -31,7 +31,7 @@ class PipeCell {
     // stays with the device, which completes or cancels it before it closes.
     bool Write(const hidio::Report& report);
 
-    // One slice of a read: Ok, TimedOut after kReadSlice (or when woken), or Failed.
+    // One slice of a read: kOk, kTimedOut after kReadSlice (or when woken), or kFailed.
     hidio::IoResult ReadSlice(hidio::Report& report);
 
     // Makes a read in progress, or the next one, return at once.

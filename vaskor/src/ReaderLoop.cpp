@@ -97,11 +97,11 @@ ReadOutcome ReadReport(ReaderThread& self, PipeCell& cell, hidio::Report& buffer
     ReadOutcome outcome = ReadOutcome::kStopped;
     while (StillReading(self, cell)) {
         const hidio::IoResult result = cell.ReadSlice(buffer);
-        if (result == hidio::IoResult::Ok) {
+        if (result == hidio::IoResult::kOk) {
             outcome = ReadOutcome::kReport;
             break;
         }
-        if (result == hidio::IoResult::Failed) {
+        if (result == hidio::IoResult::kFailed) {
             outcome = ReadOutcome::kFailed;
             break;
         }

@@ -322,7 +322,7 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnRead();
             break;
         case Command::kWrite:
-            OnTransfer(TransferKind::Write);
+            OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
             RunCardReaderDialog(this, image_, language_, locations_);
@@ -381,12 +381,12 @@ void CTolvaneDlg::OnTransfer(TransferKind kind) {
     if (transfer_) {
         return;
     }
-    TransferWorker& worker = kind == TransferKind::Read ? m_pReadWorker : m_pWriteWorker;
+    TransferWorker& worker = kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
     auto transfer = std::make_unique<TransferProgress>(
         image_, worker, language_, this,
         [this](TransferOutcome outcome) { OnTransferOutcome(outcome); });
     if (StartTransfer(kind, image_, m_hid, worker, transfer->Monitor()) ==
-        StartResult::NotConnected) {
+        StartResult::kNotConnected) {
         Inform(TextId::kPleaseConnectKeyboard);
         return;
     }
@@ -409,13 +409,13 @@ void CTolvaneDlg::OnTransfer(TransferKind kind) {
 void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
     // After a read the captions show what was read; after a failed read, the cleared keys.
     // Either way the read is one step: undoing it puts back what the window held before.
-    if (outcome != TransferOutcome::WriteSucceeded) {
+    if (outcome != TransferOutcome::kWriteSucceeded) {
         RefreshAllButtons();
     }
-    if (runningTransfer_ == TransferKind::Read) {
+    if (runningTransfer_ == TransferKind::kRead) {
         RecordStep(EditStep::kReadKeyboard);
     }
-    if (outcome != TransferOutcome::Failed) {
+    if (outcome != TransferOutcome::kFailed) {
         session_.MarkKeyboard(image_.TakeProgramming());
         UpdateEditState();
     }
@@ -424,7 +424,7 @@ void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
 void CTolvaneDlg::OnRead() {
     // Without a keyboard nothing is replaced: the read refuses before any question.
     if (image_.status.keyboardConnected.load() == 0 || MayDiscardChanges(Command::kRead)) {
-        OnTransfer(TransferKind::Read);
+        OnTransfer(TransferKind::kRead);
     }
 }
 

@@ -154,7 +154,7 @@ class CTolvaneDlg : public QDialog {
     DialogUnitConverter converter_;
     EditSession session_;
     ButtonClipboard clipboard_;
-    TransferKind runningTransfer_ = TransferKind::Read;
+    TransferKind runningTransfer_ = TransferKind::kRead;
     std::unique_ptr<PanelDrag> drag_;
 
     CTrueColorToolBar* toolbar_ = nullptr;

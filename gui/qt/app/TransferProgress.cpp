@@ -45,9 +45,9 @@ void TransferProgress::OnProgress(std::uint32_t reportCount) {
 void TransferProgress::OnOutcome(TransferOutcome outcome) {
     pollTimer_.stop();
     ended_ = true;
-    const TextId message = outcome == TransferOutcome::ReadSucceeded    ? TextId::kReadSuccess
-                           : outcome == TransferOutcome::WriteSucceeded ? TextId::kWriteSuccess
-                                                                        : TextId::kTransferFailed;
+    const TextId message = outcome == TransferOutcome::kReadSucceeded    ? TextId::kReadSuccess
+                           : outcome == TransferOutcome::kWriteSucceeded ? TextId::kWriteSuccess
+                                                                         : TextId::kTransferFailed;
     QWidget* owner =
         progress_ && progress_->Exists() ? static_cast<QWidget*>(progress_.get()) : mainWindow_;
     Prompts().Inform(owner, MessageCaption(), Text(message), PromptIcon::kNone);

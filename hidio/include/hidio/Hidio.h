@@ -34,16 +34,16 @@ struct InterfaceInfo {
 };
 
 enum class IoResult {
-    Ok,
-    TimedOut,  // nothing arrived, or the write did not complete, within the time given
-    Failed,    // the device is gone or the handle is no longer usable
+    kOk,
+    kTimedOut,  // nothing arrived, or the write did not complete, within the time given
+    kFailed,    // the device is gone or the handle is no longer usable
 };
 
 enum class OpenStatus {
-    Opened,
-    NotFound,
-    AccessDenied,  // the interface exists but this user may not open it
-    Refused,       // any other refusal by the system or the device
+    kOpened,
+    kNotFound,
+    kAccessDenied,  // the interface exists but this user may not open it
+    kRefused,       // any other refusal by the system or the device
 };
 
 const char* ToString(OpenStatus status);
@@ -52,16 +52,16 @@ class Device {
   public:
     virtual ~Device() = default;
 
-    // Writes one report. Returns Ok once the system reports the write complete, TimedOut
+    // Writes one report. Returns kOk once the system reports the write complete, kTimedOut
     // when it has not completed within completionTimeout (the write may still complete
-    // later; the device keeps its own copy of the data until then), Failed otherwise.
+    // later; the device keeps its own copy of the data until then), kFailed otherwise.
     // Writes on one device are serialised.
     virtual IoResult Write(const Report& report, std::chrono::milliseconds completionTimeout) = 0;
 
     // Waits at most timeout for one input report. Only one thread reads a device at a time.
     virtual IoResult Read(Report& report, std::chrono::milliseconds timeout) = 0;
 
-    // Makes a Read that is waiting, or the next one, return TimedOut at once. Safe from any
+    // Makes a Read that is waiting, or the next one, return kTimedOut at once. Safe from any
     // thread; used to wake a reader before the device is closed.
     virtual void InterruptRead() = 0;
 
@@ -70,11 +70,11 @@ class Device {
 
 struct OpenResult {
     std::unique_ptr<Device> device;
-    OpenStatus status = OpenStatus::NotFound;
+    OpenStatus status = OpenStatus::kNotFound;
     std::string message;  // the system's reason when the open failed
 };
 
-enum class WatchEvent { Arrival, Removal };
+enum class WatchEvent { kArrival, kRemoval };
 using WatchCallback = std::function<void(WatchEvent event, const std::string& path)>;
 
 // Arrival and removal notices flow while this object lives. The callback runs on a thread

@@ -1,5 +1,6 @@
 // The keyboard as the wire shows it, for everything that talks to it or stands in for it:
-// the ids it enumerates with, its interfaces, and the codes of its two report sets.
+// the ids it enumerates with, its interfaces, what it holds, and the codes of its two report
+// sets.
 //
 // The programmer's records carry their code in report byte 1 on the way to the keyboard and
 // in byte 2 on the way back; the interface library's reports carry it in byte 1 both ways.
@@ -8,6 +9,7 @@
 // tests hold each of them against the other.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace wire {
@@ -22,6 +24,14 @@ inline constexpr int kVendorInterface = 1;
 
 // The first vendor-defined usage page; the vendor collection's page is at or above it.
 inline constexpr std::uint16_t kVendorUsagePage = 0xFF00;
+
+// What the keyboard holds: buttons 1..84, each with layers 1..6 of at most 55 key codes, and
+// card tracks 1..3; and, for the interface library, one card settings record per track.
+inline constexpr int kButtonCount = 84;
+inline constexpr int kLayerCount = 6;
+inline constexpr int kMaxKeysPerLayer = 55;
+inline constexpr int kTrackCount = 3;
+inline constexpr std::size_t kCardSettingsSize = 25;
 
 // The programmer's records: the whole programming, read and written.
 enum ProgrammerCode : std::uint8_t {

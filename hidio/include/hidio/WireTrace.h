@@ -11,7 +11,7 @@
 
 namespace hidio {
 
-enum class Direction { HostToDevice, DeviceToHost };
+enum class Direction { kHostToDevice, kDeviceToHost };
 
 struct TraceEntry {
     Direction direction;

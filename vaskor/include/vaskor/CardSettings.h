@@ -26,11 +26,19 @@ inline constexpr std::uint8_t kCardSettingsCode = 0xFA;
 inline constexpr std::size_t kCardSettingsSize = 25;
 inline constexpr std::size_t kMaxSentinelLength = 10;
 
-// Where the fields sit; a sentinel's place holds its length, its characters follow.
+// Where the fields sit, numbered as above.
+inline constexpr std::size_t kCardCodeAt = 0;
 inline constexpr std::size_t kCardTrackAt = 1;
 inline constexpr std::size_t kCardModeAt = 2;
-inline constexpr std::size_t kCardStartSentinelAt = 3;
-inline constexpr std::size_t kCardEndSentinelAt = 14;
+inline constexpr std::size_t kCardStartLengthAt = 3;
+inline constexpr std::size_t kCardStartTextAt = 4;
+inline constexpr std::size_t kCardEndLengthAt = 14;
+inline constexpr std::size_t kCardEndTextAt = 15;
+
+// The names of the first form of this header, kept for the host programs that use them: a
+// sentinel's place is that of its length, its characters follow.
+inline constexpr std::size_t kCardStartSentinelAt = kCardStartLengthAt;
+inline constexpr std::size_t kCardEndSentinelAt = kCardEndLengthAt;
 
 using CardSettingsRecord = std::array<std::uint8_t, kCardSettingsSize>;
 
@@ -44,25 +52,26 @@ struct CardTrackSettings {
 
 namespace detail {
 
-inline void PutSentinel(CardSettingsRecord& record, std::size_t at, std::u16string_view text) {
+inline void PutSentinel(CardSettingsRecord& record, std::size_t lengthAt, std::size_t textAt,
+                        std::u16string_view text) {
     std::size_t count = 0;
     for (; count < text.size() && count < kMaxSentinelLength && text[count] != u'\0'; ++count) {
-        record[at + 1 + count] = static_cast<std::uint8_t>(text[count] & 0xFFu);
+        record[textAt + count] = static_cast<std::uint8_t>(text[count] & 0xFFu);
     }
-    record[at] = static_cast<std::uint8_t>(count);
+    record[lengthAt] = static_cast<std::uint8_t>(count);
 }
 
 }  // namespace detail
 
 inline CardSettingsRecord BuildCardSettings(const CardTrackSettings& settings) {
     CardSettingsRecord record{};
-    record[0] = kCardSettingsCode;
+    record[kCardCodeAt] = kCardSettingsCode;
     record[kCardTrackAt] = static_cast<std::uint8_t>(settings.track);
     record[kCardModeAt] = static_cast<std::uint8_t>(!settings.enabled     ? 0
                                                     : settings.returnCode ? 2
                                                                           : 1);
-    detail::PutSentinel(record, kCardStartSentinelAt, settings.startSentinel);
-    detail::PutSentinel(record, kCardEndSentinelAt, settings.endSentinel);
+    detail::PutSentinel(record, kCardStartLengthAt, kCardStartTextAt, settings.startSentinel);
+    detail::PutSentinel(record, kCardEndLengthAt, kCardEndTextAt, settings.endSentinel);
     return record;
 }
 
