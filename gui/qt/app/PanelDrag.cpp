@@ -15,7 +15,7 @@ constexpr double kPictureOpacity = 0.85;
 constexpr double kPictureScale = 0.8;
 constexpr int kBadgeRadius = 6;
 // The picture hangs below and right of the pointer, so the target stays in sight.
-const QPoint kPictureOffset(10, 12);
+constexpr QPoint kPictureOffset(10, 12);
 
 bool CtrlHeld(Qt::KeyboardModifiers modifiers) {
     return modifiers.testFlag(Qt::ControlModifier);
