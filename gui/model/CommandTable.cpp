@@ -69,6 +69,10 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
+
+    // The Edit menu's and the toolbar's undo and redo, the same numbers in both languages.
+    {kUndo, Command::kUndo},
+    {kRedo, Command::kRedo},
 });
 
 constexpr auto kKnownIds = [] {
@@ -111,8 +115,16 @@ constexpr std::array<MenuItem, 3> kCnHelp = {{
     kSeparator,
     {kCnAbout, "关于(&B)...\tCtrl+A"},
 }};
-constexpr std::array<MenuPopup, 4> kCnMenu = {{
+// The Edit menu, the same in both languages but for its texts.
+constexpr std::array<MenuItem, 2> kEdit = {{
+    {kUndo, {}, TextId::kMenuUndo},
+    {kRedo, {}, TextId::kMenuRedo},
+}};
+constexpr MenuPopup kEditPopup{{}, kEdit, TextId::kMenuEdit};
+
+constexpr std::array<MenuPopup, 5> kCnMenu = {{
     {"文件(&F)", kCnFile},
+    kEditPopup,
     {"键盘设置(&S)", kCnKeyboard},
     {"语言选择(&L)", kCnLanguage},
     {"帮助(&H)", kCnHelp},
@@ -146,8 +158,9 @@ constexpr std::array<MenuItem, 3> kEnHelp = {{
     kSeparator,
     {kEnAbout, "About"},
 }};
-constexpr std::array<MenuPopup, 4> kEnMenu = {{
+constexpr std::array<MenuPopup, 5> kEnMenu = {{
     {"File(&F)", kEnFile},
+    kEditPopup,
     {"KeyBoardSet(&S)", kEnKeyboard},
     {"Language(&L)", kEnLanguage},
     {"Help(&H)", kEnHelp},
@@ -162,6 +175,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kCnToolbar = {{
     {kCnToolCard, "设置"},
     {kCnToolHelp, "帮助"},
     {kCnToolQuit, "退出"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolNew, "New"},
@@ -172,6 +187,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolCard, "Card"},
     {kEnToolHelp, "Help"},
     {kEnToolQuit, "Quit"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 
 bool IsEnglish(InterfaceLanguage language) {
@@ -195,6 +212,14 @@ std::span<const int> KnownCommandIds() {
 
 std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language) {
     return item.tableText == TextId::kCount ? item.text : Text(item.tableText, language);
+}
+
+std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language) {
+    return popup.tableTitle == TextId::kCount ? popup.title : Text(popup.tableTitle, language);
+}
+
+std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language) {
+    return button.tableLabel == TextId::kCount ? button.label : Text(button.tableLabel, language);
 }
 
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {

@@ -57,7 +57,12 @@ TEST(CommandTableTest, NumbersOfBothLanguagesLeadToTheSameCommands) {
         EXPECT_EQ(CommandFor(c.id), c.command) << c.id;
     }
     EXPECT_EQ(MainMenu(InterfaceLanguage::kChinese)[0].items[0].text, "打开(&O)...\tCtrl+O");
-    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[1].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[2].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MenuPopupTitle(MainMenu(InterfaceLanguage::kChinese)[1], InterfaceLanguage::kChinese),
+              "编辑(&E)");
+    EXPECT_EQ(
+        ToolbarLabel(MainToolbar(InterfaceLanguage::kChinese)[9], InterfaceLanguage::kChinese),
+        "重做");
     EXPECT_EQ(MainToolbar(InterfaceLanguage::kChinese)[3].label, "写键盘");
 }
 

@@ -100,6 +100,32 @@ enum class TextId : std::uint8_t {
     // The user key groups file is beyond any list the program writes.
     kUserKeyGroupsUnreadable,
 
+    // Undo and redo: the Edit menu and its toolbar buttons, the names of the steps (%1 and
+    // %2 stand for a button number or a file name), the question before unsaved changes are
+    // lost, and copying buttons.
+    kMenuEdit,
+    kMenuUndo,
+    kMenuRedo,
+    kUndoStep,
+    kRedoStep,
+    kStepKeyProgramming,
+    kStepCardReaderSettings,
+    kStepKeyboardSettings,
+    kStepClearAllSettings,
+    kStepNew,
+    kStepOpen,
+    kStepReadKeyboard,
+    kStepMoveButton,
+    kStepCopyButton,
+    kStepSwapButtons,
+    kMenuCopyButton,
+    kMenuCopyLayer,
+    kMenuPaste,
+    kUnsavedChanges,
+    kAnswerSave,
+    kAnswerDiscard,
+    kAnswerCancel,
+
     kCount
 };
 
