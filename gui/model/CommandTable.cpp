@@ -70,6 +70,10 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
     {kViewLegendLabels, Command::kToggleLegendLabels},
+
+    // The Edit menu's and the toolbar's undo and redo, the same numbers in both languages.
+    {kUndo, Command::kUndo},
+    {kRedo, Command::kRedo},
 });
 
 constexpr auto kKnownIds = [] {
@@ -125,8 +129,16 @@ constexpr std::array<MenuItem, 3> kCnHelp = {{
     kSeparator,
     {kCnAbout, "关于(&B)...\tCtrl+A"},
 }};
-constexpr std::array<MenuPopup, 5> kCnMenu = {{
+// The Edit menu, the same in both languages but for its texts.
+constexpr std::array<MenuItem, 2> kEdit = {{
+    {kUndo, {}, TextId::kMenuUndo},
+    {kRedo, {}, TextId::kMenuRedo},
+}};
+constexpr MenuPopup kEditPopup{{}, kEdit, TextId::kMenuEdit};
+
+constexpr std::array<MenuPopup, 6> kCnMenu = {{
     {"文件(&F)", kCnFile},
+    kEditPopup,
     {"键盘设置(&S)", kCnKeyboard},
     kViewPopup,
     {"语言选择(&L)", kCnLanguage},
@@ -161,8 +173,9 @@ constexpr std::array<MenuItem, 3> kEnHelp = {{
     kSeparator,
     {kEnAbout, "About"},
 }};
-constexpr std::array<MenuPopup, 5> kEnMenu = {{
+constexpr std::array<MenuPopup, 6> kEnMenu = {{
     {"File(&F)", kEnFile},
+    kEditPopup,
     {"KeyBoardSet(&S)", kEnKeyboard},
     kViewPopup,
     {"Language(&L)", kEnLanguage},
@@ -178,6 +191,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kCnToolbar = {{
     {kCnToolCard, "设置"},
     {kCnToolHelp, "帮助"},
     {kCnToolQuit, "退出"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolNew, "New"},
@@ -188,6 +203,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolCard, "Card"},
     {kEnToolHelp, "Help"},
     {kEnToolQuit, "Quit"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 
 bool IsEnglish(InterfaceLanguage language) {
@@ -219,6 +236,10 @@ std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage langua
 
 std::span<const MenuItem> ButtonContextMenu() {
     return kButtonContextMenu;
+}
+
+std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language) {
+    return button.tableLabel == TextId::kCount ? button.label : Text(button.tableLabel, language);
 }
 
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {

@@ -31,6 +31,11 @@ enum class Command {
     kPrintLegends,
     kExportLegends,
     kToggleLegendLabels,
+    // Undo and redo; copy and paste on the panel's focused button (shortcuts only).
+    kUndo,
+    kRedo,
+    kCopyButton,
+    kPaste,
 };
 
 // The command a number runs; none for a number the window does not know.
@@ -59,9 +64,10 @@ struct MenuPopup {
 
 std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language);
 
-// The pop-ups of menu 129 (Chinese) or 138 (English): the four of the original menus and the
-// View menu after the keyboard settings. The text after a tab is a label: no keyboard
-// shortcut is defined for it.
+// The pop-ups of menu 129 (Chinese) or 138 (English): the four of the original menus, with
+// the Edit menu after the first and the View menu after the keyboard settings. The text after
+// a tab names the item's shortcut (gui/model/Shortcuts.h). The Undo and Redo items' texts
+// change with the steps they would take (EditSession).
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
 int MainMenuId(InterfaceLanguage language);
 
@@ -69,14 +75,18 @@ int MainMenuId(InterfaceLanguage language);
 std::span<const MenuItem> ButtonContextMenu();
 
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
-// save, write, read, card reader settings, user manual, quit. The label is drawn into the
-// button's picture under the icon.
+// save, write, read, card reader settings, user manual, quit; then undo and redo, a group of
+// their own. The label is drawn into the button's picture under the icon.
 struct ToolbarButton {
     int id = 0;
     std::string_view label;
+    TextId tableLabel = TextId::kCount;  // for the buttons the program added
+    bool startsGroup = false;            // set apart from the button before it
 };
 
-inline constexpr int kToolbarButtonCount = 8;
+std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language);
+
+inline constexpr int kToolbarButtonCount = 10;
 std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language);
 int MainToolbarId(InterfaceLanguage language);
 

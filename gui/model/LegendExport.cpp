@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/model/EditSteps.h"
+
 namespace tolvane::gui {
 
 LegendExportChoices InitialLegendChoices(const KeyboardImage& image, const LegendLabels& labels,
@@ -63,7 +65,7 @@ std::string LayerChoiceCaption(const KeyboardImage& image, const LegendLabels& l
     if (LayerHasKeys(image, labels, layer, useLabels)) {
         return std::string(name);
     }
-    return FillIn(Text(TextId::kLegendEmptyLayer, language), {name});
+    return FillIn(Text(TextId::kLegendEmptyLayer, language), {std::string(name)});
 }
 
 }  // namespace tolvane::gui

@@ -166,6 +166,14 @@ inline constexpr int kEnToolQuit = 32880;
 inline constexpr int kPrintLegends = 33003;
 inline constexpr int kExportLegends = 33004;
 
+// Undo and redo: the Edit menu's items in both languages and the toolbar buttons after the
+// eight. Copy and paste of buttons: items of the button context menu.
+inline constexpr int kUndo = 33010;
+inline constexpr int kRedo = 33011;
+inline constexpr int kContextCopyButton = 10005;
+inline constexpr int kContextCopyLayer = 10006;
+inline constexpr int kContextPaste = 10007;
+
 // The system menu's About item; reached from the Help menu where the window manager's
 // system menu takes no items.
 inline constexpr int kSystemAbout = 16;
@@ -176,14 +184,14 @@ inline constexpr int kVirtualPullOut = 33002;
 
 // Legend labels and the legend sheets' dialog: the button context menu's label item, the
 // View menu's option that shows labels on the panel, the label dialog and the export dialog.
-inline constexpr int kContextLegendLabel = 10005;
+inline constexpr int kContextLegendLabel = 10008;
 inline constexpr int kViewLegendLabels = 33005;
-inline constexpr int kLegendLabelDialog = 191;
+inline constexpr int kLegendLabelDialog = 193;
 inline constexpr int kLegendLabelOk = 1;
 inline constexpr int kLegendLabelCancel = 2;
 inline constexpr int kLegendLabelPrompt = 1220;
 inline constexpr int kLegendLabelEdit = 1221;
-inline constexpr int kLegendExportDialog = 190;
+inline constexpr int kLegendExportDialog = 192;
 inline constexpr int kLegendExportOk = 1;
 inline constexpr int kLegendExportCancel = 2;
 inline constexpr int kLegendLayersGroup = 1200;

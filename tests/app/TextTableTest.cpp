@@ -59,11 +59,5 @@ TEST(TextTableTest, LayerNamesMenuItemsAndHoverPrefixes) {
     EXPECT_EQ(HoverPrefix(9, kZh), "");
 }
 
-TEST(TextTableTest, FillInPutsEachValueInItsPlace) {
-    EXPECT_EQ(FillIn(Text(TextId::kLegendPageOf, kEn), {"3", "4"}), "Page 3 of 4");
-    EXPECT_EQ(FillIn("%2上第%1号按键", {"29", "Layer1"}), "Layer1上第29号按键");
-    EXPECT_EQ(FillIn("100% of %3, %1%", {"x"}), "100% of %3, x%");
-}
-
 }  // namespace
 }  // namespace tolvane

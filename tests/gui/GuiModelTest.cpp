@@ -68,7 +68,12 @@ TEST(CommandTableTest, NumbersOfBothLanguagesLeadToTheSameCommands) {
         EXPECT_EQ(CommandFor(c.id), c.command) << c.id;
     }
     EXPECT_EQ(MainMenu(InterfaceLanguage::kChinese)[0].items[0].text, "打开(&O)...\tCtrl+O");
-    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[1].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[2].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MenuPopupTitle(MainMenu(InterfaceLanguage::kChinese)[1], InterfaceLanguage::kChinese),
+              "编辑(&E)");
+    EXPECT_EQ(
+        ToolbarLabel(MainToolbar(InterfaceLanguage::kChinese)[9], InterfaceLanguage::kChinese),
+        "重做");
     EXPECT_EQ(MainToolbar(InterfaceLanguage::kChinese)[3].label, "写键盘");
 }
 
@@ -260,7 +265,7 @@ TEST(CommandTableTest, TheButtonMenuAndTheViewOptionComeFromTheTable) {
     EXPECT_EQ(MenuItemText(items[3], InterfaceLanguage::kChinese), "键帽标签...");
     for (const InterfaceLanguage language :
          {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
-        const MenuPopup& view = MainMenu(language)[2];
+        const MenuPopup& view = MainMenu(language)[3];
         EXPECT_EQ(MenuPopupTitle(view, language), Text(TextId::kMenuView, language));
         EXPECT_TRUE(view.items[0].toggle);
         EXPECT_EQ(CommandFor(view.items[0].id), Command::kToggleLegendLabels);

@@ -111,6 +111,14 @@ TEST_F(LegendTest, ALabelEditedInTheWindowShowsOnThePanelAndSurvivesSaveAndOpen)
     EXPECT_EQ(CaptionOf(28), "LShi...");  // the captions stay those of the key sequence
     EXPECT_TRUE(window->KeyButton(28)->toolTip().startsWith("SUBTOTAL\nLayer1:LShift+T+O"));
 
+    // A label edit is an edit like any other: unsaved until saved, and one undo step.
+    EXPECT_EQ(window->windowTitle(), "MZR-40 - till.dat*");
+    TriggerAction(ids::kUndo);
+    EXPECT_EQ(window->Labels().Of(28, 1), "");
+    EXPECT_EQ(window->windowTitle(), "MZR-40 - till.dat");
+    TriggerAction(ids::kRedo);
+    EXPECT_EQ(window->Labels().Of(28, 1), "SUBTOTAL");
+
     // The View option shows the labels instead, and is remembered.
     TriggerAction(ids::kViewLegendLabels);
     EXPECT_EQ(CaptionOf(28), "SUBTOTAL");  // whole: the button fits it to its face
@@ -145,6 +153,7 @@ TEST_F(LegendTest, ALabelEditedInTheWindowShowsOnThePanelAndSurvivesSaveAndOpen)
     EXPECT_NE(saved.find("\r\n28 1 CASH\r\n"), std::string::npos) << saved;
     TriggerAction(ids::kEnToolNew);
     EXPECT_EQ(window->Labels().Count(), 0);
+    prompter.unsavedAnswers.push_back(gui::UnsavedChangesAnswer::kDiscard);  // New's changes
     prompter.fileNames.push_back(QPath("shop.dat"));
     TriggerAction(ids::kEnOpen);
     EXPECT_EQ(window->Labels().Of(28, 1), "CASH");

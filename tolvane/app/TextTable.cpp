@@ -122,6 +122,31 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"导出...", "Export..."},
     {"打印...", "Print..."},
     {"确定", "OK"},
+    {"按键 %1 的键帽标签", "Legend label of button %1"},
+
+    {"编辑(&E)", "Edit(&E)"},
+    {"撤销", "Undo"},
+    {"重做", "Redo"},
+    {"撤销 %1", "Undo %1"},
+    {"重做 %1", "Redo %1"},
+    {"编程按键 %1", "Program button %1"},
+    {"磁卡设置", "Card Reader Setting"},
+    {"发声设置", "Keyboard Setting"},
+    {"清除全部设置", "Clear all settings"},
+    {"新建", "New"},
+    {"打开 %1", "Open %1"},
+    {"读键盘", "Read Keyboard"},
+    {"移动按键 %1 到 %2", "Move button %1 to %2"},
+    {"复制按键 %1 到 %2", "Copy button %1 to %2"},
+    {"交换按键 %1 和 %2", "Swap buttons %1 and %2"},
+    {"复制按键", "Copy button"},
+    {"复制本层", "Copy this layer"},
+    {"粘贴", "Paste"},
+    {"当前编程有改动，既未保存也未写入键盘。\n是否先保存到文件？",
+     "The programming has changes that are neither saved nor written to the keyboard.\n"
+     "Save them to a file first?"},
+    {"保存", "Save"},
+    {"不保存", "Discard"},
     {"取消", "Cancel"},
 }};
 
@@ -148,23 +173,6 @@ const TextPair& TextEntry(TextId id) {
 std::string_view Text(TextId id, InterfaceLanguage language) {
     const TextPair& entry = TextEntry(id);
     return language == InterfaceLanguage::kEnglish ? entry.english : entry.chinese;
-}
-
-std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values) {
-    std::string filled;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t number =
-            i + 1 < text.size() && text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9'
-                ? static_cast<std::size_t>(text[i + 1] - '1')
-                : values.size();
-        if (number < values.size()) {
-            filled += *(values.begin() + number);
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
 }
 
 std::optional<TextId> LayerMenuItem(int layer) {

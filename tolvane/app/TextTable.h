@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -126,7 +125,33 @@ enum class TextId : std::uint8_t {
     kLegendExportButton,
     kLegendPrintButton,
     kDialogOk,
-    kDialogCancel,
+    kStepLegendLabel,  // %1: the button
+
+    // Undo and redo: the Edit menu and its toolbar buttons, the names of the steps (%1 and
+    // %2 stand for a button number or a file name), the question before unsaved changes are
+    // lost, and copying buttons.
+    kMenuEdit,
+    kMenuUndo,
+    kMenuRedo,
+    kUndoStep,
+    kRedoStep,
+    kStepKeyProgramming,
+    kStepCardReaderSettings,
+    kStepKeyboardSettings,
+    kStepClearAllSettings,
+    kStepNew,
+    kStepOpen,
+    kStepReadKeyboard,
+    kStepMoveButton,
+    kStepCopyButton,
+    kStepSwapButtons,
+    kMenuCopyButton,
+    kMenuCopyLayer,
+    kMenuPaste,
+    kUnsavedChanges,
+    kAnswerSave,
+    kAnswerDiscard,
+    kAnswerCancel,
 
     kCount
 };
@@ -138,10 +163,6 @@ struct TextPair {
 
 const TextPair& TextEntry(TextId id);
 std::string_view Text(TextId id, InterfaceLanguage language);
-
-// The text with "%1", "%2", ... replaced by the values in order; a number without a value
-// stays as it is.
-std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values);
 
 // Item of the button context menu's layer submenu; none for a layer outside 1..6.
 std::optional<TextId> LayerMenuItem(int layer);

@@ -6,6 +6,7 @@
 
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
+#include "gui/model/EditSteps.h"
 #include "gui/model/LegendDialogsLayout.h"
 #include "gui/model/ResourceIds.h"
 
@@ -124,7 +125,7 @@ QWidget* CLegendExportDlg::CreateControl(int id) {
         default: {
             const bool ok = id == ids::kLegendExportOk;
             const QString caption =
-                Text(!ok                                 ? TextId::kDialogCancel
+                Text(!ok                                 ? TextId::kAnswerCancel
                      : output_ == LegendOutput::kPrinter ? TextId::kLegendPrintButton
                                                          : TextId::kLegendExportButton);
             auto* button = new QPushButton(caption, this);

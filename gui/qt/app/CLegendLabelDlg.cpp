@@ -5,6 +5,7 @@
 
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
+#include "gui/model/EditSteps.h"
 #include "gui/model/LegendDialogsLayout.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/Prompter.h"
@@ -24,8 +25,9 @@ CLegendLabelDlg::CLegendLabelDlg(int button, int layer, const std::string& label
     const DialogUnitConverter converter = ConverterFor(DialogFont());
     const PixelRect client = converter.ToPixels(kLegendLabelClient);
     setFixedSize(client.width, client.height);
-    const QString prompt = FromUtf8(FillIn(Text(TextId::kLegendLabelPrompt, language),
-                                           {std::to_string(button), LayerName(layer)}));
+    const QString prompt =
+        FromUtf8(FillIn(Text(TextId::kLegendLabelPrompt, language),
+                        {std::to_string(button), std::string(LayerName(layer))}));
     for (const ControlPlace& place : LegendLabelControls()) {
         PlaceControl(*CreateControl(place.id, prompt), converter, place.rect);
     }
@@ -49,7 +51,7 @@ QWidget* CLegendLabelDlg::CreateControl(int id, const QString& prompt) {
         default: {
             const bool ok = id == ids::kLegendLabelOk;
             const QString caption =
-                FromUtf8(Text(ok ? TextId::kDialogOk : TextId::kDialogCancel, language_));
+                FromUtf8(Text(ok ? TextId::kDialogOk : TextId::kAnswerCancel, language_));
             auto* button = new QPushButton(caption, this);
             NameControl(*button, id, caption);
             button->setDefault(ok);

@@ -63,23 +63,29 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& label
     return false;
 }
 
-void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
+bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
                     DataFileCommands& files, const LanguageState& language) {
     const QString chosen =
         Prompts().SaveFileName(mainWindow, kSaveSuggestion, kDataFileFilter, kDataFileSuffix);
     if (chosen.isEmpty()) {
-        return;
+        return false;
     }
     const std::string fileName = QFileInfo(chosen).fileName().toStdString();
     const FileWriteResult saved = files.Save(image, ToPath(chosen), fileName, LocalTimeNow());
     if (!saved) {
         TellFailure(mainWindow, language, TextId::kDataFileSaveFailed, saved.error);
-        return;
+        return false;
     }
+    // The labels not kept are changes not saved: the window goes on showing them unsaved.
     const FileWriteResult labelsSaved = DataFileCommands::SaveLabels(labels, ToPath(chosen));
     if (!labelsSaved) {
         TellFailure(mainWindow, language, TextId::kLabelsFileSaveFailed, labelsSaved.error);
     }
+    return labelsSaved.ok;
+}
+
+std::string DisplayedFileName(const std::filesystem::path& path) {
+    return ToQString(path.filename()).toStdString();
 }
 
 }  // namespace tolvane::gui

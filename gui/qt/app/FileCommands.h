@@ -26,7 +26,11 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& label
                   DataFileCommands& files, const LanguageState& language, const QString& file);
 
 // Saves the image to a file the user names; the old file stays as it was when that fails.
-void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
+// True when the data file and its labels file were written.
+bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
                     DataFileCommands& files, const LanguageState& language);
+
+// A data file's name without its folder, in UTF-8, as the window title shows it.
+std::string DisplayedFileName(const std::filesystem::path& path);
 
 }  // namespace tolvane::gui

@@ -19,10 +19,12 @@ const QColor CXPButton::kEdgeLightColour(230, 230, 230);
 const QColor CXPButton::kEdgeShadowColour(128, 128, 128);
 const QColor CXPButton::kGradientLight(255, 255, 255);
 const QColor CXPButton::kGradientDark(0, 128, 255);
+const QColor CXPButton::kDropTargetColour(47, 158, 68);
 
 namespace {
 
 constexpr int kHotRingWidth = 3;
+constexpr int kDropFrameWidth = 3;
 
 struct Channels {
     std::uint8_t red;
@@ -172,9 +174,24 @@ void CXPButton::paintEvent(QPaintEvent*) {
                                                   : kTextColour;
     QPainter painter(this);
     painter.drawPixmap(0, 0, Face(size(), look));
+    if (isDropTarget_) {
+        const double inset = kDropFrameWidth / 2.0 + 1;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kDropTargetColour, kDropFrameWidth));
+        painter.setBrush(QColor(kDropTargetColour.red(), kDropTargetColour.green(),
+                                kDropTargetColour.blue(), 60));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 2, 2);
+    }
     painter.setPen(caption);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, FittedCaption(text(), fontMetrics(), size()));
+}
+
+void CXPButton::SetDropTarget(bool target) {
+    if (isDropTarget_ != target) {
+        isDropTarget_ = target;
+        update();
+    }
 }
 
 void CXPButton::BecomeHot() {

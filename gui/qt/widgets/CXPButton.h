@@ -1,7 +1,8 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
-// the pointer is over it, and its caption centred: on one line, or wrapped at its spaces when
-// it is wider than the face and there is room, else ended with an ellipsis.
+// the pointer is over it, a green frame while a dragged button would land on it, and its
+// caption centred: on one line, or wrapped at its spaces when it is wider than the face and
+// there is room, else ended with an ellipsis.
 #pragma once
 
 #include <QColor>
@@ -17,6 +18,10 @@ class CXPButton : public QPushButton {
 
     bool IsHot() const { return isHot_; }
 
+    // Marks the button as where a dragged button would land.
+    void SetDropTarget(bool target);
+    bool IsDropTarget() const { return isDropTarget_; }
+
     static const QColor kBorderColour;
     static const QColor kHotColour;
     static const QColor kHotTextColour;
@@ -26,6 +31,7 @@ class CXPButton : public QPushButton {
     static const QColor kEdgeShadowColour;
     static const QColor kGradientLight;
     static const QColor kGradientDark;
+    static const QColor kDropTargetColour;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +44,7 @@ class CXPButton : public QPushButton {
     void BecomeHot();
 
     bool isHot_ = false;
+    bool isDropTarget_ = false;
 };
 
 // Fills rect row by row from colour `from` towards `to`: every channel moves by the integer

@@ -1,0 +1,58 @@
+#include "gui/model/EditSteps.h"
+
+#include <array>
+#include <utility>
+
+namespace tolvane::gui {
+
+namespace {
+
+// In the order of EditStep. The context menu's commands are named by their own items.
+constexpr std::array<TextId, 15> kStepTexts = {
+    TextId::kStepKeyProgramming,
+    TextId::kStepCardReaderSettings,
+    TextId::kStepKeyboardSettings,
+    TextId::kMenuDeleteCurrentLayer,
+    TextId::kMenuDeleteAllLayers,
+    TextId::kMenuButtonLayerSet,
+    TextId::kMenuPaste,
+    TextId::kStepClearAllSettings,
+    TextId::kStepNew,
+    TextId::kStepOpen,
+    TextId::kStepReadKeyboard,
+    TextId::kStepMoveButton,
+    TextId::kStepCopyButton,
+    TextId::kStepSwapButtons,
+    TextId::kStepLegendLabel,
+};
+static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kLegendLabel) + 1);
+
+}  // namespace
+
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() &&
+                                 pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        if (!placeholder) {
+            text += pattern[i];
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+        if (index < arguments.size()) {
+            text += arguments[index];
+        }
+        ++i;
+    }
+    return text;
+}
+
+std::string StepText(const StepName& name, InterfaceLanguage language) {
+    const auto index = static_cast<std::size_t>(name.step);
+    if (index >= kStepTexts.size()) {
+        return {};
+    }
+    return FillIn(Text(kStepTexts[index], language), name.arguments);
+}
+
+}  // namespace tolvane::gui
