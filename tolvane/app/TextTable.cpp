@@ -2,6 +2,7 @@
 #include "tolvane/app/TextTable.h"
 
 #include <array>
+#include <span>
 
 namespace tolvane {
 
@@ -92,6 +93,27 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
     {"请输入一个 0 至 1 之间的整数。", "Please enter an integer between 0 and 1."},
     {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
+
+    {"文字：", "Text:"},
+    {"输入文字，回车键添加文字和一个回车键", "Type text; Enter adds it and an Enter key"},
+    {"输入一个数字或符号", "Type a digit or a symbol"},
+    {"添加文字", "Add Text"},
+    {"从电脑键盘取键", "Take keys from my keyboard"},
+    {"筛选", "Filter"},
+    {"键盘无法输入“%1”，未添加任何键！", "The keyboard cannot type “%1”; nothing was added."},
+    {"这段文字需要%1个键，本层只剩%2个，未添加任何键！",
+     "The text needs %1 keys, %2 are left; nothing was added."},
+    {"“%1”不能作为磁轨的前后缀，请选择一个数字或符号！",
+     "“%1” cannot be a card prefix or suffix: choose a digit or a symbol."},
+    {"磁轨的前后缀只能是一个字符！", "A card prefix or suffix is one character."},
+    {"按下的键（%1）在本键盘上没有键码，未添加！",
+     "The key pressed (%1) has no code on this keyboard; nothing was added."},
+    {"查找...\tCtrl+F", "Find...\tCtrl+F"},
+    {"查找", "Find"},
+    {"键名或文字：", "Key name or text:"},
+    {"找到%1处", "%1 found"},
+    {"未找到", "Nothing found"},
+    {"（不在面板上）", "(not on the panel)"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",
@@ -104,6 +126,22 @@ bool IsLayer(int layer) {
 
 std::size_t LayerIndex(int layer) {
     return static_cast<std::size_t>(layer - 1);
+}
+
+std::string FillInValues(std::string_view text, std::span<const std::string_view> values) {
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool place =
+            text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        const auto number = place ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (number < values.size()) {
+            filled += values[number];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }
 
 }  // namespace
@@ -132,6 +170,15 @@ std::string_view LayerName(int layer) {
 
 std::string_view LayerShortName(int layer) {
     return IsLayer(layer) ? kLayerShortNames[LayerIndex(layer)] : std::string_view{};
+}
+
+std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values) {
+    return FillInValues(text, std::span(values.begin(), values.size()));
+}
+
+std::string TextOf(const FilledText& message, InterfaceLanguage language) {
+    const std::vector<std::string_view> values(message.values.begin(), message.values.end());
+    return FillInValues(Text(message.text, language), values);
 }
 
 std::string HoverPrefix(int layer, InterfaceLanguage language) {
