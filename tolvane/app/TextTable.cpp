@@ -95,7 +95,7 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
 
     {"文字：", "Text:"},
-    {"输入文字，回车键添加文字和一个回车键", "Type text; Enter adds it and an Enter key"},
+    {"输入文字，回车键添加文字和一个回车键", "Enter adds the text and an Enter key"},
     {"输入一个数字或符号", "Type a digit or a symbol"},
     {"添加文字", "Add Text"},
     {"从电脑键盘取键", "Take keys from my keyboard"},
