@@ -69,6 +69,7 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
+    {kFindCommand, Command::kFind},
 });
 
 constexpr auto kKnownIds = [] {
@@ -81,6 +82,8 @@ constexpr auto kKnownIds = [] {
 constexpr MenuItem kSeparator{0, {}};
 
 constexpr MenuItem kPrintLegendsItem{kPrintLegends, {}, TextId::kMenuPrintLegends};
+// Find, at the end of the KeyBoardSet menu in both languages.
+constexpr MenuItem kFindItem{kFindCommand, {}, TextId::kMenuFind};
 constexpr MenuItem kExportLegendsItem{kExportLegends, {}, TextId::kMenuExportLegends};
 
 constexpr std::array<MenuItem, 8> kCnFile = {{
@@ -93,7 +96,7 @@ constexpr std::array<MenuItem, 8> kCnFile = {{
     kSeparator,
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
-constexpr std::array<MenuItem, 7> kCnKeyboard = {{
+constexpr std::array<MenuItem, 9> kCnKeyboard = {{
     {kCnRead, "读键盘\tCtrl+Alt+R"},
     {kCnWrite, "写键盘\tCtrl+Alt+W"},
     kSeparator,
@@ -101,6 +104,8 @@ constexpr std::array<MenuItem, 7> kCnKeyboard = {{
     {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
+    kSeparator,
+    kFindItem,
 }};
 constexpr std::array<MenuItem, 2> kCnLanguage = {{
     {kCnChinese, "中文简体(&CN)"},
@@ -128,7 +133,7 @@ constexpr std::array<MenuItem, 8> kEnFile = {{
     kSeparator,
     {kEnQuit, "Quit"},
 }};
-constexpr std::array<MenuItem, 7> kEnKeyboard = {{
+constexpr std::array<MenuItem, 9> kEnKeyboard = {{
     {kEnRead, "Read Keyboard"},
     {kEnWrite, "Write Keyboard"},
     kSeparator,
@@ -136,6 +141,8 @@ constexpr std::array<MenuItem, 7> kEnKeyboard = {{
     {kEnKeyboardSettings, "Keyboard Setting"},
     kSeparator,
     {kEnClearAll, "Clear all settings"},
+    kSeparator,
+    kFindItem,
 }};
 constexpr std::array<MenuItem, 2> kEnLanguage = {{
     {kEnChinese, "中文简体"},
@@ -203,6 +210,13 @@ std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {
 
 int MainMenuId(InterfaceLanguage language) {
     return IsEnglish(language) ? kEnglishMenu : kChineseMenu;
+}
+
+std::optional<std::string_view> LiveShortcut(int id) {
+    if (id == kFindCommand) {
+        return "Ctrl+F";
+    }
+    return std::nullopt;
 }
 
 std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language) {

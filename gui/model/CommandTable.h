@@ -30,6 +30,7 @@ enum class Command {
     kPullVirtualKeyboard,
     kPrintLegends,
     kExportLegends,
+    kFind,  // over every layer of every button
 };
 
 // The command a number runs; none for a number the window does not know.
@@ -55,9 +56,13 @@ struct MenuPopup {
 };
 
 // The four pop-ups of menu 129 (Chinese) or 138 (English). The text after a tab is a label:
-// no keyboard shortcut is defined for it.
+// no keyboard shortcut is defined for it, except for the items of LiveShortcut.
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
 int MainMenuId(InterfaceLanguage language);
+
+// The keys that run a menu item from anywhere in the window, in the portable form "Ctrl+F";
+// none for the items whose shortcut text is a label only.
+std::optional<std::string_view> LiveShortcut(int id);
 
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
 // save, write, read, card reader settings, user manual, quit. The label is drawn into the

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -144,6 +145,30 @@ void PanelWithLayout(Studio& studio) {
     }
 }
 
+// Find over the example till layout: every layer that types Enter, the hit of button 28
+// chosen, its layer shown and the button framed on the panel.
+void FindResults(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        // Shown on another layer first: the hit brings the panel back to its own.
+        window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer3");
+        window->OnCommand(ids::kFindCommand);
+        auto* find = window->findChild<QDialog*>(ObjectNameFor(ids::kFindDialog));
+        QTest::keyClicks(find->findChild<QLineEdit*>(ObjectNameFor(ids::kFindEdit)), "Enter");
+        auto* hits = find->findChild<QTableWidget*>(ObjectNameFor(ids::kFindHitList));
+        for (int row = 0; row < hits->rowCount(); ++row) {
+            if (hits->item(row, 0)->text() == "28") {
+                hits->setCurrentCell(row, 0);
+            }
+        }
+        studio.Save(*find, QString("find-%1").arg(suffix));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        studio.Save(*window, QString("panel-%1-found").arg(suffix));
+    }
+}
+
 // The legend sheets of the example layout as a PDF; the script turns its pages into PNGs.
 void LegendSheets(Studio& studio, const QString& output) {
     auto image = std::make_unique<KeyboardImage>();
@@ -264,6 +289,7 @@ int main(int argc, char** argv) {
     tolvane::gui::Studio studio(output);
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
+    tolvane::gui::FindResults(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::KeyDialogs(studio);

@@ -11,6 +11,7 @@
 #include "gui/model/MainWindowLayout.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CAboutDlg.h"
+#include "gui/qt/app/CFindDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
@@ -94,9 +95,13 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
                 menu->addSeparator();
                 continue;
             }
-            // The text after the tab is shown as a shortcut label only: no shortcut is set.
+            // The text after the tab is shown as a shortcut label only: no shortcut is set,
+            // but for the few items with a live one.
             QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
             action->setObjectName(ObjectNameFor(item.id));
+            if (const std::optional<std::string_view> keys = LiveShortcut(item.id)) {
+                action->setShortcut(QKeySequence(FromUtf8(*keys), QKeySequence::PortableText));
+            }
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -258,6 +263,9 @@ void CTolvaneDlg::ApplyLanguage() {
     const bool connected = image_.status.keyboardConnected.load() == 1;
     ShowConnectionPicture(connected ? ConnectionPicture::kFound : ConnectionPicture::kNotFound);
     LoadToolbar(language_.interfaceLanguage);
+    if (findDlg_ != nullptr) {
+        findDlg_->SetLanguage(language_.interfaceLanguage);
+    }
 }
 
 // ---- Keys the window swallows ----
@@ -343,6 +351,9 @@ void CTolvaneDlg::OnCommand(int id) {
             break;
         case Command::kExportLegends:
             ExportLegends(this, image_, LegendTitle(), language_);
+            break;
+        case Command::kFind:
+            OnFind();
             break;
     }
 }

@@ -17,10 +17,12 @@ const QColor CXPButton::kEdgeLightColour(230, 230, 230);
 const QColor CXPButton::kEdgeShadowColour(128, 128, 128);
 const QColor CXPButton::kGradientLight(255, 255, 255);
 const QColor CXPButton::kGradientDark(0, 128, 255);
+const QColor CXPButton::kFoundColour(220, 0, 120);
 
 namespace {
 
 constexpr int kHotRingWidth = 3;
+constexpr int kFoundFrameWidth = 2;
 
 struct Channels {
     std::uint8_t red;
@@ -143,6 +145,20 @@ void CXPButton::paintEvent(QPaintEvent*) {
     painter.setPen(caption);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    if (isFound_) {
+        QPen frame(kFoundColour, kFoundFrameWidth);
+        frame.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
+}
+
+void CXPButton::SetFound(bool found) {
+    if (isFound_ != found) {
+        isFound_ = found;
+        update();
+    }
 }
 
 void CXPButton::BecomeHot() {

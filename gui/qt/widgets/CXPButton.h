@@ -1,6 +1,7 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
-// the pointer is over it, and its caption centred on one line.
+// the pointer is over it, and its caption centred on one line. A button Find has chosen is
+// framed in a colour of its own, inside its border.
 #pragma once
 
 #include <QColor>
@@ -15,6 +16,8 @@ class CXPButton : public QPushButton {
     explicit CXPButton(QWidget* parent = nullptr);
 
     bool IsHot() const { return isHot_; }
+    void SetFound(bool found);
+    bool IsFound() const { return isFound_; }
 
     static const QColor kBorderColour;
     static const QColor kHotColour;
@@ -25,6 +28,7 @@ class CXPButton : public QPushButton {
     static const QColor kEdgeShadowColour;
     static const QColor kGradientLight;
     static const QColor kGradientDark;
+    static const QColor kFoundColour;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +41,7 @@ class CXPButton : public QPushButton {
     void BecomeHot();
 
     bool isHot_ = false;
+    bool isFound_ = false;
 };
 
 // Fills rect row by row from colour `from` towards `to`: every channel moves by the integer
