@@ -465,6 +465,10 @@ TEST_F(KeyPadFromPanelTest, TypingCashAndEnterProgramsTheButtonAsThePanelThenSho
     };
     QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
     EXPECT_EQ(CaptionOf(kButton), "LShi...");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "Layer1:LShift+C+A+S+H+LShift+Enter");
+    TriggerAction(ids::kEnChinese);
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "第1层：LShift+C+A+S+H+LShift+Enter");
+    TriggerAction(ids::kCnEnglish);
     QTest::mouseMove(window->KeyButton(kButton));
     const auto* info = Find<QTextEdit>(ids::kKeyInfoBox);
     EXPECT_TRUE(WaitUntil([&] {

@@ -432,6 +432,7 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
         return;
     }
     ApplyLanguage();
+    RefreshAllButtons();  // the tool tips speak the new language
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved);
     }
