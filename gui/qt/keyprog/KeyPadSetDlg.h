@@ -11,7 +11,8 @@
 // Enter key (with the line empty it confirms, as elsewhere), Add Text adds the text alone;
 // with "Take keys from my keyboard" on, every key pressed anywhere but in a text box is the
 // key of the same place; Delete and Backspace remove the selected rows of the key setting
-// list and Ctrl+Up and Ctrl+Down move a row; the filter boxes narrow the two lists above them.
+// list and Ctrl+Up and Ctrl+Down move a row; the filter boxes narrow the two lists above them,
+// and Enter in one adds the first key or group it leaves.
 #pragma once
 
 #include <QCheckBox>
@@ -81,6 +82,7 @@ class KeyPadSetDlg : public QDialog {
     QWidget* CreateEntryControl(int id);
     void WatchKeysEverywhere();
     void OnTypedTextEnter();
+    void OnFilterEnter(QLineEdit& filter);
     void OnAddText(bool thenEnter);
     void OnPcKey(const QKeyEvent& event);
     bool OnKeySettingListKey(const QKeyEvent& event);

@@ -127,6 +127,11 @@ bool KeyPadSetDlg::eventFilter(QObject* watched, QEvent* event) {
         OnTypedTextEnter();
         return true;
     }
+    if (type == QEvent::KeyPress && IsEnter(key) &&
+        (watched == specialKeyFilter_ || watched == userKeyFilter_)) {
+        OnFilterEnter(*static_cast<QLineEdit*>(watched));
+        return true;
+    }
     if (type == QEvent::KeyPress && watched == keySettingList_ && OnKeySettingListKey(key)) {
         return true;
     }
@@ -138,6 +143,23 @@ void KeyPadSetDlg::OnTypedTextEnter() {
         accept();
     } else {
         OnAddText(true);
+    }
+}
+
+// Enter in a filter box adds the first key or group it leaves shown, as a double click on it
+// would, rather than ending the dialog in the middle of a search; an empty box confirms.
+void KeyPadSetDlg::OnFilterEnter(QLineEdit& filter) {
+    if (filter.text().isEmpty()) {
+        accept();
+        return;
+    }
+    const bool special = &filter == specialKeyFilter_;
+    CListCtrl_CellNav* list = special ? specialKeyList_ : userKeyList_;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        if (!list->isRowHidden(row)) {
+            special ? OnSpecialListDoubleClick(row) : OnUserListDoubleClick(row);
+            return;
+        }
     }
 }
 
