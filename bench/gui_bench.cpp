@@ -1,10 +1,12 @@
-// The desktop programmer's three figures, on Qt's offscreen platform:
+// The desktop programmer's four figures, on Qt's offscreen platform:
 //  1. start-up to the main window shown, against a bare Qt window (a label and a button),
 //     each a fresh process of the same program, so both load the same libraries; the
 //     median of several runs;
 //  2. the longest stall of the GUI thread during a full write to the virtual keyboard,
 //     as the lateness of a 1 ms probe timer;
-//  3. the peak resident memory of a process through a full write and a full read.
+//  3. the peak resident memory of a process through a full write and a full read;
+//  4. undoing a read of a full keyboard (55 codes on every layer of every button), captions
+//     refreshed and painted, and redoing it: the median and the worst of 20 each.
 // Usage: gui_bench [runs]    (the child modes are internal)
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -26,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/model/CommandTable.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
@@ -172,6 +175,49 @@ int TransferChild() {
     return 0;
 }
 
+// Reads a full keyboard, then undoes and redoes the read, timing each with the captions
+// refreshed and the window painted.
+int UndoChild() {
+    int argc = 1;
+    char name[] = "gui_bench";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    gui::CTolvaneApp::Initialise();
+    testing::ScriptedPrompter prompter;
+    MainWindowOnVirtualKeyboard programmer;
+    emulator::Programming full;
+    for (int button = 1; button <= wire::kButtonCount; ++button) {
+        for (int layer = 1; layer <= wire::kLayerCount; ++layer) {
+            full.keys[button][layer].assign(wire::kMaxKeysPerLayer, 55);
+        }
+    }
+    programmer.rig.Keyboard().SetProgramming(full);
+    gui::CTolvaneDlg& window = programmer.window;
+    ShowAndWaitForPaint(window);
+    window.OnCommand(gui::ids::kEnRead);
+    while (window.RunningTransfer() != nullptr) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::vector<double> undo;
+    std::vector<double> redo;
+    bool everyStepTaken = true;  // the undo empties the buttons again, the redo fills them
+    for (int run = 0; run < 20; ++run) {
+        for (std::vector<double>* times : {&undo, &redo}) {
+            const bool undoing = times == &undo;
+            const auto start = Clock::now();
+            window.RunCommand(undoing ? gui::Command::kUndo : gui::Command::kRedo);
+            window.repaint();
+            times->push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            everyStepTaken =
+                everyStepTaken && programmer.image->buttons[1].keyCount[1] == (undoing ? 0 : 55);
+        }
+    }
+    std::printf("%.2f %.2f %.2f %d\n", Median(undo), *std::max_element(undo.begin(), undo.end()),
+                Median(redo), everyStepTaken ? 1 : 0);
+    return 0;
+}
+
 int Report(const char* self, int runs) {
     std::vector<double> bare;
     std::vector<double> main;
@@ -201,7 +247,22 @@ int Report(const char* self, int runs) {
         "peak resident memory through a full write and read: %.1f MB   "
         "[target: <= 80 MB]%s\n",
         static_cast<double>(peakKb) / 1024.0, ok ? "" : "  (a transfer FAILED)");
-    return ok ? 0 : 1;
+    FILE* undoChild = popen((std::string(self) + " --undo-read 2>/dev/null").c_str(), "r");
+    double undoMs = 0;
+    double worstUndoMs = 0;
+    double redoMs = 0;
+    int everyStepTaken = 0;
+    if (undoChild == nullptr || std::fscanf(undoChild, "%lf %lf %lf %d", &undoMs, &worstUndoMs,
+                                            &redoMs, &everyStepTaken) != 4) {
+        std::fprintf(stderr, "the undo run failed\n");
+        return 1;
+    }
+    pclose(undoChild);
+    std::printf(
+        "undoing a read of a full keyboard, captions refreshed: median %.2f ms, worst %.2f ms; "
+        "redoing it %.2f ms   [target: <= 16 ms]%s\n",
+        undoMs, worstUndoMs, redoMs, everyStepTaken ? "" : "  (a step was NOT taken)");
+    return ok && everyStepTaken ? 0 : 1;
 }
 
 }  // namespace
@@ -214,6 +275,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "--transfers") {
         return TransferChild();
+    }
+    if (mode == "--undo-read") {
+        return UndoChild();
     }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();

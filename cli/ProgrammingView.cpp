@@ -3,6 +3,7 @@
 #include <iomanip>
 
 #include "tolvane/app/TextTable.h"
+#include "tolvane/image/ProgrammingDifference.h"
 
 namespace tolvane::cli {
 
@@ -108,30 +109,24 @@ nlohmann::json ProgrammingJson(KeyboardImage& image, std::optional<int> onlyLaye
 std::vector<Difference> CompareProgrammings(KeyboardImage& first, KeyboardImage& second) {
     first.DeriveAllLayerTexts();
     second.DeriveAllLayerTexts();
+    const ProgrammingDifference found =
+        tolvane::Difference(first.TakeProgramming(), second.TakeProgramming());
     std::vector<Difference> differences;
-    for (int button = 1; button <= ButtonCount; ++button) {
-        for (int layer = 1; layer <= LayerCount; ++layer) {
-            const std::span<const KeyCode> a = first.buttons[button].Codes(layer);
-            const std::span<const KeyCode> b = second.buttons[button].Codes(layer);
-            if (!std::equal(a.begin(), a.end(), b.begin(), b.end())) {
-                differences.push_back(
-                    {"key", button, layer, 0,
-                     "button " + std::to_string(button) + " " + std::string(LayerName(layer)),
-                     CodesText(a) + " (" + LayerText(first, button, layer) + ")",
-                     CodesText(b) + " (" + LayerText(second, button, layer) + ")"});
-            }
-        }
+    for (const LayerDifference& layer : found.layers) {
+        const int button = layer.button;
+        differences.push_back(
+            {"key", button, layer.layer, 0,
+             "button " + std::to_string(button) + " " + std::string(LayerName(layer.layer)),
+             CodesText(layer.first.Codes()) + " (" + LayerText(first, button, layer.layer) + ")",
+             CodesText(layer.second.Codes()) + " (" + LayerText(second, button, layer.layer) +
+                 ")"});
     }
-    for (int t = 0; t < TrackCount; ++t) {
-        const TrackRecordEntry a = first.TrackEntryOf(t);
-        const TrackRecordEntry b = second.TrackEntryOf(t);
-        if (a.mode != b.mode || a.prefixShift != b.prefixShift || a.prefixKey != b.prefixKey ||
-            a.suffixShift != b.suffixShift || a.suffixKey != b.suffixKey) {
-            differences.push_back({"track", 0, 0, t + 1, "track " + std::to_string(t + 1),
-                                   TrackText(first.tracks[t]), TrackText(second.tracks[t])});
-        }
+    for (const TrackDifference& track : found.tracks) {
+        differences.push_back({"track", 0, 0, track.track, "track " + std::to_string(track.track),
+                               TrackText(first.tracks[track.track - 1]),
+                               TrackText(second.tracks[track.track - 1])});
     }
-    if (first.OptionBytes() != second.OptionBytes()) {
+    if (!found.options.empty()) {
         differences.push_back({"options", 0, 0, 0, "options", OptionsText(first.options),
                                OptionsText(second.options)});
     }

@@ -69,6 +69,10 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
+
+    // The Edit menu's and the toolbar's undo and redo, the same numbers in both languages.
+    {kUndo, Command::kUndo},
+    {kRedo, Command::kRedo},
     {kFindCommand, Command::kFind},
 });
 
@@ -82,8 +86,6 @@ constexpr auto kKnownIds = [] {
 constexpr MenuItem kSeparator{0, {}};
 
 constexpr MenuItem kPrintLegendsItem{kPrintLegends, {}, TextId::kMenuPrintLegends};
-// Find, at the end of the KeyBoardSet menu in both languages.
-constexpr MenuItem kFindItem{kFindCommand, {}, TextId::kMenuFind};
 constexpr MenuItem kExportLegendsItem{kExportLegends, {}, TextId::kMenuExportLegends};
 
 constexpr std::array<MenuItem, 8> kCnFile = {{
@@ -96,7 +98,7 @@ constexpr std::array<MenuItem, 8> kCnFile = {{
     kSeparator,
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
-constexpr std::array<MenuItem, 9> kCnKeyboard = {{
+constexpr std::array<MenuItem, 7> kCnKeyboard = {{
     {kCnRead, "读键盘\tCtrl+Alt+R"},
     {kCnWrite, "写键盘\tCtrl+Alt+W"},
     kSeparator,
@@ -104,8 +106,6 @@ constexpr std::array<MenuItem, 9> kCnKeyboard = {{
     {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
-    kSeparator,
-    kFindItem,
 }};
 constexpr std::array<MenuItem, 2> kCnLanguage = {{
     {kCnChinese, "中文简体(&CN)"},
@@ -116,8 +116,18 @@ constexpr std::array<MenuItem, 3> kCnHelp = {{
     kSeparator,
     {kCnAbout, "关于(&B)...\tCtrl+A"},
 }};
-constexpr std::array<MenuPopup, 4> kCnMenu = {{
+// The Edit menu, the same in both languages but for its texts; Find after the history.
+constexpr std::array<MenuItem, 4> kEdit = {{
+    {kUndo, {}, TextId::kMenuUndo},
+    {kRedo, {}, TextId::kMenuRedo},
+    kSeparator,
+    {kFindCommand, {}, TextId::kMenuFind},
+}};
+constexpr MenuPopup kEditPopup{{}, kEdit, TextId::kMenuEdit};
+
+constexpr std::array<MenuPopup, 5> kCnMenu = {{
     {"文件(&F)", kCnFile},
+    kEditPopup,
     {"键盘设置(&S)", kCnKeyboard},
     {"语言选择(&L)", kCnLanguage},
     {"帮助(&H)", kCnHelp},
@@ -133,7 +143,7 @@ constexpr std::array<MenuItem, 8> kEnFile = {{
     kSeparator,
     {kEnQuit, "Quit"},
 }};
-constexpr std::array<MenuItem, 9> kEnKeyboard = {{
+constexpr std::array<MenuItem, 7> kEnKeyboard = {{
     {kEnRead, "Read Keyboard"},
     {kEnWrite, "Write Keyboard"},
     kSeparator,
@@ -141,8 +151,6 @@ constexpr std::array<MenuItem, 9> kEnKeyboard = {{
     {kEnKeyboardSettings, "Keyboard Setting"},
     kSeparator,
     {kEnClearAll, "Clear all settings"},
-    kSeparator,
-    kFindItem,
 }};
 constexpr std::array<MenuItem, 2> kEnLanguage = {{
     {kEnChinese, "中文简体"},
@@ -153,8 +161,9 @@ constexpr std::array<MenuItem, 3> kEnHelp = {{
     kSeparator,
     {kEnAbout, "About"},
 }};
-constexpr std::array<MenuPopup, 4> kEnMenu = {{
+constexpr std::array<MenuPopup, 5> kEnMenu = {{
     {"File(&F)", kEnFile},
+    kEditPopup,
     {"KeyBoardSet(&S)", kEnKeyboard},
     {"Language(&L)", kEnLanguage},
     {"Help(&H)", kEnHelp},
@@ -169,6 +178,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kCnToolbar = {{
     {kCnToolCard, "设置"},
     {kCnToolHelp, "帮助"},
     {kCnToolQuit, "退出"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolNew, "New"},
@@ -179,6 +190,8 @@ constexpr std::array<ToolbarButton, kToolbarButtonCount> kEnToolbar = {{
     {kEnToolCard, "Card"},
     {kEnToolHelp, "Help"},
     {kEnToolQuit, "Quit"},
+    {kUndo, {}, TextId::kMenuUndo, true},
+    {kRedo, {}, TextId::kMenuRedo},
 }};
 
 bool IsEnglish(InterfaceLanguage language) {
@@ -204,19 +217,20 @@ std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language) 
     return item.tableText == TextId::kCount ? item.text : Text(item.tableText, language);
 }
 
+std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language) {
+    return popup.tableTitle == TextId::kCount ? popup.title : Text(popup.tableTitle, language);
+}
+
+std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language) {
+    return button.tableLabel == TextId::kCount ? button.label : Text(button.tableLabel, language);
+}
+
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language) {
     return IsEnglish(language) ? std::span<const MenuPopup>(kEnMenu) : kCnMenu;
 }
 
 int MainMenuId(InterfaceLanguage language) {
     return IsEnglish(language) ? kEnglishMenu : kChineseMenu;
-}
-
-std::optional<std::string_view> LiveShortcut(int id) {
-    if (id == kFindCommand) {
-        return "Ctrl+F";
-    }
-    return std::nullopt;
 }
 
 std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language) {

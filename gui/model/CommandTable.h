@@ -30,6 +30,11 @@ enum class Command {
     kPullVirtualKeyboard,
     kPrintLegends,
     kExportLegends,
+    // Undo and redo; copy and paste on the panel's focused button (shortcuts only).
+    kUndo,
+    kRedo,
+    kCopyButton,
+    kPaste,
     kFind,  // over every layer of every button
 };
 
@@ -53,26 +58,30 @@ std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language);
 struct MenuPopup {
     std::string_view title;
     std::span<const MenuItem> items;
+    TextId tableTitle = TextId::kCount;
 };
 
-// The four pop-ups of menu 129 (Chinese) or 138 (English). The text after a tab is a label:
-// no keyboard shortcut is defined for it, except for the items of LiveShortcut.
+std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language);
+
+// The four pop-ups of menu 129 (Chinese) or 138 (English), with the Edit menu after the
+// first. The text after a tab names the item's shortcut (gui/model/Shortcuts.h). The Undo
+// and Redo items' texts change with the steps they would take (EditSession).
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
 int MainMenuId(InterfaceLanguage language);
 
-// The keys that run a menu item from anywhere in the window, in the portable form "Ctrl+F";
-// none for the items whose shortcut text is a label only.
-std::optional<std::string_view> LiveShortcut(int id);
-
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
-// save, write, read, card reader settings, user manual, quit. The label is drawn into the
-// button's picture under the icon.
+// save, write, read, card reader settings, user manual, quit; then undo and redo, a group of
+// their own. The label is drawn into the button's picture under the icon.
 struct ToolbarButton {
     int id = 0;
     std::string_view label;
+    TextId tableLabel = TextId::kCount;  // for the buttons the program added
+    bool startsGroup = false;            // set apart from the button before it
 };
 
-inline constexpr int kToolbarButtonCount = 8;
+std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language);
+
+inline constexpr int kToolbarButtonCount = 10;
 std::span<const ToolbarButton> MainToolbar(InterfaceLanguage language);
 int MainToolbarId(InterfaceLanguage language);
 

@@ -166,6 +166,14 @@ inline constexpr int kEnToolQuit = 32880;
 inline constexpr int kPrintLegends = 33003;
 inline constexpr int kExportLegends = 33004;
 
+// Undo and redo: the Edit menu's items in both languages and the toolbar buttons after the
+// eight. Copy and paste of buttons: items of the button context menu.
+inline constexpr int kUndo = 33010;
+inline constexpr int kRedo = 33011;
+inline constexpr int kContextCopyButton = 10005;
+inline constexpr int kContextCopyLayer = 10006;
+inline constexpr int kContextPaste = 10007;
+
 // The system menu's About item; reached from the Help menu where the window manager's
 // system menu takes no items.
 inline constexpr int kSystemAbout = 16;
@@ -176,7 +184,7 @@ inline constexpr int kVirtualPullOut = 33002;
 
 // Faster key entry: the key programming dialog's text line, its "Take keys from my
 // keyboard" toggle and the filters over its special key list and user key list; Find in the
-// main window (KeyBoardSet menu, both languages) and its window.
+// main window (Edit menu, both languages) and its window.
 inline constexpr int kTypeTextLabel = 1230;
 inline constexpr int kTypeTextEdit = 1231;
 inline constexpr int kAddText = 1232;

@@ -26,14 +26,6 @@ class ButtonPanelTest : public GuiFixture {
     }
 
     QString InfoText() const { return Find<QTextEdit>(gui::ids::kKeyInfoBox)->toPlainText(); }
-
-    // Answers the next pop-up menus with these items, by number; 0 dismisses a menu.
-    void AnswerMenus(std::vector<int> ids) {
-        prompter.onPopUp = [ids, next = std::size_t{0}](QMenu& menu) mutable -> QAction* {
-            const int id = next < ids.size() ? ids[next++] : 0;
-            return menu.findChild<QAction*>(gui::ObjectNameFor(id));
-        };
-    }
 };
 
 TEST_F(ButtonPanelTest, ChoosingALayerShowsItsDialAndRecaptionsEveryButton) {

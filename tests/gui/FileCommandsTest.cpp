@@ -50,13 +50,19 @@ TEST_F(FileCommandsTest, SaveThenOpenRoundTripsThroughTheWindow) {
     EXPECT_EQ(std::ranges::count(saved, '\n'), 528);
     EXPECT_NE(saved.find("\r\n* File name  : layout.dat\r\n"), std::string::npos);
 
+    // Saved, so New asks nothing; the image then loses the rest behind the window's back,
+    // which Open asks about.
     TriggerAction(ids::kEnToolNew);
+    EXPECT_EQ(prompter.prompts.size(), 1u);  // the save dialog's alone
     image->Reset();
     EXPECT_TRUE(CaptionOf(13).isEmpty());
     prompter.prompts.clear();
     prompter.fileNames = {QPath(path)};
+    prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
     ClickToolButton(ids::kEnOpen);
-    const Prompt& open = OnlyPrompt();
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_EQ(prompter.prompts[0].kind, Kind::kSaveDiscardCancel);
+    const Prompt& open = prompter.prompts[1];
     EXPECT_EQ(open.kind, Kind::kOpenFile);
     EXPECT_EQ(open.text, QPath(path));  // the file last saved
     EXPECT_EQ(open.caption, "Dat Files(*.dat)");
@@ -90,11 +96,12 @@ TEST_F(FileCommandsTest, AFileThatDoesNotLoadChangesNothingAndIsExplained) {
         window->KeyButton(13)->setText("kept");
         prompter.prompts.clear();
         prompter.fileNames = {QPath(c.file)};
+        prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
         TriggerAction(c.setting == "English" ? ids::kEnOpen : ids::kCnToolOpen);
-        ASSERT_EQ(prompter.prompts.size(), 2u) << c.file;
-        EXPECT_TRUE(prompter.prompts[1].text.startsWith(c.message))
-            << prompter.prompts[1].text.toStdString();
-        EXPECT_EQ(prompter.prompts[1].icon, c.icon);
+        ASSERT_EQ(prompter.prompts.size(), 3u) << c.file;
+        EXPECT_TRUE(prompter.prompts[2].text.startsWith(c.message))
+            << prompter.prompts[2].text.toStdString();
+        EXPECT_EQ(prompter.prompts[2].icon, c.icon);
         EXPECT_EQ(image->buttons[13].Codes(1).size(), 2u);
         EXPECT_EQ(image->tracks[2].suffixKey, 0x23);
         EXPECT_EQ(image->OptionBytes(), (std::array<std::uint8_t, 4>{0, 1, 1, 1}));

@@ -12,6 +12,7 @@
 #include "gui/model/OptionDialogsLayout.h"
 #include "gui/model/ProgressRules.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/model/Shortcuts.h"
 
 namespace tolvane::gui {
 namespace {
@@ -58,7 +59,12 @@ TEST(CommandTableTest, NumbersOfBothLanguagesLeadToTheSameCommands) {
         EXPECT_EQ(CommandFor(c.id), c.command) << c.id;
     }
     EXPECT_EQ(MainMenu(InterfaceLanguage::kChinese)[0].items[0].text, "打开(&O)...\tCtrl+O");
-    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[1].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MainMenu(InterfaceLanguage::kEnglish)[2].title, "KeyBoardSet(&S)");
+    EXPECT_EQ(MenuPopupTitle(MainMenu(InterfaceLanguage::kChinese)[1], InterfaceLanguage::kChinese),
+              "编辑(&E)");
+    EXPECT_EQ(
+        ToolbarLabel(MainToolbar(InterfaceLanguage::kChinese)[9], InterfaceLanguage::kChinese),
+        "重做");
     EXPECT_EQ(MainToolbar(InterfaceLanguage::kChinese)[3].label, "写键盘");
 }
 
@@ -203,14 +209,15 @@ TEST(KeyPadLayoutTest, TheEntryBandSitsInsideTheDialogUnderTheControlsItAddsTo) 
     }
 }
 
-TEST(FindWindowTest, FindIsInTheKeyBoardSetMenuWithCtrlFAndSaysItsHitsInBothLanguages) {
+TEST(FindWindowTest, FindIsInTheEditMenuWithCtrlFAndSaysItsHitsInBothLanguages) {
     for (const InterfaceLanguage language :
          {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
-        EXPECT_EQ(MainMenu(language)[1].items.back().id, ids::kFindCommand);
+        const MenuPopup& edit = MainMenu(language)[1];
+        EXPECT_EQ(edit.tableTitle, TextId::kMenuEdit);
+        EXPECT_EQ(edit.items.back().id, ids::kFindCommand);
     }
     EXPECT_EQ(CommandFor(ids::kFindCommand), Command::kFind);
-    EXPECT_EQ(LiveShortcut(ids::kFindCommand), "Ctrl+F");
-    EXPECT_FALSE(LiveShortcut(ids::kEnOpen));
+    EXPECT_EQ(ShortcutLabel(Command::kFind), "Ctrl+F");
 
     const FindHit hidden{12, 6, "LShift+C+A+S+H+LShift+Enter", false};
     EXPECT_EQ(FindHitRow(hidden, InterfaceLanguage::kEnglish),

@@ -470,6 +470,10 @@ TEST_F(KeyPadFromPanelTest, TypingCashAndEnterProgramsTheButtonAsThePanelThenSho
     TriggerAction(ids::kEnChinese);
     EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "第1层：LShift+C+A+S+H+LShift+Enter");
     TriggerAction(ids::kCnEnglish);
+    // The whole dialog, typed text and all, is one step of the history.
+    TriggerAction(ids::kUndo);
+    EXPECT_EQ(CaptionOf(kButton), "");
+    TriggerAction(ids::kRedo);
     QTest::mouseMove(window->KeyButton(kButton));
     const auto* info = Find<QTextEdit>(ids::kKeyInfoBox);
     EXPECT_TRUE(WaitUntil([&] {

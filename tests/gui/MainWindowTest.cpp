@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <fstream>
 #include <sstream>
+#include <variant>
 
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/CProgressWnd.h"
@@ -116,12 +117,15 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolButtonReachesItsHandler) {
                 expectPrompt(trigger, id, c.prompt, english ? c.englishText : c.chineseText);
             }
         }
-        // New clears at once; the menu's own language item does nothing.
+        // New clears without a question of its own, only the one about the unsaved change;
+        // the menu's own language item does nothing.
         image->StoreKeyRecord(1, 1, std::vector<KeyCode>{0x04});
         prompter.prompts.clear();
+        prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
         TriggerAction(english ? kEnToolNew : kCnToolNew);
         TriggerAction(english ? kEnEnglish : kCnChinese);
-        EXPECT_TRUE(prompter.prompts.empty());
+        ASSERT_EQ(prompter.prompts.size(), 1u);
+        EXPECT_EQ(prompter.prompts[0].kind, Kind::kSaveDiscardCancel);
         EXPECT_EQ(image->buttons[1].keyCount[1], 0);
         EXPECT_EQ(window->AttachedMenu()->objectName(), english ? "id138" : "id129");
 
@@ -149,18 +153,53 @@ TEST_F(MainWindowTest, EveryMenuItemAndToolButtonReachesItsHandler) {
     EXPECT_TRUE(prompter.prompts.empty());
 }
 
-TEST_F(MainWindowTest, EnterEscapeAndShortcutLabelsDoNothing) {
-    OpenWindow();
-    for (const auto& [key, modifiers] :
-         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::NoModifier},
-          std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_O, Qt::ControlModifier},
-          std::pair{Qt::Key_S, Qt::ControlModifier}, std::pair{Qt::Key_A, Qt::ControlModifier}}) {
-        QTest::keyClick(window.get(), key, modifiers);
-        QTest::keyClick(window->KeyButton(1), key, modifiers);
+// Enter and Escape are swallowed. The shortcuts the menus show after a tab work, in both
+// languages, whether the menu of the language shows them or not.
+TEST_F(MainWindowTest, EnterAndEscapeDoNothingWhileTheMenusShortcutsWork) {
+    constexpr auto kCtrl = Qt::ControlModifier;
+    constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Kind prompt;
+        std::variant<TextId, QString> shown;  // a message, or a dialog's or file's name
+    };
+    const std::vector<Case> cases = {
+        {Qt::Key_O, kCtrl, Kind::kOpenFile, " "},
+        {Qt::Key_S, kCtrl, Kind::kSaveFile, "UserSave"},
+        {Qt::Key_S, kCtrlAlt, Kind::kSaveFile, "UserSave"},
+        {Qt::Key_R, kCtrlAlt, Kind::kInform, TextId::kPleaseConnectKeyboard},
+        {Qt::Key_W, kCtrlAlt, Kind::kInform, TextId::kPleaseConnectKeyboard},
+        {Qt::Key_K, kCtrlAlt, Kind::kDialog, "id143"},
+        {Qt::Key_V, kCtrlAlt, Kind::kDialog, "id142"},
+        {Qt::Key_C, kCtrlAlt, Kind::kAsk, TextId::kConfirmDeletion},
+        {Qt::Key_A, kCtrl, Kind::kDialog, "id100"},
+    };
+    rig.PullOut();
+    for (const char* setting : {"Chinese", "English"}) {
+        WriteSetting(setting);
+        language = LanguageState{};
+        OpenWindow();
+        prompter.prompts.clear();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+            QTest::keyClick(window.get(), key);
+            QTest::keyClick(window->KeyButton(1), key);
+        }
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(prompter.prompts.empty());
+        for (const Case& c : cases) {
+            prompter.prompts.clear();
+            QTest::keyClick(window.get(), c.key, c.modifiers);
+            ASSERT_EQ(prompter.prompts.size(), 1u) << setting << " " << c.key;
+            EXPECT_EQ(prompter.prompts[0].kind, c.prompt) << c.key;
+            const QString shown = std::holds_alternative<QString>(c.shown)
+                                      ? std::get<QString>(c.shown)
+                                      : gui::FromUtf8(language.Text(std::get<TextId>(c.shown)));
+            EXPECT_EQ(prompter.prompts[0].text, shown) << c.key;
+        }
+        QTest::keyClick(window->KeyButton(1), Qt::Key_Q, kCtrl);
+        EXPECT_FALSE(window->isVisible()) << setting;
     }
-    QApplication::processEvents();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(prompter.prompts.empty());
 }
 
 TEST_F(MainWindowTest, FullWriteEndsWithItsMessageWhileTheProgressShowsAllOfIt) {
@@ -197,10 +236,12 @@ TEST_F(MainWindowTest, SilentKeyboardFailsTheReadAndClearsOnlyTheKeys) {
     silent.silent = true;
     rig.Keyboard().SetFaults(silent);
 
+    prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
     TriggerAction(gui::ids::kEnToolRead);
     ASSERT_TRUE(WaitUntil([&] { return window->RunningTransfer() == nullptr; }));
-    ASSERT_EQ(prompter.prompts.size(), 1u);
-    EXPECT_EQ(prompter.prompts[0].text, "Data transmission failure!!");
+    ASSERT_EQ(prompter.prompts.size(), 2u);
+    EXPECT_EQ(prompter.prompts[0].kind, Kind::kSaveDiscardCancel);
+    EXPECT_EQ(prompter.prompts[1].text, "Data transmission failure!!");
     EXPECT_EQ(image->buttons[3].keyCount[1], 0);
     EXPECT_TRUE(CaptionOf(3).isEmpty());
     EXPECT_EQ(image->tracks[1].enabled, 0);

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSettings>
 #include <QTableWidget>
@@ -34,6 +36,7 @@
 #include "pellimore/CAboutDlg.h"
 #include "pellimore/CPellimoreDlg.h"
 #include "pellimore/PellimoreIds.h"
+#include "tolvane/files/DataFileWriter.h"
 
 namespace tolvane::gui {
 namespace {
@@ -62,14 +65,35 @@ class Studio {
 
     void Save(QWidget& widget, const QString& name) {
         QApplication::processEvents();
+        SavePicture(widget.grab(), name);
+    }
+
+    void SavePicture(const QPixmap& picture, const QString& name) {
         const QString file = QDir(output_).filePath(name + ".png");
-        if (!widget.grab().save(file)) {
+        if (!picture.save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             failed_ = true;
             return;
         }
         std::printf("%s\n", qPrintable(file));
     }
+
+    // A window with one of its menus open: the menu is a window of its own, drawn over the
+    // window's picture where it opened.
+    void SaveWithMenu(QWidget& window, QMenu& menu, const QPoint& screenPosition,
+                      const QString& name) {
+        menu.popup(screenPosition);
+        QApplication::processEvents();
+        QPixmap picture = window.grab();
+        {
+            QPainter painter(&picture);
+            painter.drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
+        }
+        menu.hide();
+        SavePicture(picture, name);
+    }
+
+    QString ProgramFile(const QString& name) const { return QDir(program_.path()).filePath(name); }
 
     bool Failed() const { return failed_; }
     void Fail(const char* what) {
@@ -182,6 +206,48 @@ void LegendSheets(Studio& studio, const QString& output) {
     }
 }
 
+// The till layout opened from its file, one button dragged onto another and that undone:
+// the Edit menu names the step to undo and the one to redo. Then a drag in progress, with
+// Ctrl held in English (a copy).
+void EditMenuAndDrag(Studio& studio) {
+    const QString file = studio.ProgramFile("till.dat");
+    {
+        auto layout = std::make_unique<KeyboardImage>();
+        examples::BuildTillLayout(*layout);
+        if (!SaveDataFile(*layout, file.toStdString(), "till.dat", std::tm{})) {
+            studio.Fail("till.dat");
+            return;
+        }
+    }
+    const auto drag = [](CTolvaneDlg& window, int from, int to) {
+        QTest::mousePress(window.KeyButton(from), Qt::LeftButton);
+        QTest::mouseMove(window.KeyButton(to));
+    };
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        QTest::mouseMove(window.get(), QPoint(1, 1));  // the pointer off the buttons
+        window->OpenDataFile(file);
+        drag(*window, 13, 19);
+        QTest::mouseRelease(window->KeyButton(19), Qt::LeftButton, Qt::ShiftModifier);
+        drag(*window, 7, 8);
+        QTest::mouseRelease(window->KeyButton(8), Qt::LeftButton);
+        window->RunCommand(Command::kUndo);
+        QMenuBar* bar = window->AttachedMenu();
+        QAction* edit = bar->actions().at(1);
+        studio.SaveWithMenu(*window, *edit->menu(),
+                            bar->mapToGlobal(bar->actionGeometry(edit).bottomLeft()),
+                            QString("edit-menu-%1").arg(suffix));
+
+        drag(*window, 7, 15);
+        if (QString(suffix) == "en") {
+            QTest::keyPress(window.get(), Qt::Key_Control, Qt::ControlModifier);
+        }
+        studio.Save(*window, QString("drag-%1").arg(suffix));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QTest::mouseRelease(window->KeyButton(15), Qt::LeftButton);
+    }
+}
+
 void ProgressAndAbout(Studio& studio) {
     auto window = studio.MainWindow("English", true);
     CProgressWnd progress("Data is being transmitted...", window.get());
@@ -289,6 +355,7 @@ int main(int argc, char** argv) {
     tolvane::gui::Studio studio(output);
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
+    tolvane::gui::EditMenuAndDrag(studio);
     tolvane::gui::FindResults(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);

@@ -2,7 +2,6 @@
 #include "tolvane/app/TextTable.h"
 
 #include <array>
-#include <span>
 
 namespace tolvane {
 
@@ -94,6 +93,31 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"请输入一个 0 至 1 之间的整数。", "Please enter an integer between 0 and 1."},
     {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
 
+    {"编辑(&E)", "Edit(&E)"},
+    {"撤销", "Undo"},
+    {"重做", "Redo"},
+    {"撤销 %1", "Undo %1"},
+    {"重做 %1", "Redo %1"},
+    {"编程按键 %1", "Program button %1"},
+    {"磁卡设置", "Card Reader Setting"},
+    {"发声设置", "Keyboard Setting"},
+    {"清除全部设置", "Clear all settings"},
+    {"新建", "New"},
+    {"打开 %1", "Open %1"},
+    {"读键盘", "Read Keyboard"},
+    {"移动按键 %1 到 %2", "Move button %1 to %2"},
+    {"复制按键 %1 到 %2", "Copy button %1 to %2"},
+    {"交换按键 %1 和 %2", "Swap buttons %1 and %2"},
+    {"复制按键", "Copy button"},
+    {"复制本层", "Copy this layer"},
+    {"粘贴", "Paste"},
+    {"当前编程有改动，既未保存也未写入键盘。\n是否先保存到文件？",
+     "The programming has changes that are neither saved nor written to the keyboard.\n"
+     "Save them to a file first?"},
+    {"保存", "Save"},
+    {"不保存", "Discard"},
+    {"取消", "Cancel"},
+
     {"文字：", "Text:"},
     {"输入文字，回车键添加文字和一个回车键", "Enter adds the text and an Enter key"},
     {"输入一个数字或符号", "Type a digit or a symbol"},
@@ -128,22 +152,6 @@ std::size_t LayerIndex(int layer) {
     return static_cast<std::size_t>(layer - 1);
 }
 
-std::string FillInValues(std::string_view text, std::span<const std::string_view> values) {
-    std::string filled;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool place =
-            text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
-        const auto number = place ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
-        if (number < values.size()) {
-            filled += values[number];
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
-}
-
 }  // namespace
 
 const TextPair& TextEntry(TextId id) {
@@ -172,13 +180,26 @@ std::string_view LayerShortName(int layer) {
     return IsLayer(layer) ? kLayerShortNames[LayerIndex(layer)] : std::string_view{};
 }
 
-std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values) {
-    return FillInValues(text, std::span(values.begin(), values.size()));
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() &&
+                                 pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        if (!placeholder) {
+            text += pattern[i];
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+        if (index < arguments.size()) {
+            text += arguments[index];
+        }
+        ++i;
+    }
+    return text;
 }
 
 std::string TextOf(const FilledText& message, InterfaceLanguage language) {
-    const std::vector<std::string_view> values(message.values.begin(), message.values.end());
-    return FillInValues(Text(message.text, language), values);
+    return FillIn(Text(message.text, language), message.values);
 }
 
 std::string HoverPrefix(int layer, InterfaceLanguage language) {

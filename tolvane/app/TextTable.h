@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -102,6 +101,32 @@ enum class TextId : std::uint8_t {
     // The user key groups file is beyond any list the program writes.
     kUserKeyGroupsUnreadable,
 
+    // Undo and redo: the Edit menu and its toolbar buttons, the names of the steps (%1 and
+    // %2 stand for a button number or a file name), the question before unsaved changes are
+    // lost, and copying buttons.
+    kMenuEdit,
+    kMenuUndo,
+    kMenuRedo,
+    kUndoStep,
+    kRedoStep,
+    kStepKeyProgramming,
+    kStepCardReaderSettings,
+    kStepKeyboardSettings,
+    kStepClearAllSettings,
+    kStepNew,
+    kStepOpen,
+    kStepReadKeyboard,
+    kStepMoveButton,
+    kStepCopyButton,
+    kStepSwapButtons,
+    kMenuCopyButton,
+    kMenuCopyLayer,
+    kMenuPaste,
+    kUnsavedChanges,
+    kAnswerSave,
+    kAnswerDiscard,
+    kAnswerCancel,
+
     // Faster key entry: the key dialog's text line, its keyboard toggle and filter boxes,
     // what they refuse (%1 and %2 are filled in: a character, a key, a count), and Find.
     kTypeTextLabel,
@@ -143,8 +168,9 @@ std::string_view LayerShortName(int layer);
 // Start of a layer's part of the hover text: "Layer3:" or "第3层："; empty outside 1..6.
 std::string HoverPrefix(int layer, InterfaceLanguage language);
 
-// A text with "%1", "%2" ... replaced by the values in order; a place without a value stays.
-std::string FillIn(std::string_view text, std::initializer_list<std::string_view> values);
+// A text of the table with %1, %2 ... replaced by the arguments in order; a placeholder
+// without an argument is left out.
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments);
 
 // A message decided where the language is not known: its text and the values for its places.
 struct FilledText {

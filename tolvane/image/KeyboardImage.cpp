@@ -125,19 +125,36 @@ void KeyboardImage::StoreOptions(const std::array<std::uint8_t, 4>& values) {
     options.keyClickScope = values[3];
 }
 
-std::array<std::uint8_t, 4> KeyboardImage::OptionBytes() const {
+std::array<std::uint8_t, 4> OptionBytesOf(const KeyboardOptions& options) {
     return {options.countryCode, options.autoRepeat, options.keyClick, options.keyClickScope};
 }
 
-std::vector<std::string> KeyTextsOf(std::span<const KeyCode> codes) {
-    std::vector<std::string> names;
+std::array<std::uint8_t, 4> KeyboardImage::OptionBytes() const {
+    return OptionBytesOf(options);
+}
+
+namespace {
+
+// Hands each code's name to `use` with its position: a Shift code is named first and then
+// flips the naming of the codes after it, a second Shift flips it back. Returns whether the
+// naming is shifted after the last code.
+template <typename Use>
+bool NameCodes(std::span<const KeyCode> codes, Use&& use) {
     bool shifted = false;
-    for (const KeyCode code : codes) {
-        names.push_back(KeyName(code, shifted));
-        if (IsShiftCode(code)) {
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        use(i, KeyName(codes[i], shifted));
+        if (IsShiftCode(codes[i])) {
             shifted = !shifted;
         }
     }
+    return shifted;
+}
+
+}  // namespace
+
+std::vector<std::string> KeyTextsOf(std::span<const KeyCode> codes) {
+    std::vector<std::string> names;
+    NameCodes(codes, [&names](std::size_t, std::string name) { names.push_back(std::move(name)); });
     return names;
 }
 
@@ -157,21 +174,18 @@ void KeyboardImage::DeriveLayerTexts(int button, int layer) {
         return;
     }
     ButtonRecord& record = buttons[button];
-    const std::span<const KeyCode> codes = record.Codes(layer);
-    const std::vector<std::string> names = KeyTextsOf(codes);
     std::string& text = record.layerText[layer];
     text.clear();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        record.keyText[layer][i] = names[i];
-        text += names[i];
-        text += '+';
-    }
-    if (!text.empty()) {
-        text.pop_back();
-    }
+    const bool shifted =
+        NameCodes(record.Codes(layer), [&record, &text, layer](std::size_t i, std::string name) {
+            if (i > 0) {
+                text += '+';
+            }
+            text += name;
+            record.keyText[layer][i] = std::move(name);
+        });
     // The naming state after the last code, as the key dialog carries it on.
-    record.shiftToggle =
-        static_cast<std::uint8_t>(std::count_if(codes.begin(), codes.end(), IsShiftCode) % 2);
+    record.shiftToggle = shifted ? 1 : 0;
 }
 
 void KeyboardImage::DeriveAllLayerTexts() {

@@ -67,6 +67,8 @@ struct KeyboardOptions {
     std::uint8_t autoRepeat = 0;
     std::uint8_t keyClick = 0;
     std::uint8_t keyClickScope = 0;  // 0 = all keys, 1 = programmed keys only
+
+    bool operator==(const KeyboardOptions&) const = default;
 };
 
 struct SelectionState {
@@ -97,7 +99,12 @@ struct TrackRecordEntry {
     std::uint8_t prefixKey = 0;
     std::uint8_t suffixShift = 0;
     std::uint8_t suffixKey = 0;
+
+    bool operator==(const TrackRecordEntry&) const = default;
 };
+
+// Country code, auto repeat, key click, key click scope: the options record's order.
+std::array<std::uint8_t, 4> OptionBytesOf(const KeyboardOptions& options);
 
 // Track mode byte as sent: 0 when off, else 1 + enterAtEnd.
 std::uint8_t TrackModeOf(const CardTrackSetting& track);
@@ -112,6 +119,11 @@ std::string LayerTextOf(std::span<const KeyCode> codes);
 // Text of a prefix or suffix: the shifted name when shift is a Shift code, the plain name
 // when there is no shift and a key, empty otherwise.
 std::string TrackPartText(std::uint8_t shift, std::uint8_t key);
+
+// tolvane/image/KeyboardProgramming.h
+struct KeyboardProgramming;
+struct ButtonProgramming;
+struct LayerProgramming;
 
 class KeyboardImage {
   public:
@@ -157,8 +169,24 @@ class KeyboardImage {
     // Whether the button's sequence on the layer starts with a layer key.
     bool StartsWithLayerKey(int button, int layer) const;
 
+    // What the keyboard would store of the image, as a value.
+    KeyboardProgramming TakeProgramming() const;
+
+    // Puts a programming back: codes, tracks and options, then every display text and
+    // layer-key mark derived again for the current layer, as after a read. The selection
+    // and the dialogs' working state stay.
+    void RestoreProgramming(const KeyboardProgramming& programming);
+
+    // The same for one button (all six layers) or one layer of a button; nothing happens
+    // for a button outside 1..84 or a layer outside 1..6.
+    ButtonProgramming TakeButton(int button) const;
+    void RestoreButton(int button, const ButtonProgramming& programming);
+    void RestoreLayer(int button, int layer, const LayerProgramming& programming);
+
   private:
     void ClearButton(int button);
+    void StoreLayer(int button, int layer, const LayerProgramming& programming);
+    void DeriveButton(int button);
 };
 
 }  // namespace tolvane

@@ -14,6 +14,7 @@
 #include "gui/qt/app/CFindDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/PanelDrag.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
 #include "gui/qt/options/RunOptionDialogs.h"
 #include "gui/qt/widgets/Artwork.h"
@@ -23,7 +24,7 @@ namespace tolvane::gui {
 
 namespace {
 
-constexpr const char* kWindowTitle = "MZR-40";
+constexpr const char* kWindowTitle = EditSession::kProgramTitle;
 constexpr const char* kManualFileName = "MZR-40 User Manual.pdf";
 
 int ConnectionPictureId(ConnectionPicture picture, InterfaceLanguage language) {
@@ -60,6 +61,11 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     CreateToolbar();
     CreateClientArea();
     ResetImage();
+    drag_ = std::make_unique<PanelDrag>(*this, [this](int dragged, int target, DropAction action) {
+        OnButtonDropped(dragged, target, action);
+    });
+    CreateShortcuts();
+    UpdateEditState();
 
     DeviceCheck();
 }
@@ -89,19 +95,16 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
     bar->setObjectName(ObjectNameFor(MainMenuId(language)));
     bar->setAccessibleName(QStringLiteral("Menu"));
     for (const MenuPopup& popup : MainMenu(language)) {
-        QMenu* menu = bar->addMenu(FromUtf8(popup.title));
+        QMenu* menu = bar->addMenu(FromUtf8(MenuPopupTitle(popup, language)));
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
                 continue;
             }
-            // The text after the tab is shown as a shortcut label only: no shortcut is set,
-            // but for the few items with a live one.
+            // The text after the tab names the shortcut; the window's own shortcuts run it
+            // (CreateShortcuts), the same in both languages, so the item sets none.
             QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
             action->setObjectName(ObjectNameFor(item.id));
-            if (const std::optional<std::string_view> keys = LiveShortcut(item.id)) {
-                action->setShortcut(QKeySequence(FromUtf8(*keys), QKeySequence::PortableText));
-            }
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -148,7 +151,7 @@ void CTolvaneDlg::CreateToolbar() {
 void CTolvaneDlg::LoadToolbar(InterfaceLanguage language) {
     // Both toolbars run the same commands; reloading the buttons of the language keeps their
     // tool tips and accessible names in that language too.
-    toolbar_->LoadButtons(MainToolbarId(language), MainToolbar(language));
+    toolbar_->LoadButtons(MainToolbarId(language), MainToolbar(language), language);
     if (language == InterfaceLanguage::kEnglish) {
         toolbar_->SetImageStrips(ids::kEnglishToolbarNormal, ids::kEnglishToolbarHot,
                                  ids::kEnglishToolbarDisabled);
@@ -263,6 +266,7 @@ void CTolvaneDlg::ApplyLanguage() {
     const bool connected = image_.status.keyboardConnected.load() == 1;
     ShowConnectionPicture(connected ? ConnectionPicture::kFound : ConnectionPicture::kNotFound);
     LoadToolbar(language_.interfaceLanguage);
+    UpdateEditState();
     if (findDlg_ != nullptr) {
         findDlg_->SetLanguage(language_.interfaceLanguage);
     }
@@ -284,7 +288,11 @@ void CTolvaneDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTolvaneDlg::reject() {
-    // The close box ends the program; no transfer may go on behind it.
+    // The close box and Quit: not while a transfer works on the image (the window is
+    // disabled then anyway), and not before unsaved changes are saved or given up.
+    if ((transfer_ && !transfer_->Ended()) || !MayDiscardChanges(Command::kQuit)) {
+        return;
+    }
     transfer_.reset();
     m_pReadWorker.Stop();
     m_pWriteWorker.Stop();
@@ -294,15 +302,19 @@ void CTolvaneDlg::reject() {
 // ---- Commands ----
 
 void CTolvaneDlg::OnCommand(int id) {
-    const std::optional<Command> command = CommandFor(id);
-    if (!command) {
-        return;
+    if (const std::optional<Command> command = CommandFor(id)) {
+        RunCommand(*command);
     }
-    switch (*command) {
+}
+
+void CTolvaneDlg::RunCommand(Command command) {
+    switch (command) {
         case Command::kNothing:
             break;
         case Command::kOpen:
-            OnOpen();
+            if (MayDiscardChanges(Command::kOpen)) {
+                OnOpen();
+            }
             break;
         case Command::kSave:
             OnSave();
@@ -311,16 +323,18 @@ void CTolvaneDlg::OnCommand(int id) {
             OnQuit();
             break;
         case Command::kRead:
-            OnTransfer(TransferKind::kRead);
+            OnRead();
             break;
         case Command::kWrite:
             OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
             RunCardReaderDialog(this, image_, language_, locations_);
+            RecordStep(EditStep::kCardReaderSettings);
             break;
         case Command::kKeyboardSettings:
             RunKeyboardOptionsDialog(this, image_, language_);
+            RecordStep(EditStep::kKeyboardSettings);
             break;
         case Command::kClearAll:
             OnClearAll();
@@ -352,6 +366,18 @@ void CTolvaneDlg::OnCommand(int id) {
         case Command::kExportLegends:
             ExportLegends(this, image_, LegendTitle(), language_);
             break;
+        case Command::kUndo:
+            OnUndo();
+            break;
+        case Command::kRedo:
+            OnRedo();
+            break;
+        case Command::kCopyButton:
+            OnCopy(FocusedKeyButton(), true);
+            break;
+        case Command::kPaste:
+            OnPaste(FocusedKeyButton());
+            break;
         case Command::kFind:
             OnFind();
             break;
@@ -372,31 +398,61 @@ void CTolvaneDlg::OnTransfer(TransferKind kind) {
         return;
     }
     transfer_ = std::move(transfer);
+    runningTransfer_ = kind;
     connect(transfer_.get(), &TransferProgress::Finished, this, [this] {
         // Destroyed once the monitor's own call has returned.
         QMetaObject::invokeMethod(
-            this, [this] { transfer_.reset(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                transfer_.reset();
+                UpdateEditState();
+            },
+            Qt::QueuedConnection);
     });
+    UpdateEditState();
     transfer_->Show();
 }
 
 void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
     // After a read the captions show what was read; after a failed read, the cleared keys.
+    // Either way the read is one step: undoing it puts back what the window held before.
     if (outcome != TransferOutcome::kWriteSucceeded) {
         RefreshAllButtons();
+    }
+    if (runningTransfer_ == TransferKind::kRead) {
+        RecordStep(EditStep::kReadKeyboard);
+    }
+    if (outcome != TransferOutcome::kFailed) {
+        session_.MarkKeyboard(image_.TakeProgramming());
+        UpdateEditState();
+    }
+}
+
+void CTolvaneDlg::OnRead() {
+    // Without a keyboard nothing is replaced: the read refuses before any question.
+    if (image_.status.keyboardConnected.load() == 0 || MayDiscardChanges(Command::kRead)) {
+        OnTransfer(TransferKind::kRead);
     }
 }
 
 void CTolvaneDlg::OnClearAll() {
     if (Prompts().AskYesNo(this, Text(TextId::kClearAllCaption), Text(TextId::kConfirmDeletion),
                            PromptIcon::kQuestion)) {
-        OnNew();
+        ClearAllButtons();
+        RecordStep(EditStep::kClearAllSettings);
     }
 }
 
-void CTolvaneDlg::OnNew() {
+void CTolvaneDlg::ClearAllButtons() {
     image_.ClearAllButtons();
     RefreshAllButtons();
+}
+
+void CTolvaneDlg::OnNew() {
+    if (MayDiscardChanges(Command::kNew)) {
+        ClearAllButtons();
+        RecordStep(EditStep::kNew);
+    }
 }
 
 void CTolvaneDlg::OnQuit() {
@@ -445,19 +501,31 @@ std::string CTolvaneDlg::LegendTitle() const {
 }
 
 void CTolvaneDlg::OnOpen() {
-    if (RunOpenCommand(this, image_, dataFiles_, language_)) {
-        RefreshAllButtons();
-    }
+    AfterOpen(RunOpenCommand(this, image_, dataFiles_, language_));
 }
 
 void CTolvaneDlg::OpenDataFile(const QString& file) {
-    if (LoadDataFile(this, image_, dataFiles_, language_, file)) {
-        RefreshAllButtons();
-    }
+    AfterOpen(LoadDataFile(this, image_, dataFiles_, language_, file));
 }
 
-void CTolvaneDlg::OnSave() {
-    RunSaveCommand(this, image_, dataFiles_, language_);
+void CTolvaneDlg::AfterOpen(bool loaded) {
+    if (!loaded) {
+        return;
+    }
+    RefreshAllButtons();
+    const std::string name = DisplayedFileName(dataFiles_.lastDataFilePath);
+    RecordStep(EditStep::kOpen, {name});
+    session_.MarkFile(image_.TakeProgramming(), name);
+    UpdateEditState();
+}
+
+bool CTolvaneDlg::OnSave() {
+    if (!RunSaveCommand(this, image_, dataFiles_, language_)) {
+        return false;
+    }
+    session_.MarkFile(image_.TakeProgramming(), DisplayedFileName(dataFiles_.lastDataFilePath));
+    UpdateEditState();
+    return true;
 }
 
 void CTolvaneDlg::OnVirtualKeyboard(bool plugIn) {

@@ -10,15 +10,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTextEdit>
 #include <array>
 #include <memory>
 
 #include "gui/kit/DialogUnits.h"
+#include "gui/model/CommandTable.h"
+#include "gui/model/EditSession.h"
 #include "gui/qt/app/ProgramSetup.h"
 #include "gui/qt/app/TransferProgress.h"
 #include "gui/qt/widgets/CTrueColorToolBar.h"
 #include "gui/qt/widgets/CXPButton.h"
+#include "tolvane/app/ButtonClipboard.h"
 #include "tolvane/app/FileLocations.h"
 #include "tolvane/app/FindInButtons.h"
 #include "tolvane/app/LanguageState.h"
@@ -29,6 +33,8 @@
 #include "tolvane/link/TransferWorker.h"
 
 namespace tolvane::gui {
+
+class PanelDrag;
 
 class CTolvaneDlg : public QDialog {
     Q_OBJECT
@@ -41,6 +47,7 @@ class CTolvaneDlg : public QDialog {
     // Runs the command of a menu item, toolbar button or other command number. A number
     // the window does not know does nothing.
     void OnCommand(int id);
+    void RunCommand(Command command);
 
     // Loads a data file as the Open command does once a file is chosen (the file named on
     // the command line).
@@ -49,6 +56,8 @@ class CTolvaneDlg : public QDialog {
     QMenuBar* AttachedMenu() const { return attachedMenu_; }
     CXPButton* KeyButton(int button) const;
     const TransferProgress* RunningTransfer() const { return transfer_.get(); }
+    // The undo history, what was last opened, saved, read or written, and the title's file.
+    const EditSession& Session() const { return session_; }
 
     // The first button 1..84, hidden ones included, whose rectangle holds a screen point;
     // 0 when none does.
@@ -80,14 +89,17 @@ class CTolvaneDlg : public QDialog {
     void OnTransfer(TransferKind kind);
     void OnTransferOutcome(TransferOutcome outcome);
     void OnClearAll();
+    void ClearAllButtons();
     void OnNew();
+    void OnRead();
     void OnQuit();
     void OnAbout();
     void OnUserManual();
     void OnSwitchLanguage(InterfaceLanguage target);
     std::string LegendTitle() const;
     void OnOpen();
-    void OnSave();
+    void AfterOpen(bool loaded);
+    bool OnSave();
     void OnVirtualKeyboard(bool plugIn);
     void UpdateVirtualKeyboardMenu();
 
@@ -98,6 +110,7 @@ class CTolvaneDlg : public QDialog {
 
     // The button panel.
     void WatchPointerEverywhere(QWidget& root);
+    bool SeenBefore(const QMouseEvent& mouse);
     void OnLayerSelected(const QString& selectorText);
     void OnKeyButtonClicked(int button);
     void OnHover(const QPoint& screenPoint);
@@ -105,6 +118,23 @@ class CTolvaneDlg : public QDialog {
     int ChooseLayerKey(const QPoint& screenPoint);
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();
+    void OnCopy(int button, bool wholeButton);
+    void OnPaste(int button);
+    void OnButtonDropped(int dragged, int target, DropAction action);
+    // The panel button with the keyboard focus, else the one under the pointer; 0 for none.
+    int FocusedKeyButton() const;
+
+    // Edits (CTolvaneDlgEdit.cpp): shortcuts, undo and redo, the title and the question
+    // before unsaved changes are lost.
+    void CreateShortcuts();
+    void RecordStep(EditStep step, std::vector<std::string> arguments = {});
+    void OnUndo();
+    void OnRedo();
+    void ShowRestoredProgramming();
+    void UpdateEditState();
+    void UpdateEditActions(QMenuBar* menu, InterfaceLanguage language);
+    // False when the user cancels, or chose to save and the save did not happen.
+    bool MayDiscardChanges(Command command);
     void Inform(TextId text);
     QString Text(TextId id) const;
 
@@ -128,6 +158,10 @@ class CTolvaneDlg : public QDialog {
     DeviceWatch deviceWatch_;
     DataFileCommands dataFiles_;
     DialogUnitConverter converter_;
+    EditSession session_;
+    ButtonClipboard clipboard_;
+    TransferKind runningTransfer_ = TransferKind::kRead;
+    std::unique_ptr<PanelDrag> drag_;
 
     CTrueColorToolBar* toolbar_ = nullptr;
     std::array<CXPButton*, ButtonCount + 1> m_keyButtons{};  // element 0 unused
@@ -137,6 +171,7 @@ class CTolvaneDlg : public QDialog {
     QTextEdit* keyInfo_ = nullptr;
     QGroupBox* layerGroup_ = nullptr;
     bool accessAdviceShown_ = false;
+    std::pair<int, quint64> lastRightClick_{0, 0};  // type and time of the last right click
 
     class CFindDlg* findDlg_ = nullptr;  // made on the first Find, a child of the window
     int foundButton_ = 0;                // the button framed for the hit chosen, 0 for none

@@ -1,13 +1,16 @@
-// The main window's button panel: layer selection, hover text, button clicks and the
-// button context menu. What each does to the image is decided by the core's ButtonPanel;
-// this file turns pointer and menu events into those calls and refreshes what they touched.
+// The main window's button panel: layer selection, hover text, button clicks, the button
+// context menu, copy and paste, and drops. What each does to the image is decided by the
+// core's ButtonPanel and ButtonClipboard; this file turns pointer and menu events into those
+// calls, refreshes what they touched and records each change as one undo step.
 #include <QMenu>
 #include <QMouseEvent>
 #include <numeric>
 
 #include "gui/kit/ControlNames.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/model/Shortcuts.h"
 #include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/PanelDrag.h"
 #include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
@@ -21,6 +24,19 @@ constexpr std::array<std::pair<int, TextId>, 3> kContextItems = {{
     {ids::kContextDeleteCurrentLayer, TextId::kMenuDeleteCurrentLayer},
     {ids::kContextDeleteAllLayers, TextId::kMenuDeleteAllLayers},
     {ids::kContextButtonLayerSet, TextId::kMenuButtonLayerSet},
+}};
+
+// After a separator: copy and paste, with the shortcuts that do the same on the focused
+// button named after the tab.
+struct ClipboardItem {
+    int id;
+    TextId text;
+    Command shortcut;
+};
+constexpr std::array<ClipboardItem, 3> kClipboardItems = {{
+    {ids::kContextCopyButton, TextId::kMenuCopyButton, Command::kCopyButton},
+    {ids::kContextCopyLayer, TextId::kMenuCopyLayer, Command::kNothing},
+    {ids::kContextPaste, TextId::kMenuPaste, Command::kPaste},
 }};
 
 QAction* AddItem(QMenu& menu, int id, const QString& text) {
@@ -50,7 +66,18 @@ void CTolvaneDlg::WatchPointerEverywhere(QWidget& root) {
     }
 }
 
+// A press or release that a child leaves unhandled goes on to its parents, and the filter
+// sees it again at each of them: only its first delivery counts, so one click opens one menu.
+bool CTolvaneDlg::SeenBefore(const QMouseEvent& mouse) {
+    const std::pair<int, quint64> click{mouse.type(), mouse.timestamp()};
+    const bool seen = click == lastRightClick_;
+    lastRightClick_ = click;
+    return seen;
+}
+
 bool CTolvaneDlg::eventFilter(QObject* watched, QEvent* event) {
+    // A drag takes the pointer and the keys it needs, after the hover handling has seen them.
+    const bool dragTakesIt = drag_ && drag_->Handle(watched, *event);
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseButtonPress) {
@@ -59,12 +86,13 @@ bool CTolvaneDlg::eventFilter(QObject* watched, QEvent* event) {
         const bool rightButton = mouse->button() == Qt::RightButton;
         if (type == QEvent::MouseMove) {
             OnHover(screenPoint);
-        } else if (rightButton && (type == QEvent::MouseButtonRelease || watched == this)) {
+        } else if (rightButton && !SeenBefore(*mouse) &&
+                   (type == QEvent::MouseButtonRelease || watched == this)) {
             // Released over any part of the window, or pressed on the window's own surface.
             OnContextMenu(screenPoint);
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return dragTakesIt || QDialog::eventFilter(watched, event);
 }
 
 int CTolvaneDlg::ButtonAt(const QPoint& screenPoint) const {
@@ -100,6 +128,8 @@ void CTolvaneDlg::OnKeyButtonClicked(int button) {
     if (RunKeyDialogForButton(this, image_, language_, locations_, button)) {
         RefreshButtons({image_.selection.currentButton});
     }
+    // Cancel puts the button back as it was, so only a confirmed change makes a step.
+    RecordStep(EditStep::kKeyProgramming, {std::to_string(button)});
 }
 
 void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
@@ -112,20 +142,74 @@ void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
     for (const auto& [id, text] : kContextItems) {
         AddItem(menu, id, Text(text));
     }
+    menu.addSeparator();
+    for (const ClipboardItem& item : kClipboardItems) {
+        const std::string shortcut = ShortcutLabel(item.shortcut);
+        AddItem(menu, item.id,
+                Text(item.text) + (shortcut.empty() ? QString() : "\t" + FromUtf8(shortcut)))
+            ->setEnabled(item.id != ids::kContextPaste || clipboard_.HasContent());
+    }
     switch (IdOf(Prompts().PopUp(menu, screenPoint))) {
         case ids::kContextDeleteCurrentLayer:
             RefreshButtons(DeleteCurrentLayer(image_, button));
+            RecordStep(EditStep::kDeleteCurrentLayer);
             break;
         case ids::kContextDeleteAllLayers:
             RefreshButtons(DeleteAllLayers(image_, button));
+            RecordStep(EditStep::kDeleteAllLayers);
             break;
         case ids::kContextButtonLayerSet:
             RefreshButtons(
                 MakeLayerKey(image_, button, static_cast<KeyCode>(ChooseLayerKey(screenPoint))));
+            RecordStep(EditStep::kButtonLayerSet);
+            break;
+        case ids::kContextCopyButton:
+            OnCopy(button, true);
+            break;
+        case ids::kContextCopyLayer:
+            OnCopy(button, false);
+            break;
+        case ids::kContextPaste:
+            OnPaste(button);
             break;
         default:
             break;
     }
+}
+
+void CTolvaneDlg::OnCopy(int button, bool wholeButton) {
+    if (wholeButton) {
+        clipboard_.CopyButton(image_, button);
+    } else {
+        clipboard_.CopyLayer(image_, button);
+    }
+}
+
+void CTolvaneDlg::OnPaste(int button) {
+    RefreshButtons(clipboard_.Paste(image_, button));
+    RecordStep(EditStep::kPaste);
+}
+
+void CTolvaneDlg::OnButtonDropped(int dragged, int target, DropAction action) {
+    RefreshButtons(DropButton(image_, dragged, target, action));
+    const EditStep step = action == DropAction::kCopy   ? EditStep::kCopyButton
+                          : action == DropAction::kSwap ? EditStep::kSwapButtons
+                                                        : EditStep::kMoveButton;
+    RecordStep(step, {std::to_string(dragged), std::to_string(target)});
+}
+
+int CTolvaneDlg::FocusedKeyButton() const {
+    int hot = 0;
+    for (int button = 1; button <= ButtonCount; ++button) {
+        const CXPButton* key = m_keyButtons[static_cast<std::size_t>(button)];
+        if (key->hasFocus()) {
+            return button;
+        }
+        if (key->IsHot() && key->isVisible()) {
+            hot = button;
+        }
+    }
+    return hot;
 }
 
 // The layer submenu: the code of an entry is its number plus 8, taken modulo 256

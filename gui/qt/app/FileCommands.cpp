@@ -58,18 +58,23 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& f
     return false;
 }
 
-void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
+bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
                     const LanguageState& language) {
     const QString chosen =
         Prompts().SaveFileName(mainWindow, kSaveSuggestion, kDataFileFilter, kDataFileSuffix);
     if (chosen.isEmpty()) {
-        return;
+        return false;
     }
     const std::string fileName = QFileInfo(chosen).fileName().toStdString();
     const FileWriteResult saved = files.Save(image, ToPath(chosen), fileName, LocalTimeNow());
     if (!saved) {
         TellFailure(mainWindow, language, TextId::kDataFileSaveFailed, saved.error);
     }
+    return static_cast<bool>(saved);
+}
+
+std::string DisplayedFileName(const std::filesystem::path& path) {
+    return ToQString(path.filename()).toStdString();
 }
 
 }  // namespace tolvane::gui

@@ -25,7 +25,11 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& f
                   const LanguageState& language, const QString& file);
 
 // Saves the image to a file the user names; the old file stays as it was when that fails.
-void RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
+// True when the file was written.
+bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
                     const LanguageState& language);
+
+// A data file's name without its folder, in UTF-8, as the window title shows it.
+std::string DisplayedFileName(const std::filesystem::path& path);
 
 }  // namespace tolvane::gui

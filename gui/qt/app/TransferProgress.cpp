@@ -55,6 +55,9 @@ void TransferProgress::OnOutcome(TransferOutcome outcome) {
         onOutcome_(outcome);
     }
     progress_.reset();  // enables the main window again
+    if (mainWindow_ != nullptr) {
+        mainWindow_->activateWindow();  // and its shortcuts, where no window manager does it
+    }
     emit Finished();
 }
 

@@ -40,7 +40,7 @@ constexpr std::array<ToolbarStrip, 6> kToolbarStrips = {{
 
 // The icons of the toolbar's buttons, in the toolbar's order.
 constexpr std::array<const char*, kToolbarButtonCount> kToolbarIcons = {
-    "new", "open", "save", "write", "read", "card", "help", "quit"};
+    "new", "open", "save", "write", "read", "card", "help", "quit", "undo", "redo"};
 
 struct ConnectionPicture {
     int id;
@@ -111,7 +111,8 @@ QPixmap DrawToolbarImage(const ToolbarStrip& strip, int index) {
         RenderSvg(painter, kToolbarIcons[static_cast<std::size_t>(index)], QRectF(8, 1, 20, 20));
         painter.setFont(PictureFont(strip.language == InterfaceLanguage::kChinese));
         painter.setPen(kInk);
-        const auto label = MainToolbar(strip.language)[static_cast<std::size_t>(index)].label;
+        const auto label = ToolbarLabel(
+            MainToolbar(strip.language)[static_cast<std::size_t>(index)], strip.language);
         painter.drawText(QRect(0, 21, kToolbarImageSize, 15), Qt::AlignHCenter | Qt::AlignTop,
                          FromUtf8(label));
     }

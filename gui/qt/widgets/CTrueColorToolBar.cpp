@@ -19,16 +19,31 @@ CTrueColorToolBar::CTrueColorToolBar(QWidget* parent) : QWidget(parent) {
     row->addStretch();
 }
 
-void CTrueColorToolBar::LoadButtons(int toolbarId, std::span<const ToolbarButton> buttons) {
+namespace {
+
+// Room between two groups of buttons, as a toolbar's separator takes it.
+constexpr int kGroupSpacing = 8;
+
+}  // namespace
+
+void CTrueColorToolBar::LoadButtons(int toolbarId, std::span<const ToolbarButton> buttons,
+                                    InterfaceLanguage language) {
+    auto* row = static_cast<QHBoxLayout*>(layout());
     for (QAction* action : actions_) {
         delete action->parent();  // the button, and the action with it
     }
     actions_.clear();
+    // Only the stretch at the end stays: the spacing between groups goes with its buttons.
+    while (row->count() > 1) {
+        delete row->takeAt(0);
+    }
     setObjectName(ObjectNameFor(toolbarId));
     setAccessibleName(QStringLiteral("Toolbar"));
-    auto* row = static_cast<QHBoxLayout*>(layout());
     for (const ToolbarButton& button : buttons) {
-        const QString label = FromUtf8(button.label);
+        const QString label = FromUtf8(ToolbarLabel(button, language));
+        if (button.startsGroup) {
+            row->insertSpacing(row->count() - 1, kGroupSpacing);
+        }
         auto* tool = new QToolButton(this);
         auto* action = new QAction(label, tool);
         action->setObjectName(ObjectNameFor(button.id));

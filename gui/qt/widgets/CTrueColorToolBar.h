@@ -1,4 +1,4 @@
-// The main window's toolbar: eight picture buttons whose normal, hot and disabled images
+// The main window's toolbar: picture buttons whose normal, hot and disabled images
 // come from three image strips, each image carrying its label under the icon. A plain row of
 // tool buttons: the toolbar is never moved, floated or too narrow for its buttons, so it
 // needs nothing of QToolBar, whose overflow button alone costs a millisecond at start-up.
@@ -19,8 +19,9 @@ class CTrueColorToolBar : public QWidget {
     explicit CTrueColorToolBar(QWidget* parent);
 
     // Replaces the buttons with those of a toolbar resource (their command numbers and
-    // labels); the images stay until SetImageStrips.
-    void LoadButtons(int toolbarId, std::span<const ToolbarButton> buttons);
+    // labels in the language given); the images stay until SetImageStrips.
+    void LoadButtons(int toolbarId, std::span<const ToolbarButton> buttons,
+                     InterfaceLanguage language);
 
     // The three strips of the interface language, by picture number.
     void SetImageStrips(int normalStrip, int hotStrip, int disabledStrip);

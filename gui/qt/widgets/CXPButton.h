@@ -1,7 +1,7 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
-// the pointer is over it, and its caption centred on one line. A button Find has chosen is
-// framed in a colour of its own, inside its border.
+// the pointer is over it, a green frame while a dragged button would land on it, a magenta
+// one while it is the hit Find has chosen, and its caption centred on one line.
 #pragma once
 
 #include <QColor>
@@ -16,6 +16,11 @@ class CXPButton : public QPushButton {
     explicit CXPButton(QWidget* parent = nullptr);
 
     bool IsHot() const { return isHot_; }
+
+    // Marks the button as where a dragged button would land.
+    void SetDropTarget(bool target);
+    bool IsDropTarget() const { return isDropTarget_; }
+    // Marks the button as the hit Find has chosen.
     void SetFound(bool found);
     bool IsFound() const { return isFound_; }
 
@@ -28,6 +33,7 @@ class CXPButton : public QPushButton {
     static const QColor kEdgeShadowColour;
     static const QColor kGradientLight;
     static const QColor kGradientDark;
+    static const QColor kDropTargetColour;
     static const QColor kFoundColour;
 
   protected:
@@ -39,8 +45,10 @@ class CXPButton : public QPushButton {
 
   private:
     void BecomeHot();
+    void SetMark(bool& mark, bool on);
 
     bool isHot_ = false;
+    bool isDropTarget_ = false;
     bool isFound_ = false;
 };
 

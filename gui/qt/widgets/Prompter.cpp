@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tolvane::gui {
@@ -40,6 +41,23 @@ class ScreenPrompter final : public Prompter {
                   PromptIcon icon) override {
         QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
         return box.exec() == QMessageBox::Yes;
+    }
+
+    UnsavedChangesAnswer AskSaveDiscardCancel(QWidget* parent, const QString& caption,
+                                              const QString& text,
+                                              const std::array<QString, 3>& buttons) override {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+        QPushButton* save = box.addButton(buttons[0], QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(buttons[1], QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(buttons[2], QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save) {
+            return UnsavedChangesAnswer::kSave;
+        }
+        return box.clickedButton() == discard ? UnsavedChangesAnswer::kDiscard
+                                              : UnsavedChangesAnswer::kCancel;
     }
 
     QAction* PopUp(QMenu& menu, const QPoint& screenPosition) override {

@@ -8,6 +8,9 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <array>
+
+#include "gui/model/EditSession.h"
 
 class QPrinter;
 
@@ -25,6 +28,11 @@ class Prompter {
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,
                           PromptIcon icon) = 0;
+    // A question with Save, Discard and Cancel buttons, captioned in that order by
+    // `buttons`; Cancel too when the box is closed.
+    virtual UnsavedChangesAnswer AskSaveDiscardCancel(QWidget* parent, const QString& caption,
+                                                      const QString& text,
+                                                      const std::array<QString, 3>& buttons) = 0;
     // Shows the menu at a screen position and returns the chosen action, or null.
     virtual QAction* PopUp(QMenu& menu, const QPoint& screenPosition) = 0;
     // Runs the dialog modally and returns its result code.

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <fstream>
 #include <memory>
+#include <vector>
 
 #include "gui/kit/ControlNames.h"
 #include "gui/qt/app/CTolvaneDlg.h"
@@ -45,6 +46,9 @@ class GuiFixture : public ::testing::Test {
         setup.virtualKeyboard = &rig;
         window = std::make_unique<gui::CTolvaneDlg>(*image, language, setup);
         window->show();
+        // The window the user works in is the active one: its shortcuts depend on it.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return *window;
     }
 
@@ -74,6 +78,14 @@ class GuiFixture : public ::testing::Test {
             << "the window shows no control " << objectName.toStdString();
         ASSERT_TRUE(tool->isEnabled()) << objectName.toStdString() << " is disabled";
         QTest::mouseClick(tool, Qt::LeftButton);
+    }
+
+    // Answers the next pop-up menus with these items, by number; 0 dismisses a menu.
+    void AnswerMenus(std::vector<int> ids) {
+        prompter.onPopUp = [ids, next = std::size_t{0}](QMenu& menu) mutable -> QAction* {
+            const int id = next < ids.size() ? ids[next++] : 0;
+            return menu.findChild<QAction*>(gui::ObjectNameFor(id));
+        };
     }
 
     int PictureShown(int controlId) const {

@@ -12,7 +12,17 @@
 namespace tolvane::testing {
 
 struct Prompt {
-    enum class Kind { kInform, kAsk, kPopUp, kDialog, kOpenFile, kSaveFile, kDocument, kPrint };
+    enum class Kind {
+        kInform,
+        kAsk,
+        kSaveDiscardCancel,
+        kPopUp,
+        kDialog,
+        kOpenFile,
+        kSaveFile,
+        kDocument,
+        kPrint
+    };
     Kind kind{};
     QString caption;  // a message's or dialog's caption, or a file dialog's filter
     QString text;     // message text, dialog object name, file dialog start, or document path
@@ -32,6 +42,13 @@ class ScriptedPrompter : public gui::Prompter {
                   gui::PromptIcon icon) override {
         Record({Prompt::Kind::kAsk, caption, text, icon});
         return Next(yesNoAnswers, false);
+    }
+    gui::UnsavedChangesAnswer AskSaveDiscardCancel(QWidget*, const QString& caption,
+                                                   const QString& text,
+                                                   const std::array<QString, 3>& buttons) override {
+        Record({Prompt::Kind::kSaveDiscardCancel, caption, text, {}});
+        saveDiscardCancelButtons = buttons;
+        return Next(unsavedAnswers, gui::UnsavedChangesAnswer::kCancel);
     }
     QAction* PopUp(QMenu& menu, const QPoint&) override {
         Record({Prompt::Kind::kPopUp, {}, menu.objectName(), {}});
@@ -61,9 +78,11 @@ class ScriptedPrompter : public gui::Prompter {
     }
 
     std::vector<Prompt> prompts;
-    std::deque<bool> yesNoAnswers;  // No when empty
-    std::deque<QString> fileNames;  // cancelled when empty
-    QString saveSuffix;             // the last save dialog's default suffix
+    std::deque<bool> yesNoAnswers;                         // No when empty
+    std::deque<gui::UnsavedChangesAnswer> unsavedAnswers;  // Cancel when empty
+    std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
+    std::deque<QString> fileNames;                         // cancelled when empty
+    QString saveSuffix;                                    // the last save dialog's default suffix
     std::function<int(QDialog&)> onDialog;
     std::function<QAction*(QMenu&)> onPopUp;
     std::function<bool(QPrinter&)> onPrint;  // cancelled when unset

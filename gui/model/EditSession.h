@@ -1,0 +1,68 @@
+// What the main window knows of the programming it shows, beside the image itself: the undo
+// history, the programming as it was last opened, saved, read or written, and the file last
+// opened or saved. From these it decides the window title with its modified marker, what the
+// Undo and Redo commands show, and which commands must ask before unsaved changes are lost.
+// Every front end asks it; none decides these itself.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "gui/model/CommandTable.h"
+#include "gui/model/EditHistory.h"
+
+namespace tolvane::gui {
+
+// The answers to "save the changes first?".
+enum class UnsavedChangesAnswer { kSave, kDiscard, kCancel };
+
+// What an Undo or Redo menu item and toolbar button show.
+struct EditCommandState {
+    bool enabled = false;
+    std::string menuText;  // "Undo Delete all layer data\tCtrl+Z"
+    std::string toolTip;   // "Undo Delete all layer data"
+};
+
+class EditSession {
+  public:
+    // The window's title while no file was opened or saved.
+    static constexpr const char* kProgramTitle = "MZR-40";
+
+    // Starts on the programming of a freshly reset image, with nothing unsaved.
+    explicit EditSession(const KeyboardProgramming& start = {});
+
+    // After a command that may have changed the programming: one undo step when it did.
+    bool Record(StepName name, const KeyboardProgramming& now);
+
+    // One step back or forward; then Current() is the programming to show.
+    bool Undo() { return history_.Undo(); }
+    bool Redo() { return history_.Redo(); }
+    const KeyboardProgramming& Current() const { return history_.Current(); }
+    const EditHistory& History() const { return history_; }
+
+    // The programming is now what a file holds (opened or saved): the title names the file.
+    void MarkFile(const KeyboardProgramming& now, std::string fileName);
+    // The programming is now what the keyboard holds (read or written).
+    void MarkKeyboard(const KeyboardProgramming& now);
+
+    // Whether the programming differs from what was last opened, saved, read or written.
+    bool HasUnsavedChanges(const KeyboardProgramming& now) const { return now != clean_; }
+
+    // Quit (and the close box), New, Open and Read Keyboard replace or end the programming:
+    // they ask first while there are unsaved changes. Nothing else does.
+    bool MustAskBefore(Command command, const KeyboardProgramming& now) const;
+
+    // "MZR-40", "MZR-40 - till.dat", with "*" behind while there are unsaved changes.
+    std::string Title(const KeyboardProgramming& now) const;
+
+    // Undo and redo are not offered while a transfer runs.
+    EditCommandState UndoState(InterfaceLanguage language, bool transferRunning) const;
+    EditCommandState RedoState(InterfaceLanguage language, bool transferRunning) const;
+
+  private:
+    EditHistory history_;
+    KeyboardProgramming clean_;
+    std::optional<std::string> fileName_;
+};
+
+}  // namespace tolvane::gui
