@@ -12,12 +12,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "examples/TillLayout.h"
 #include "gui/kit/ControlNames.h"
@@ -107,8 +109,9 @@ class Studio {
     VirtualKeyboardRig& Rig() { return rig_; }
 
     // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
-    // prefix of track 1; with two user key groups.
-    void KeyDialog(const char* language, KeyPadMode mode, const QString& name) {
+    // prefix of track 1; with two user key groups. `prepare` acts in it before the picture.
+    void KeyDialog(const char* language, KeyPadMode mode, const QString& name,
+                   const std::function<void(KeyPadSetDlg&)>& prepare = {}) {
         image_->StoreKeyRecord(12, 1, std::array<KeyCode, 3>{67, 69, 84});
         image_->RefreshButton(12);
         const QString groups = QDir(program_.path()).filePath("UserKeyGroud.dat");
@@ -125,6 +128,9 @@ class Studio {
         session->LoadUserKeyGroups(groups.toStdString());
         KeyPadSetDlg dialog(std::move(*session), state);
         dialog.show();
+        if (prepare) {
+            prepare(dialog);
+        }
         Save(dialog, name);
     }
 
@@ -160,6 +166,30 @@ void PanelWithLayout(Studio& studio) {
         selector->setCurrentText("Layer1");
         QTest::mouseMove(window->KeyButton(13));
         studio.Save(*window, QString("panel-%1-layer1-hover").arg(suffix));
+    }
+}
+
+// Find over the example till layout: every layer that types Enter, the hit of button 28
+// chosen, its layer shown and the button framed on the panel.
+void FindResults(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        // Shown on another layer first: the hit brings the panel back to its own.
+        window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer3");
+        window->OnCommand(ids::kFindCommand);
+        auto* find = window->findChild<QDialog*>(ObjectNameFor(ids::kFindDialog));
+        QTest::keyClicks(find->findChild<QLineEdit*>(ObjectNameFor(ids::kFindEdit)), "Enter");
+        auto* hits = find->findChild<QTableWidget*>(ObjectNameFor(ids::kFindHitList));
+        for (int row = 0; row < hits->rowCount(); ++row) {
+            if (hits->item(row, 0)->text() == "28") {
+                hits->setCurrentCell(row, 0);
+            }
+        }
+        studio.Save(*find, QString("find-%1").arg(suffix));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        studio.Save(*window, QString("panel-%1-found").arg(suffix));
     }
 }
 
@@ -262,6 +292,28 @@ void KeyDialogs(Studio& studio) {
     }
 }
 
+// Faster key entry: "CASH" and Enter typed and added, "Total 1" typed, both lists filtered
+// and the PC's keyboard taken.
+void KeyDialogsWithTypedText(Studio& studio) {
+    for (const auto& [language, suffix, filter] :
+         {std::tuple{"Chinese", "zh", "音量"}, {"English", "en", "vol"}}) {
+        studio.KeyDialog(
+            language, KeyPadMode::kButton, QString("keypad-entry-%1").arg(suffix),
+            [filter = filter](KeyPadSetDlg& dialog) {
+                const auto find = [&dialog](int id) {
+                    return dialog.findChild<QLineEdit*>(ObjectNameFor(id));
+                };
+                QTest::keyClicks(find(ids::kTypeTextEdit), "CASH");
+                QTest::keyClick(find(ids::kTypeTextEdit), Qt::Key_Return);
+                QTest::keyClicks(find(ids::kTypeTextEdit), "Total 1");
+                // Typed through an input method in Chinese.
+                find(ids::kSpecialKeyFilter)->insert(QString::fromUtf8(filter));
+                QTest::keyClicks(find(ids::kUserKeyFilter), "alt");
+                dialog.findChild<QCheckBox*>(ObjectNameFor(ids::kTakeKeysToggle))->setChecked(true);
+            });
+    }
+}
+
 // The card-reader tool set up for the usual sentinels ("%" and "?" on track 1, ";" and "?"
 // on tracks 2 and 3, track 3 off), the box that announces the keyboard, and the About box.
 void CardReaderTool(Studio& studio) {
@@ -304,9 +356,11 @@ int main(int argc, char** argv) {
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::EditMenuAndDrag(studio);
+    tolvane::gui::FindResults(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::KeyDialogs(studio);
+    tolvane::gui::KeyDialogsWithTypedText(studio);
     tolvane::gui::OptionDialogs(studio);
     tolvane::gui::CardReaderTool(studio);
     return studio.Failed() ? 1 : 0;

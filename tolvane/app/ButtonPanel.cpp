@@ -65,6 +65,20 @@ std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage 
     return text;
 }
 
+std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language) {
+    if (!IsValidButton(button)) {
+        return {};
+    }
+    std::string text;
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        const std::span<const KeyCode> codes = image.buttons[button].Codes(layer);
+        if (!codes.empty()) {
+            text += (text.empty() ? "" : "\n") + HoverPrefix(layer, language) + LayerTextOf(codes);
+        }
+    }
+    return text;
+}
+
 void PrepareKeyDialogForButton(KeyboardImage& image, int button) {
     if (!IsValidButton(button)) {
         return;

@@ -28,6 +28,11 @@ TouchedButtons SelectLayer(KeyboardImage& image, std::string_view selectorText);
 // space, or, on a layer-key button, its first layer's text alone. Empty outside 1..84.
 std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage language);
 
+// The button's tool tip: every layer's whole text, from its codes, one layer a line with its
+// prefix, so that a caption cut to "LAlt..." is never the end of the story. Empty for a button
+// with nothing on any layer, and outside 1..84.
+std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language);
+
 // Before the key dialog opens for a button on the current layer.
 void PrepareKeyDialogForButton(KeyboardImage& image, int button);
 

@@ -4,37 +4,13 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tolvane/app/Utf8Text.h"
+
 namespace tolvane {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-// Length of the UTF-8 sequence starting at text[i]; 0 when it is not a valid one.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<std::uint8_t>(text[i]);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<std::uint8_t>(text[i + k]) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 }  // namespace
 

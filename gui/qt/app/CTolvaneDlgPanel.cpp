@@ -228,6 +228,7 @@ void CTolvaneDlg::RefreshButtons(const std::vector<int>& buttons) {
     for (const int button : buttons) {
         if (CXPButton* key = KeyButton(button)) {
             key->setText(FromUtf8(image_.RefreshButton(button)));
+            key->setToolTip(FromUtf8(ToolTipText(image_, button, language_.interfaceLanguage)));
         }
     }
 }
