@@ -7,8 +7,8 @@
 
 #include "fuzz/FuzzRequire.h"
 
+#include "tolvane/app/Utf8Text.h"
 #include "tolvane/files/LabelsFile.h"
-#include "tolvane/image/Utf8Text.h"
 
 using tolvane::fuzz::Require;
 

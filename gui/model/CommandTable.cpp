@@ -74,6 +74,7 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     // The Edit menu's and the toolbar's undo and redo, the same numbers in both languages.
     {kUndo, Command::kUndo},
     {kRedo, Command::kRedo},
+    {kFindCommand, Command::kFind},
 });
 
 constexpr auto kKnownIds = [] {
@@ -129,10 +130,12 @@ constexpr std::array<MenuItem, 3> kCnHelp = {{
     kSeparator,
     {kCnAbout, "关于(&B)...\tCtrl+A"},
 }};
-// The Edit menu, the same in both languages but for its texts.
-constexpr std::array<MenuItem, 2> kEdit = {{
+// The Edit menu, the same in both languages but for its texts; Find after the history.
+constexpr std::array<MenuItem, 4> kEdit = {{
     {kUndo, {}, TextId::kMenuUndo},
     {kRedo, {}, TextId::kMenuRedo},
+    kSeparator,
+    {kFindCommand, {}, TextId::kMenuFind},
 }};
 constexpr MenuPopup kEditPopup{{}, kEdit, TextId::kMenuEdit};
 

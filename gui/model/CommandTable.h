@@ -36,6 +36,7 @@ enum class Command {
     kRedo,
     kCopyButton,
     kPaste,
+    kFind,  // over every layer of every button
 };
 
 // The command a number runs; none for a number the window does not know.

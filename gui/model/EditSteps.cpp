@@ -29,24 +29,6 @@ static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kLegendLab
 
 }  // namespace
 
-std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() &&
-                                 pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
-        if (!placeholder) {
-            text += pattern[i];
-            continue;
-        }
-        const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-        if (index < arguments.size()) {
-            text += arguments[index];
-        }
-        ++i;
-    }
-    return text;
-}
-
 std::string StepText(const StepName& name, InterfaceLanguage language) {
     const auto index = static_cast<std::size_t>(name.step);
     if (index >= kStepTexts.size()) {

@@ -43,8 +43,4 @@ struct StepName {
 // "Delete all layer data", "Open till.dat", "Move button 5 to 12".
 std::string StepText(const StepName& name, InterfaceLanguage language);
 
-// A text of the table with %1, %2 ... replaced by the arguments in order; a placeholder
-// without an argument is left out.
-std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments);
-
 }  // namespace tolvane::gui

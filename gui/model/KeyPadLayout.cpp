@@ -25,6 +25,17 @@ constexpr std::array<ControlPlace, 13> kControls = {{
     {ids::kKeyPadCancel, {451, 250, 62, 16}},
 }};
 
+// Under the buttons, each control lined up with the list above it: the text line as wide
+// as the key setting list, its Add button under its right end.
+constexpr std::array<ControlPlace, 6> kEntryControls = {{
+    {ids::kTypeTextLabel, {13, 276, 22, 8}},
+    {ids::kTypeTextEdit, {37, 273, 150, 14}},
+    {ids::kAddText, {145, 291, 42, 16}},
+    {ids::kSpecialKeyFilter, {205, 273, 160, 14}},
+    {ids::kUserKeyFilter, {383, 273, 124, 14}},
+    {ids::kTakeKeysToggle, {13, 293, 128, 12}},
+}};
+
 // The keys are laid out on a pitch of 22 units across and 18 down; each key leaves two
 // units free to its right and below. A slot of code 0 is a gap.
 constexpr int kKeyGap = 2;
@@ -233,6 +244,10 @@ constexpr std::array<ListColumn, 2> kUserKeyColumns = {{
 
 std::span<const ControlPlace> KeyPadControls() {
     return kControls;
+}
+
+std::span<const ControlPlace> KeyPadEntryControls() {
+    return kEntryControls;
 }
 
 DialogRect OnScreenKeyPlace(KeyCode code) {

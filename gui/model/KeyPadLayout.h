@@ -13,10 +13,16 @@
 
 namespace tolvane::gui {
 
-inline constexpr DialogRect kKeyPadClient{0, 0, 520, 273};
+// Taller than the keyboard's own dialog by the band of the faster key entry controls.
+inline constexpr DialogRect kKeyPadClient{0, 0, 520, 311};
 
 // Group boxes, lists, lamps and push buttons.
 std::span<const ControlPlace> KeyPadControls();
+
+// The band under the buttons: the text line with its label and Add button under the key
+// setting list, a filter box under each of the other two lists, and the toggle that takes
+// keys from the PC's keyboard.
+std::span<const ControlPlace> KeyPadEntryControls();
 
 // The on-screen key of code 1..108 (control 1999 + code); an empty rectangle for any other
 // code.

@@ -207,6 +207,22 @@ inline constexpr int kLegendPreviousPage = 1214;
 inline constexpr int kLegendNextPage = 1215;
 inline constexpr int kLegendPageText = 1216;
 
+// Faster key entry: the key programming dialog's text line, its "Take keys from my
+// keyboard" toggle and the filters over its special key list and user key list; Find in the
+// main window (Edit menu, both languages) and its window.
+inline constexpr int kTypeTextLabel = 1230;
+inline constexpr int kTypeTextEdit = 1231;
+inline constexpr int kAddText = 1232;
+inline constexpr int kTakeKeysToggle = 1233;
+inline constexpr int kSpecialKeyFilter = 1234;
+inline constexpr int kUserKeyFilter = 1235;
+inline constexpr int kFindCommand = 33030;
+inline constexpr int kFindDialog = 195;
+inline constexpr int kFindPrompt = 1250;
+inline constexpr int kFindEdit = 1251;
+inline constexpr int kFindHitList = 1252;
+inline constexpr int kFindCount = 1253;
+
 // Object name of the window element with this number, e.g. "id1140": how tests and
 // accessibility tools find it.
 inline constexpr const char* kObjectNamePrefix = "id";

@@ -27,6 +27,7 @@ constexpr auto kShortcuts = std::to_array<Shortcut>({
     // On the panel button that has the keyboard focus, else the one under the pointer.
     {kCtrl, 'C', Command::kCopyButton},
     {kCtrl, 'V', Command::kPaste},
+    {kCtrl, 'F', Command::kFind},
 });
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The main window's keyboard shortcuts: those its menus show after a tab (Ctrl+O, Ctrl+S,
 // Ctrl+Q and the Chinese menu's Ctrl+Alt ones), which work in both interface languages
-// whichever menu is attached, and those of undo, redo, copy and paste.
+// whichever menu is attached, and those of undo, redo, copy, paste and Find.
 #pragma once
 
 #include <cstdint>

@@ -47,6 +47,25 @@ TEST_F(ButtonPanelTest, HoverTextListsEveryLayerOrALayerKeysFirstLayer) {
     EXPECT_EQ(HoverText(image, 10, InterfaceLanguage::kEnglish).rfind("Layer2:", 0), 0u);
 }
 
+TEST_F(ButtonPanelTest, ToolTipGivesEveryLayersWholeTextALayerALine) {
+    const std::vector<KeyCode> long55(55, CodeNamed("LAlt"));
+    image.StoreKeyRecord(5, 2, long55);  // texts not derived: the tool tip reads the codes
+    Assign(5, 6, {CodeNamed("LShift"), CodeNamed("c"), CodeNamed("LShift"), CodeNamed("d")});
+    std::string alts = "LAlt";
+    for (int i = 1; i < 55; ++i) {
+        alts += "+LAlt";
+    }
+    EXPECT_EQ(ToolTipText(image, 5, InterfaceLanguage::kEnglish),
+              "Layer2:" + alts + "\nLayer6:LShift+C+LShift+d");
+    // A layer-key button lists its layers too, not the first one alone.
+    for (const int layer : {1, 2}) {
+        Assign(9, layer, {0x6E});
+    }
+    EXPECT_EQ(ToolTipText(image, 9, InterfaceLanguage::kChinese), "第1层：Layer3\n第2层：Layer3");
+    EXPECT_EQ(ToolTipText(image, 6, InterfaceLanguage::kEnglish), "");
+    EXPECT_EQ(ToolTipText(image, 0, InterfaceLanguage::kEnglish), "");
+}
+
 TEST_F(ButtonPanelTest, LayerSelectorTextChoosesTheLayerAndTouchesEveryButton) {
     EXPECT_EQ(SelectLayer(image, "Layer3").size(), 84u);
     EXPECT_EQ(image.selection.currentLayer, 3);
@@ -109,14 +128,14 @@ TEST_F(ButtonPanelTest, ALabelShowsFirstInTheToolTipAndOnThePanelOnlyWhenAsked) 
     EXPECT_EQ(PanelCaption(image, *labels, 28, false), "LShi...");
     EXPECT_EQ(PanelCaption(image, *labels, 28, true), "SUBTOTAL");
     EXPECT_EQ(PanelCaption(image, *labels, 30, true), "");
-    EXPECT_EQ(ButtonToolTip(image, *labels, 28, InterfaceLanguage::kEnglish),
+    EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kEnglish),
               "SUBTOTAL\nLayer1:LShift+T+O+LShift+Enter");
-    EXPECT_EQ(ButtonToolTip(image, *labels, 29, InterfaceLanguage::kEnglish), "VOID");
-    EXPECT_EQ(ButtonToolTip(image, *labels, 30, InterfaceLanguage::kEnglish), "");
+    EXPECT_EQ(ToolTipText(image, *labels, 29, InterfaceLanguage::kEnglish), "VOID");
+    EXPECT_EQ(ToolTipText(image, *labels, 30, InterfaceLanguage::kEnglish), "");
     // The labels are the current layer's.
     image.selection.currentLayer = 2;
     EXPECT_EQ(PanelCaption(image, *labels, 28, true), "");
-    EXPECT_EQ(ButtonToolTip(image, *labels, 28, InterfaceLanguage::kChinese),
+    EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kChinese),
               "第1层：LShift+T+O+LShift+Enter");
 }
 

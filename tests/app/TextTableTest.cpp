@@ -59,5 +59,14 @@ TEST(TextTableTest, LayerNamesMenuItemsAndHoverPrefixes) {
     EXPECT_EQ(HoverPrefix(9, kZh), "");
 }
 
+TEST(TextTableTest, PlacesAreFilledInOrderAndAPlaceWithoutAValueIsLeftOut) {
+    EXPECT_EQ(FillIn("%2 of %1, 100%", {"a", "b"}), "b of a, 100%");
+    EXPECT_EQ(FillIn("%1 and %3", {"x"}), "x and ");
+    EXPECT_EQ(TextOf({TextId::kTextTooLong, {"61", "12"}}, kZh),
+              "这段文字需要61个键，本层只剩12个，未添加任何键！");
+    EXPECT_EQ(TextOf({TextId::kCharacterCannotBeTyped, {"é"}}, kEn),
+              "The keyboard cannot type “é”; nothing was added.");
+}
+
 }  // namespace
 }  // namespace tolvane

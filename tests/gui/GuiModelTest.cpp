@@ -9,6 +9,7 @@
 #include "examples/TillLayout.h"
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/CommandTable.h"
+#include "gui/model/FindWindow.h"
 #include "gui/model/KeyPadLayout.h"
 #include "gui/model/LegendDialogsLayout.h"
 #include "gui/model/LegendExport.h"
@@ -16,6 +17,7 @@
 #include "gui/model/OptionDialogsLayout.h"
 #include "gui/model/ProgressRules.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/model/Shortcuts.h"
 
 namespace tolvane::gui {
 namespace {
@@ -127,11 +129,12 @@ TEST(MainWindowLayoutTest, ButtonsSitWhereTheKeysAreOnTheKeyboard) {
     EXPECT_EQ(unshown, 18);
 }
 
+bool Overlap(const DialogRect& a, const DialogRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
 TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
-    const auto overlap = [](const DialogRect& a, const DialogRect& b) {
-        return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-               b.y < a.y + a.height;
-    };
     int listsTop = 0;
     for (const ControlPlace& place : KeyPadControls()) {
         if (place.id == ids::kKeySettingGroup) {
@@ -146,7 +149,7 @@ TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
         EXPECT_LE(key.x + key.width, kKeyPadClient.width) << code;
         EXPECT_LE(key.y + key.height, listsTop) << code;
         for (int other = 1; other < code; ++other) {
-            EXPECT_FALSE(overlap(key, OnScreenKeyPlace(static_cast<KeyCode>(other))))
+            EXPECT_FALSE(Overlap(key, OnScreenKeyPlace(static_cast<KeyCode>(other))))
                 << code << " and " << other;
         }
     }
@@ -269,6 +272,46 @@ TEST(CommandTableTest, TheButtonMenuAndTheViewOptionComeFromTheTable) {
         EXPECT_EQ(MenuPopupTitle(view, language), Text(TextId::kMenuView, language));
         EXPECT_TRUE(view.items[0].toggle);
         EXPECT_EQ(CommandFor(view.items[0].id), Command::kToggleLegendLabels);
+    }
+}
+
+// ---- Faster key entry ----
+
+TEST(KeyPadLayoutTest, TheEntryBandSitsInsideTheDialogUnderTheControlsItAddsTo) {
+    const auto entry = KeyPadEntryControls();
+    for (const ControlPlace& place : entry) {
+        EXPECT_LE(place.rect.x + place.rect.width, kKeyPadClient.width) << place.id;
+        EXPECT_LE(place.rect.y + place.rect.height, kKeyPadClient.height) << place.id;
+        for (const ControlPlace& old : KeyPadControls()) {
+            EXPECT_FALSE(Overlap(place.rect, old.rect)) << place.id << " and " << old.id;
+        }
+        for (const ControlPlace& other : entry) {
+            EXPECT_TRUE(&other == &place || !Overlap(place.rect, other.rect)) << place.id;
+        }
+    }
+}
+
+TEST(FindWindowTest, FindIsInTheEditMenuWithCtrlFAndSaysItsHitsInBothLanguages) {
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
+        const MenuPopup& edit = MainMenu(language)[1];
+        EXPECT_EQ(edit.tableTitle, TextId::kMenuEdit);
+        EXPECT_EQ(edit.items.back().id, ids::kFindCommand);
+    }
+    EXPECT_EQ(CommandFor(ids::kFindCommand), Command::kFind);
+    EXPECT_EQ(ShortcutLabel(Command::kFind), "Ctrl+F");
+
+    const FindHit hidden{12, 6, "LShift+C+A+S+H+LShift+Enter", false};
+    EXPECT_EQ(FindHitRow(hidden, InterfaceLanguage::kEnglish),
+              (std::array<std::string, 3>{"12 (not on the panel)", "Layer6", hidden.text}));
+    EXPECT_EQ(FindHitRow({3, 4, "F5", true}, InterfaceLanguage::kChinese),
+              (std::array<std::string, 3>{"3", "第四层", "F5"}));
+    EXPECT_EQ(FindCountText(3, false, InterfaceLanguage::kChinese), "找到3处");
+    EXPECT_EQ(FindCountText(0, false, InterfaceLanguage::kEnglish), "Nothing found");
+    EXPECT_EQ(FindCountText(0, true, InterfaceLanguage::kEnglish), "");
+    for (const ControlPlace& place : FindControls()) {
+        EXPECT_LE(place.rect.x + place.rect.width, kFindClient.width) << place.id;
+        EXPECT_LE(place.rect.y + place.rect.height, kFindClient.height) << place.id;
     }
 }
 

@@ -1,9 +1,14 @@
 // UTF-8 source: the Chinese texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
+#include <QTextEdit>
 
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
@@ -89,6 +94,26 @@ class KeyPadDialogTest : public DialogFixture {
     }
 
     ButtonRecord& Record() { return image->buttons[kButton]; }
+
+    // The rows a filter leaves shown.
+    QStringList ShownRows(int listId) const {
+        QStringList shown;
+        const QStringList rows = Rows(listId);
+        for (int row = 0; row < rows.size(); ++row) {
+            if (!List(listId)->isRowHidden(row)) {
+                shown << rows[row];
+            }
+        }
+        return shown;
+    }
+    // A key pressed on the PC's keyboard as the window system reports it: Qt's key, the text
+    // the layout types and the physical key's X11 key code.
+    static void PressPcKey(QWidget* target, std::uint32_t xkbKeycode, Qt::Key key,
+                           const QString& text = {}, bool autoRepeat = false) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, xkbKeycode, 0, 0, text, autoRepeat);
+        QApplication::sendEvent(target, &press);
+    }
+    QLineEdit* TextLine() const { return Find<QLineEdit>(ids::kTypeTextEdit); }
 
     std::filesystem::path groupsFile = folder / "data" / "UserKeyGroud.dat";
     QStringList menuTexts;
@@ -261,6 +286,133 @@ TEST_F(KeyPadDialogTest, CardModeTakesOnlyPrefixKeysAndRefusesAShiftWithoutAKey)
     EXPECT_EQ(image->selection.keyDialogTrack, 1);
 }
 
+// ---- Faster key entry ----
+
+TEST_F(KeyPadDialogTest, TypedTextIsAddedWithEnterOrAloneAndARefusalKeepsTheLine) {
+    image->StoreKeyRecord(kButton, 1, std::vector<KeyCode>(50, kQ));
+    EXPECT_FALSE(Run([&] {
+        EXPECT_EQ(TextLine()->placeholderText(), "Enter adds the text and an Enter key");
+        QTest::keyClicks(TextLine(), "Ab");
+        Click(ids::kAddText);
+        EXPECT_EQ(Rows(ids::kKeySettingList).mid(50),
+                  (QStringList{"50|LShift|55|1", "51|A|43|1", "52|LShift|55|1", "53|b|60|1"}));
+        EXPECT_TRUE(TextLine()->text().isEmpty());
+
+        QTest::keyClicks(TextLine(), "xyz");
+        QTest::keyClick(TextLine(), Qt::Key_Return);
+        EXPECT_EQ(Messages(), QStringList{"The text needs 4 keys, 1 are left; nothing was added."});
+        EXPECT_EQ(TextLine()->text(), "xyz");
+        EXPECT_TRUE(dialog->isVisible());  // Enter in the line does not confirm
+        EXPECT_EQ(Rows(ids::kKeySettingList).size(), 54);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(Record().keyCount[1], 50);
+
+    UseLanguage("Chinese");
+    prompter.prompts.clear();
+    EXPECT_FALSE(Run([&] {
+        TextLine()->insert(QString::fromUtf8("价格"));
+        Click(ids::kAddText);
+        EXPECT_EQ(Messages(), QStringList{"键盘无法输入“价”，未添加任何键！"});
+        dialog->reject();
+    }));
+}
+
+TEST_F(KeyPadDialogTest, WithTheToggleOnAPcKeyAddsTheKeyOfItsPlaceAndWithItOffNothing) {
+    EXPECT_FALSE(Run([&] {
+        auto* toggle = Find<QCheckBox>(ids::kTakeKeysToggle);
+        EXPECT_FALSE(toggle->isChecked());
+        CListCtrl_CellNav* list = List(ids::kKeySettingList);
+        PressPcKey(list, 38, Qt::Key_Q, "q");
+        EXPECT_TRUE(Rows(ids::kKeySettingList).isEmpty());
+
+        QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(6, toggle->height() / 2));
+        ASSERT_TRUE(toggle->isChecked());
+        // On a French layout the key where a US keyboard has "a" types "q": the place decides.
+        PressPcKey(list, 38, Qt::Key_Q, "q");
+        PressPcKey(list, 38, Qt::Key_Q, "q", /*autoRepeat=*/true);
+        PressPcKey(Find(ids::kFirstOnScreenKey), 62, Qt::Key_Shift);  // RShift, on a key button
+        PressPcKey(toggle, 9, Qt::Key_Escape);                        // Esc is a key like any other
+        EXPECT_EQ(Rows(ids::kKeySettingList),
+                  (QStringList{"0|a|43|1", "1|RShift|66|1", "2|Esc|1|1"}));
+        EXPECT_TRUE(dialog->isVisible());
+
+        PressPcKey(list, 94, Qt::Key_Less, "<");  // the extra key of European keyboards
+        EXPECT_EQ(Messages(), QStringList{"The key pressed (<) has no code on this keyboard; "
+                                          "nothing was added."});
+        QTest::keyClicks(Find<QLineEdit>(ids::kSpecialKeyFilter), "mu");  // typing stays typing
+        EXPECT_EQ(ShownRows(ids::kSpecialKeyList), QStringList{"9|Mute|159"});
+        EXPECT_EQ(Rows(ids::kKeySettingList).size(), 3);
+        dialog->reject();
+    }));
+}
+
+TEST_F(KeyPadDialogTest, DeleteAndBackspaceRemoveTheSelectedRowsAndCtrlArrowsMoveARow) {
+    image->StoreKeyRecord(kButton, 1, std::vector<KeyCode>{kQ, 30, 31, kA});  // q w e a
+    image->DeriveLayerTexts(kButton, 1);
+    EXPECT_TRUE(Run([&] {
+        CListCtrl_CellNav* list = List(ids::kKeySettingList);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(ids::kKeySettingList, 1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          RowCentre(ids::kKeySettingList, 3));
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|q|29|1", "1|e|31|1"}));
+
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);  // "e", selected, moves up
+        EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|e|31|1", "1|q|29|1"}));
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);  // already first
+        QTest::keyClick(list, Qt::Key_Backspace);
+        EXPECT_EQ(Rows(ids::kKeySettingList), QStringList{"0|q|29|1"});
+        Click(ids::kKeyPadConfirm);
+    }));
+    EXPECT_EQ(Record().Codes(1).size(), 1u);
+    EXPECT_EQ(Record().keyCodes[1][0], kQ);
+}
+
+TEST_F(KeyPadDialogTest, TheFiltersNarrowBothListsByEitherLanguagesNames) {
+    WriteUserKeys("<55 29 >\r\n<67 69 84 >\r\n<159 >\r\n");
+    EXPECT_TRUE(Run([&] {
+        QTest::keyClicks(Find<QLineEdit>(ids::kSpecialKeyFilter), "VOL");
+        EXPECT_EQ(ShownRows(ids::kSpecialKeyList),
+                  (QStringList{"10|VolumeUp|160", "11|VolumeDown|161"}));
+        Find<QLineEdit>(ids::kSpecialKeyFilter)->clear();
+        QTest::sendKeyEvent(QTest::Press, Find<QLineEdit>(ids::kSpecialKeyFilter), Qt::Key_unknown,
+                            QString::fromUtf8("静音"), Qt::NoModifier);
+        EXPECT_EQ(ShownRows(ids::kSpecialKeyList), QStringList{"9|Mute|159"});
+        QTest::keyClick(Find<QLineEdit>(ids::kSpecialKeyFilter), Qt::Key_Return);  // adds it
+        EXPECT_TRUE(dialog->isVisible());
+
+        QTest::keyClicks(Find<QLineEdit>(ids::kUserKeyFilter), "q");
+        EXPECT_EQ(ShownRows(ids::kUserKeyList), QStringList{"0|LShift+Q"});
+        QTest::keyClick(Find<QLineEdit>(ids::kUserKeyFilter), Qt::Key_Backspace);
+        QTest::sendKeyEvent(QTest::Press, Find<QLineEdit>(ids::kUserKeyFilter), Qt::Key_unknown,
+                            QString::fromUtf8("静音"), Qt::NoModifier);
+        EXPECT_EQ(ShownRows(ids::kUserKeyList), QStringList{"2|Mute"});
+        DoubleClickRow(ids::kUserKeyList, 2);
+        EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|Mute|159|1", "1|Mute|159|1"}));
+        Click(ids::kKeyPadConfirm);
+    }));
+}
+
+TEST_F(KeyPadDialogTest, InCardModeATypedCharacterIsThePart) {
+    EXPECT_TRUE(Run(
+        [&] {
+            EXPECT_EQ(TextLine()->maxLength(), 1);
+            QTest::keyClicks(TextLine(), "%");
+            QTest::keyClick(TextLine(), Qt::Key_Return);
+            EXPECT_EQ(Rows(ids::kKeySettingList), (QStringList{"0|LShift|55|", "1|%|19|"}));
+            QTest::keyClicks(TextLine(), "a");
+            Click(ids::kAddText);
+            EXPECT_EQ(Messages(), QStringList{"“a” cannot be a card prefix or suffix: choose a "
+                                              "digit or a symbol."});
+            QTest::keyClick(TextLine(), Qt::Key_Backspace);
+            QTest::keyClick(TextLine(), Qt::Key_Return);  // an empty line confirms
+        },
+        /*card=*/true));
+    EXPECT_EQ(image->tracks[1].prefixShift, kShift);
+    EXPECT_EQ(image->tracks[1].prefixKey, 19);
+}
+
 // The main window opens the dialog for a clicked button, with the user key groups kept
 // beside the program, and recaptions the button only when the dialog ends with OK.
 class KeyPadFromPanelTest : public GuiFixture {};
@@ -297,6 +449,36 @@ TEST_F(KeyPadFromPanelTest, AClickedButtonIsRecaptionedOnlyAfterConfirm) {
     QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
     ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "The user key list cannot be read; it is shown empty.");
+}
+
+// "CASH" then Enter: one typed line and one click on the button, and the panel shows it.
+TEST_F(KeyPadFromPanelTest, TypingCashAndEnterProgramsTheButtonAsThePanelThenShowsIt) {
+    WriteSetting("English");
+    OpenWindow();
+    prompter.onDialog = [](QDialog& dialog) {
+        dialog.show();
+        auto* line = dialog.findChild<QLineEdit*>(ObjectNameFor(ids::kTypeTextEdit));
+        QTest::keyClicks(line, "CASH");
+        QTest::keyClick(line, Qt::Key_Return);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ObjectNameFor(ids::kKeyPadConfirm)),
+                          Qt::LeftButton);
+        return dialog.result();
+    };
+    QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
+    EXPECT_EQ(CaptionOf(kButton), "LShi...");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "Layer1:LShift+C+A+S+H+LShift+Enter");
+    TriggerAction(ids::kEnChinese);
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "第1层：LShift+C+A+S+H+LShift+Enter");
+    TriggerAction(ids::kCnEnglish);
+    // The whole dialog, typed text and all, is one step of the history.
+    TriggerAction(ids::kUndo);
+    EXPECT_EQ(CaptionOf(kButton), "");
+    TriggerAction(ids::kRedo);
+    QTest::mouseMove(window->KeyButton(kButton));
+    const auto* info = Find<QTextEdit>(ids::kKeyInfoBox);
+    EXPECT_TRUE(WaitUntil([&] {
+        return info->toPlainText().trimmed() == "Layer1:LShift+C+A+S+H+LShift+Enter";
+    })) << info->toPlainText().toStdString();
 }
 
 }  // namespace

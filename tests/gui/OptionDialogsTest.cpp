@@ -180,6 +180,27 @@ TEST_F(OptionDialogsTest, DoubleClickOnAnEditProgramsThatPartInTheKeyDialog) {
     EXPECT_EQ(prompter.prompts[1].text, ObjectNameFor(ids::kKeyPadDialog));
 }
 
+// The parts take typing too: a character sets the part at once, Backspace erases it.
+TEST_F(OptionDialogsTest, ACharacterTypedIntoAPartEditSetsThePart) {
+    image->tracks[2].enabled = 0;
+    Run(RunCardReader, [&] {
+        QTest::keyClicks(Find(ids::kPrefixEdits[0]), "%");
+        EXPECT_EQ(Edit(ids::kPrefixEdits[0]), "%");
+        QTest::keyClick(Find(ids::kSuffixEdits[1]), Qt::Key_Backspace);
+        EXPECT_EQ(Edit(ids::kSuffixEdits[1]), "");
+        QTest::keyClicks(Find(ids::kSuffixEdits[0]), "x");
+        EXPECT_EQ(Messages(), QStringList{"“x” cannot be a card prefix or suffix: choose a "
+                                          "digit or a symbol."});
+        EXPECT_EQ(Edit(ids::kSuffixEdits[0]), ";");
+        QTest::keyClicks(Find(ids::kPrefixEdits[2]), "1");  // the track is off
+        Click(ids::kCardReaderOk);
+    });
+    EXPECT_EQ(image->tracks[0].prefixShift, kLeftShift);
+    EXPECT_EQ(image->tracks[0].prefixKey, 19);
+    EXPECT_EQ(image->tracks[1].suffixKey, 0);
+    EXPECT_EQ(image->tracks[2].prefixKey, 0x41);
+}
+
 // ---- Keyboard options ----
 
 TEST_F(OptionDialogsTest, KeyboardSetShowsTheStartUpOptionsInBothLanguages) {

@@ -12,12 +12,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "examples/TillLayout.h"
 #include "gui/kit/ControlNames.h"
@@ -39,7 +41,7 @@
 #include "pellimore/PellimoreIds.h"
 #include "tolvane/files/DataFileWriter.h"
 #include "tolvane/files/LabelsFile.h"
-#include "tolvane/legend/TypedText.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui {
 namespace {
@@ -112,8 +114,9 @@ class Studio {
     VirtualKeyboardRig& Rig() { return rig_; }
 
     // The key programming dialog on button 12, layer 1, holding Ctrl+Alt+Delete, or on the
-    // prefix of track 1; with two user key groups.
-    void KeyDialog(const char* language, KeyPadMode mode, const QString& name) {
+    // prefix of track 1; with two user key groups. `prepare` acts in it before the picture.
+    void KeyDialog(const char* language, KeyPadMode mode, const QString& name,
+                   const std::function<void(KeyPadSetDlg&)>& prepare = {}) {
         image_->StoreKeyRecord(12, 1, std::array<KeyCode, 3>{67, 69, 84});
         image_->RefreshButton(12);
         const QString groups = QDir(program_.path()).filePath("UserKeyGroud.dat");
@@ -130,6 +133,9 @@ class Studio {
         session->LoadUserKeyGroups(groups.toStdString());
         KeyPadSetDlg dialog(std::move(*session), state);
         dialog.show();
+        if (prepare) {
+            prepare(dialog);
+        }
         Save(dialog, name);
     }
 
@@ -168,6 +174,30 @@ void PanelWithLayout(Studio& studio) {
     }
 }
 
+// Find over the example till layout: every layer that types Enter, the hit of button 28
+// chosen, its layer shown and the button framed on the panel.
+void FindResults(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        // Shown on another layer first: the hit brings the panel back to its own.
+        window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer3");
+        window->OnCommand(ids::kFindCommand);
+        auto* find = window->findChild<QDialog*>(ObjectNameFor(ids::kFindDialog));
+        QTest::keyClicks(find->findChild<QLineEdit*>(ObjectNameFor(ids::kFindEdit)), "Enter");
+        auto* hits = find->findChild<QTableWidget*>(ObjectNameFor(ids::kFindHitList));
+        for (int row = 0; row < hits->rowCount(); ++row) {
+            if (hits->item(row, 0)->text() == "28") {
+                hits->setCurrentCell(row, 0);
+            }
+        }
+        studio.Save(*find, QString("find-%1").arg(suffix));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        studio.Save(*window, QString("panel-%1-found").arg(suffix));
+    }
+}
+
 // The labels shipped beside the example layout.
 std::unique_ptr<LegendLabels> TillLabels() {
     LabelsFileLoad load =
@@ -199,7 +229,7 @@ void LegendDialogs(Studio& studio) {
         image.Reset();
         examples::BuildTillLayout(image);
         image.DeriveAllLayerTexts();
-        CLegendLabelDlg label(29, 1, labels->Of(29, 1), TypedTextOf(image.buttons[29].Codes(1)),
+        CLegendLabelDlg label(29, 1, labels->Of(29, 1), ReadableTextOf(image.buttons[29].Codes(1)),
                               language);
         label.show();
         studio.Save(label, QString("legend-label-%1").arg(suffix));
@@ -316,6 +346,28 @@ void KeyDialogs(Studio& studio) {
     }
 }
 
+// Faster key entry: "CASH" and Enter typed and added, "Total 1" typed, both lists filtered
+// and the PC's keyboard taken.
+void KeyDialogsWithTypedText(Studio& studio) {
+    for (const auto& [language, suffix, filter] :
+         {std::tuple{"Chinese", "zh", "音量"}, {"English", "en", "vol"}}) {
+        studio.KeyDialog(
+            language, KeyPadMode::kButton, QString("keypad-entry-%1").arg(suffix),
+            [filter = filter](KeyPadSetDlg& dialog) {
+                const auto find = [&dialog](int id) {
+                    return dialog.findChild<QLineEdit*>(ObjectNameFor(id));
+                };
+                QTest::keyClicks(find(ids::kTypeTextEdit), "CASH");
+                QTest::keyClick(find(ids::kTypeTextEdit), Qt::Key_Return);
+                QTest::keyClicks(find(ids::kTypeTextEdit), "Total 1");
+                // Typed through an input method in Chinese.
+                find(ids::kSpecialKeyFilter)->insert(QString::fromUtf8(filter));
+                QTest::keyClicks(find(ids::kUserKeyFilter), "alt");
+                dialog.findChild<QCheckBox*>(ObjectNameFor(ids::kTakeKeysToggle))->setChecked(true);
+            });
+    }
+}
+
 // The card-reader tool set up for the usual sentinels ("%" and "?" on track 1, ";" and "?"
 // on tracks 2 and 3, track 3 off), the box that announces the keyboard, and the About box.
 void CardReaderTool(Studio& studio) {
@@ -358,10 +410,12 @@ int main(int argc, char** argv) {
     tolvane::gui::MainWindows(studio);
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::EditMenuAndDrag(studio);
+    tolvane::gui::FindResults(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::LegendDialogs(studio);
     tolvane::gui::KeyDialogs(studio);
+    tolvane::gui::KeyDialogsWithTypedText(studio);
     tolvane::gui::OptionDialogs(studio);
     tolvane::gui::CardReaderTool(studio);
     return studio.Failed() ? 1 : 0;

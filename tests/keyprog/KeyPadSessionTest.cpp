@@ -1,3 +1,4 @@
+// UTF-8 source: texts the keyboard cannot type are written as a user types them.
 #include "tolvane/keyprog/KeyPadSession.h"
 
 #include <gtest/gtest.h>
@@ -282,6 +283,124 @@ TEST_F(KeyPadSessionTest, AddsAndDeletesUserKeyGroupsFromTheComposition) {
     EXPECT_TRUE(session.UserKeyRows().empty());
     EXPECT_FALSE(session.DeleteAllUserKeyGroups());
     EXPECT_EQ(ReadBytes(file), "");
+}
+
+// ---- Faster key entry ----
+
+TEST_F(KeyPadSessionTest, TypedTextAppendsTheKeysThatTypeItNamedAsTheButtonWillShowThem) {
+    KeyPadSession session = OpenButton({kQ});
+    EXPECT_FALSE(session.AppendText("CASH", /*thenEnter=*/true));
+    EXPECT_EQ(Names(session), (std::vector<std::string>{"q 29", "LShift 55", "C 58", "A 43", "S 44",
+                                                        "H 48", "LShift 55", "Enter 54"}));
+    EXPECT_FALSE(session.AppendText("", false));  // nothing typed, nothing added
+    session.Confirm();
+    EXPECT_EQ(image->RefreshButton(kButton), "q+LS...");
+    EXPECT_EQ(Record().layerText[2], "q+LShift+C+A+S+H+LShift+Enter");
+
+    // After a stored Shift the text is typed from the shifted state and leaves it shifted.
+    KeyPadSession shifted = OpenButton({kLeftShift});
+    shifted.AppendText("ab", false);
+    EXPECT_EQ(Names(shifted),
+              (std::vector<std::string>{"LShift 55", "LShift 55", "a 43", "b 60", "LShift 55"}));
+    shifted.ClickKey(kQ);
+    EXPECT_EQ(Names(shifted).back(), "Q 29");
+}
+
+TEST_F(KeyPadSessionTest, TypedTextIsRefusedWholeWhenACharacterOrTheLayerCannotTakeIt) {
+    KeyPadSession session = OpenButton(std::vector<KeyCode>(45, kQ));
+    EXPECT_EQ(session.AppendText("Café", false),
+              (FilledText{TextId::kCharacterCannotBeTyped, {"é"}}));
+    // "Total" is 7 keys and Enter an eighth; 10 are left.
+    EXPECT_FALSE(session.AppendText("Total", true));
+    EXPECT_EQ(session.AppendText("ABC", false), (FilledText{TextId::kTextTooLong, {"5", "2"}}));
+    EXPECT_EQ(Record().editCount[2], 53);
+    EXPECT_EQ(TextOf(*session.AppendText("ABC", false), InterfaceLanguage::kEnglish),
+              "The text needs 5 keys, 2 are left; nothing was added.");
+
+    // On a layer-key button the text replaces the layer key, so the whole layer is free.
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        image->StoreKeyRecord(kButton, layer, std::vector<KeyCode>{kLayer3});
+    }
+    KeyPadSession layerKey = OpenButton({kLayer3});
+    EXPECT_FALSE(layerKey.AppendText("ok", false));
+    EXPECT_EQ(Names(layerKey), (std::vector<std::string>{"o 37", "k 50"}));
+    EXPECT_EQ(Record().hasLayerKey, 0u);
+    EXPECT_EQ(Record().keyCodes[1][0], kNoKey);
+}
+
+TEST_F(KeyPadSessionTest, APressedPcKeyIsTheKeyOfTheSamePlace) {
+    constexpr auto kXkb = ScanCodeSet::kXkbKeycode;
+    KeyPadSession session = OpenButton();
+    for (const std::uint32_t xkb : {50u, 38u, 62u, 121u}) {  // LShift, a, RShift, Mute
+        EXPECT_FALSE(session.PressPcKey(kXkb, xkb, "")) << xkb;
+    }
+    EXPECT_EQ(Names(session),
+              (std::vector<std::string>{"LShift 55", "A 43", "RShift 66", "Mute 159"}));
+    EXPECT_EQ(session.PressPcKey(kXkb, 191, "F13"), (FilledText{TextId::kKeyHasNoCode, {"F13"}}));
+    EXPECT_EQ(session.PressPcKey(kXkb, 250, ""), (FilledText{TextId::kKeyHasNoCode, {"0xFA"}}));
+    EXPECT_EQ(Names(session).size(), 4u);
+
+    KeyPadSession card = OpenCard(0, 0);
+    EXPECT_EQ(card.PressPcKey(kXkb, 38, "A"), (FilledText{TextId::kNotACardCharacter, {"a"}}));
+    EXPECT_EQ(card.PressPcKey(kXkb, 9, "Escape"), (FilledText{TextId::kEscNotAllowed, {}}));
+    EXPECT_EQ(card.PressPcKey(kXkb, 121, "Mute"),
+              (FilledText{TextId::kNotACardCharacter, {"Mute"}}));
+    card.PressPcKey(kXkb, 62, "");  // RShift
+    card.PressPcKey(kXkb, 13, "");  // 4
+    EXPECT_EQ(Names(card), (std::vector<std::string>{"RShift 66", "$ 18"}));
+}
+
+TEST_F(KeyPadSessionTest, ACardPartIsTypedAsOneCharacter) {
+    KeyPadSession session = OpenCard(0, kSemicolon);
+    EXPECT_FALSE(session.AppendText("%", false));
+    EXPECT_EQ(Names(session), (std::vector<std::string>{"LShift 55", "% 19"}));
+    EXPECT_FALSE(session.AppendText("5", true));  // no Enter in a card part
+    EXPECT_EQ(Names(session), (std::vector<std::string>{"5 19"}));
+    const std::vector<std::pair<std::string, FilledText>> refused = {
+        {"a", {TextId::kNotACardCharacter, {"a"}}}, {" ", {TextId::kNotACardCharacter, {" "}}},
+        {"é", {TextId::kNotACardCharacter, {"é"}}}, {"12", {TextId::kCardTakesOneCharacter, {}}},
+        {"", {TextId::kCardTakesOneCharacter, {}}},
+    };
+    for (const auto& [text, message] : refused) {
+        EXPECT_EQ(session.AppendText(text, false), message) << text;
+    }
+    EXPECT_FALSE(session.Confirm());
+    EXPECT_EQ(image->tracks[1].prefixShift, kNoKey);
+    EXPECT_EQ(image->tracks[1].prefixKey, 19);
+}
+
+TEST_F(KeyPadSessionTest, SelectedRowsAreDeletedAndARowMovesWithItsNamesRenewed) {
+    KeyPadSession session = OpenButton({kQ, kW, kE, kA});
+    session.DeleteRows({3, 1, 9, 1});
+    EXPECT_EQ(Names(session), (std::vector<std::string>{"q 29", "e 31"}));
+
+    KeyPadSession moving = OpenButton({kQ, kLeftShift, kW});
+    EXPECT_EQ(moving.MoveRow(1, -1), 0);  // the Shift now comes first and shifts q
+    EXPECT_EQ(Names(moving), (std::vector<std::string>{"LShift 55", "Q 29", "W 30"}));
+    EXPECT_EQ(moving.MoveRow(0, -1), std::nullopt);
+    EXPECT_EQ(moving.MoveRow(2, 1), std::nullopt);
+    EXPECT_EQ(moving.MoveRow(0, 2), std::nullopt);
+    EXPECT_EQ(moving.MoveRow(1, 1), 2);
+    EXPECT_EQ(Names(moving), (std::vector<std::string>{"LShift 55", "W 30", "Q 29"}));
+    EXPECT_EQ(Record().layerText[2], "LShift+W+Q");
+    moving.ClickKey(kE);  // the naming state follows the moved Shift
+    EXPECT_EQ(Names(moving).back(), "E 31");
+
+    KeyPadSession card = OpenCard(kLeftShift, kOne);
+    EXPECT_EQ(card.MoveRow(0, 1), std::nullopt);
+    card.DeleteRows({0, 1});
+    EXPECT_TRUE(card.Rows().empty());
+}
+
+TEST_F(KeyPadSessionTest, TheUserKeyFilterShowsTheGroupsThatMatch) {
+    TemporaryFolder folder;
+    const auto file = folder / "UserKeyGroud.dat";
+    WriteBytes(file, "<67 69 84 >\r\n<159 >\r\n" + std::string(kUserKeyEndOfFileMarker));
+    KeyPadSession session = OpenButton();
+    session.LoadUserKeyGroups(file);
+    EXPECT_EQ(session.UserKeyRowsShown("alt"), (std::vector<bool>{true, false}));
+    EXPECT_EQ(session.UserKeyRowsShown("静音"), (std::vector<bool>{false, true}));
+    EXPECT_EQ(session.UserKeyRowsShown(""), (std::vector<bool>{true, true}));
 }
 
 }  // namespace

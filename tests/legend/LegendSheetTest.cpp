@@ -11,9 +11,9 @@
 
 #include "examples/TillLayout.h"
 #include "tolvane/legend/CutMarks.h"
+#include "tolvane/legend/ReadableText.h"
 #include "tolvane/legend/SvgText.h"
 #include "tolvane/legend/TextFit.h"
-#include "tolvane/legend/TypedText.h"
 
 namespace tolvane {
 namespace {
@@ -189,7 +189,7 @@ TEST_F(LegendSheetTest, KeysStandInPanelOrderAtTheirPlacesToScale) {
 TEST_F(LegendSheetTest, ATextTooLongForItsKeyEndsInAnEllipsisAndIsListedInFull) {
     std::vector<KeyCode> codes(MaxKeysPerLayer, 0x04);
     ASSERT_TRUE(image.StoreKeyRecord(13, 2, codes));
-    const std::string full = TypedTextOf(image.buttons[13].Codes(2));
+    const std::string full = ReadableTextOf(image.buttons[13].Codes(2));
     const std::vector<LegendPage> pages = RenderLayerLegend(image, labels, 2, options);
     const ParsedPage page = Parse(pages.front().svg);
     bool ellipsis = false;

@@ -55,5 +55,30 @@ TEST_F(CardReaderSettingsTest, AnEmptyConfirmedPartIsUnassignedAndTheEditShowsWh
     EXPECT_EQ(settings.Row(1).suffixText, "!");
 }
 
+TEST_F(CardReaderSettingsTest, ATypedCharacterSetsThePartAndErasingUnassignsIt) {
+    image->tracks[2].enabled = 0;
+    CardReaderSettings settings(*image);
+    EXPECT_FALSE(settings.TypePart(0, TrackPart::kPrefix, "%"));
+    EXPECT_EQ(image->TrackEntryOf(0).prefixShift, kLeftShift);
+    EXPECT_EQ(image->TrackEntryOf(0).prefixKey, 19);
+    EXPECT_EQ(settings.Row(0).prefixText, "%");
+    EXPECT_FALSE(settings.TypePart(0, TrackPart::kSuffix, "]"));
+    EXPECT_EQ(settings.Row(0).suffixText, "]");
+
+    EXPECT_EQ(settings.TypePart(0, TrackPart::kPrefix, "x"),
+              (FilledText{TextId::kNotACardCharacter, {"x"}}));
+    EXPECT_EQ(settings.Row(0).prefixText, "%");
+
+    settings.ErasePart(0, TrackPart::kSuffix);
+    EXPECT_EQ(image->TrackEntryOf(0).suffixKey, 0);
+    EXPECT_EQ(settings.Row(0).suffixText, "");
+
+    // A track that is off takes no typing.
+    EXPECT_FALSE(settings.TypePart(2, TrackPart::kPrefix, "1"));
+    settings.ErasePart(2, TrackPart::kSuffix);
+    EXPECT_EQ(image->TrackEntryOf(2).prefixKey, 0x41);
+    EXPECT_EQ(image->tracks[2].suffixKey, 0x34);
+}
+
 }  // namespace
 }  // namespace tolvane

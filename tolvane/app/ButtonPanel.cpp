@@ -72,17 +72,25 @@ std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int b
     return showLabels && !label.empty() ? label : caption;
 }
 
-std::string ButtonToolTip(const KeyboardImage& image, const LegendLabels& labels, int button,
-                          InterfaceLanguage language) {
-    std::string tip = labels.Of(button, image.selection.currentLayer);
-    std::string hover = HoverText(image, button, language);
-    while (!hover.empty() && hover.back() == ' ') {
-        hover.pop_back();
+std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language) {
+    if (!IsValidButton(button)) {
+        return {};
     }
-    if (!tip.empty() && !hover.empty()) {
-        tip += '\n';
+    std::string text;
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        const std::span<const KeyCode> codes = image.buttons[button].Codes(layer);
+        if (!codes.empty()) {
+            text += (text.empty() ? "" : "\n") + HoverPrefix(layer, language) + LayerTextOf(codes);
+        }
     }
-    return tip + hover;
+    return text;
+}
+
+std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
+                        InterfaceLanguage language) {
+    const std::string& label = labels.Of(button, image.selection.currentLayer);
+    const std::string layers = ToolTipText(image, button, language);
+    return label.empty() || layers.empty() ? label + layers : label + "\n" + layers;
 }
 
 void PrepareKeyDialogForButton(KeyboardImage& image, int button) {

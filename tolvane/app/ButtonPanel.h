@@ -29,6 +29,14 @@ TouchedButtons SelectLayer(KeyboardImage& image, std::string_view selectorText);
 // space, or, on a layer-key button, its first layer's text alone. Empty outside 1..84.
 std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage language);
 
+// The button's tool tip: every layer's whole text, from its codes, one layer a line with its
+// prefix, so that a caption cut to "LAlt..." is never the end of the story. Empty for a button
+// with nothing on any layer, and outside 1..84.
+std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language);
+// The same, with the button's legend label on the current layer first, on a line of its own.
+std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
+                        InterfaceLanguage language);
+
 // Before the key dialog opens for a button on the current layer.
 void PrepareKeyDialogForButton(KeyboardImage& image, int button);
 
@@ -44,11 +52,6 @@ TouchedButtons DeleteAllLayers(KeyboardImage& image, int button);
 // display-text rule. The button's texts are derived as for any refresh.
 std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int button,
                          bool showLabels);
-
-// A panel button's tool tip: its legend label on the current layer, when it has one, on a line
-// of its own, then the hover text; empty when it has neither.
-std::string ButtonToolTip(const KeyboardImage& image, const LegendLabels& labels, int button,
-                          InterfaceLanguage language);
 
 // "Button layer set": the button sends the layer key on all six layers. A code that is no
 // layer key changes nothing, so a dismissed choice never loses the button's assignment.

@@ -148,6 +148,27 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"保存", "Save"},
     {"不保存", "Discard"},
     {"取消", "Cancel"},
+
+    {"文字：", "Text:"},
+    {"输入文字，回车键添加文字和一个回车键", "Enter adds the text and an Enter key"},
+    {"输入一个数字或符号", "Type a digit or a symbol"},
+    {"添加文字", "Add Text"},
+    {"从电脑键盘取键", "Take keys from my keyboard"},
+    {"筛选", "Filter"},
+    {"键盘无法输入“%1”，未添加任何键！", "The keyboard cannot type “%1”; nothing was added."},
+    {"这段文字需要%1个键，本层只剩%2个，未添加任何键！",
+     "The text needs %1 keys, %2 are left; nothing was added."},
+    {"“%1”不能作为磁轨的前后缀，请选择一个数字或符号！",
+     "“%1” cannot be a card prefix or suffix: choose a digit or a symbol."},
+    {"磁轨的前后缀只能是一个字符！", "A card prefix or suffix is one character."},
+    {"按下的键（%1）在本键盘上没有键码，未添加！",
+     "The key pressed (%1) has no code on this keyboard; nothing was added."},
+    {"查找...\tCtrl+F", "Find...\tCtrl+F"},
+    {"查找", "Find"},
+    {"键名或文字：", "Key name or text:"},
+    {"找到%1处", "%1 found"},
+    {"未找到", "Nothing found"},
+    {"（不在面板上）", "(not on the panel)"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",
@@ -188,6 +209,28 @@ std::string_view LayerName(int layer) {
 
 std::string_view LayerShortName(int layer) {
     return IsLayer(layer) ? kLayerShortNames[LayerIndex(layer)] : std::string_view{};
+}
+
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() &&
+                                 pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        if (!placeholder) {
+            text += pattern[i];
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
+        if (index < arguments.size()) {
+            text += arguments[index];
+        }
+        ++i;
+    }
+    return text;
+}
+
+std::string TextOf(const FilledText& message, InterfaceLanguage language) {
+    return FillIn(Text(message.text, language), message.values);
 }
 
 std::string HoverPrefix(int layer, InterfaceLanguage language) {

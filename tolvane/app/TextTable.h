@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
@@ -153,6 +154,26 @@ enum class TextId : std::uint8_t {
     kAnswerDiscard,
     kAnswerCancel,
 
+    // Faster key entry: the key dialog's text line, its keyboard toggle and filter boxes,
+    // what they refuse (%1 and %2 are filled in: a character, a key, a count), and Find.
+    kTypeTextLabel,
+    kTypeTextHint,
+    kTypeCardCharacterHint,
+    kAddText,
+    kTakeKeysFromKeyboard,
+    kFilterHint,
+    kCharacterCannotBeTyped,  // %1: the character
+    kTextTooLong,             // %1: keys the text needs, %2: keys left on the layer
+    kNotACardCharacter,       // %1: the character or key
+    kCardTakesOneCharacter,
+    kKeyHasNoCode,  // %1: the PC key
+    kMenuFind,
+    kFindCaption,
+    kFindPrompt,
+    kFindHitCount,  // %1: how many layers
+    kFindNothing,
+    kFindNotOnPanel,
+
     kCount
 };
 
@@ -173,5 +194,19 @@ std::string_view LayerShortName(int layer);
 
 // Start of a layer's part of the hover text: "Layer3:" or "第3层："; empty outside 1..6.
 std::string HoverPrefix(int layer, InterfaceLanguage language);
+
+// A text of the table with %1, %2 ... replaced by the arguments in order; a placeholder
+// without an argument is left out.
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& arguments);
+
+// A message decided where the language is not known: its text and the values for its places.
+struct FilledText {
+    TextId text = TextId::kCount;
+    std::vector<std::string> values;
+
+    friend bool operator==(const FilledText&, const FilledText&) = default;
+};
+
+std::string TextOf(const FilledText& message, InterfaceLanguage language);
 
 }  // namespace tolvane

@@ -1,8 +1,13 @@
 #include "tolvane/keyprog/KeyPadSession.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 
 #include "tolvane/app/ButtonPanel.h"
+#include "tolvane/app/Utf8Text.h"
+#include "tolvane/keyprog/KeySearch.h"
+#include "tolvane/keyprog/TypedText.h"
 
 namespace tolvane {
 
@@ -14,18 +19,38 @@ bool FlipsNaming(KeyCode code) {
     return code == kCapsLock || IsShiftCode(code);
 }
 
-// The codes a card track's prefix or suffix can hold: the digit row, the bracket and
-// punctuation keys and both Shift keys, which a key after them takes as its shift byte.
+std::string Number(int value) {
+    return std::to_string(value);
+}
+
+std::string Hex(std::uint32_t value) {
+    char text[12];
+    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(value));
+    return text;
+}
+
+std::optional<FilledText> Filled(std::optional<TextId> message) {
+    return message ? std::optional(FilledText{*message, {}}) : std::nullopt;
+}
+
+}  // namespace
+
 bool IsCardKey(KeyCode code) {
     return (code >= 14 && code <= 26) || (code >= 39 && code <= 41) || code == 52 || code == 53 ||
            (code >= 63 && code <= 65) || IsShiftCode(code);
 }
 
-std::string Number(int value) {
-    return std::to_string(value);
+CardPartOfText CardPartFromText(std::string_view text) {
+    const std::size_t length = Utf8SequenceLength(text, 0);
+    if (text.empty() || (length != 0 && length < text.size())) {
+        return {kNoKey, kNoKey, FilledText{TextId::kCardTakesOneCharacter, {}}};
+    }
+    const std::optional<TypedKey> key = length == 1 ? KeyOfCharacter(text[0]) : std::nullopt;
+    if (!key || IsShiftCode(key->code) || !IsCardKey(key->code)) {
+        return {kNoKey, kNoKey, FilledText{TextId::kNotACardCharacter, {std::string(text)}}};
+    }
+    return {key->shifted ? kLeftShift : kNoKey, key->code, std::nullopt};
 }
-
-}  // namespace
 
 KeyPadSession::KeyPadSession(KeyboardImage& image, KeyPadMode mode) : image_(image), mode_(mode) {}
 
@@ -331,6 +356,113 @@ std::optional<TextId> KeyPadSession::DeleteAllUserKeyGroups() {
         return std::nullopt;
     }
     return TextId::kUserKeyGroupsNotSaved;
+}
+
+// ---- Faster key entry ----
+
+bool KeyPadSession::ComposedShifted() const {
+    const auto codes = std::span(Record().keyCodes[layer_]).first(EditCount());
+    return std::count_if(codes.begin(), codes.end(), IsShiftCode) % 2 == 1;
+}
+
+// Names every key of the composition as the button will show it, from the unshifted state.
+void KeyPadSession::RenameComposition() {
+    ButtonRecord& record = Record();
+    const auto codes = std::span<const KeyCode>(record.keyCodes[layer_]).first(EditCount());
+    std::vector<std::string> names = KeyTextsOf(codes);
+    std::move(names.begin(), names.end(), record.keyText[layer_].begin());
+    record.layerText[layer_] = LayerTextOf(codes);
+    record.shiftToggle = ComposedShifted() ? 1 : 0;
+}
+
+std::optional<FilledText> KeyPadSession::AppendText(std::string_view text, bool thenEnter) {
+    if (mode_ == KeyPadMode::kCard) {
+        const CardPartOfText part = CardPartFromText(text);
+        if (part.refusal) {
+            return part.refusal;
+        }
+        if (part.shift == kNoKey) {
+            SetCardComposition({part.key, kNoKey}, 1);
+        } else {
+            SetCardComposition({part.shift, part.key}, 2);
+        }
+        return std::nullopt;
+    }
+    ButtonRecord& record = Record();
+    const bool replacesLayerKey = record.hasLayerKey == 1;
+    const bool startsShifted = !replacesLayerKey && ComposedShifted();
+    TextKeys keys = KeyCodesOfText(text, startsShifted);
+    if (!keys.untypable.empty()) {
+        return FilledText{TextId::kCharacterCannotBeTyped, {keys.untypable}};
+    }
+    if (thenEnter) {
+        keys.codes.push_back(kEnterKey);
+    }
+    if (keys.codes.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t left = MaxKeysPerLayer - (replacesLayerKey ? 0 : EditCount());
+    if (keys.codes.size() > left) {
+        return FilledText{
+            TextId::kTextTooLong,
+            {Number(static_cast<int>(keys.codes.size())), Number(static_cast<int>(left))}};
+    }
+    if (replacesLayerKey) {
+        EmptyAllLayers();
+    }
+    bool shifted = startsShifted;
+    for (const KeyCode code : keys.codes) {
+        Append(code, KeyName(code, shifted));
+        if (IsShiftCode(code)) {
+            shifted = !shifted;
+            record.shiftToggle ^= 1;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FilledText> KeyPadSession::PressPcKey(ScanCodeSet set, std::uint32_t scanCode,
+                                                    std::string_view pcKeyName) {
+    const std::optional<KeyCode> code = KeyCodeOfScanCode(set, scanCode);
+    if (!code) {
+        const std::string name = pcKeyName.empty() ? "0x" + Hex(scanCode) : std::string(pcKeyName);
+        return FilledText{TextId::kKeyHasNoCode, {name}};
+    }
+    if (mode_ == KeyPadMode::kCard && *code != kEscKey && !IsCardKey(*code)) {
+        return FilledText{TextId::kNotACardCharacter, {KeyName(*code, false)}};
+    }
+    if (IsSpecialKeyCode(*code)) {
+        return Filled(AppendSpecialKey(*code - kFirstSpecialKey));
+    }
+    return Filled(ClickKey(*code));
+}
+
+void KeyPadSession::DeleteRows(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (const int row : rows) {
+        DeleteRow(row);
+    }
+}
+
+std::optional<int> KeyPadSession::MoveRow(int row, int direction) {
+    const int target = row + direction;
+    if (mode_ == KeyPadMode::kCard || (direction != -1 && direction != 1) || row < 0 ||
+        row >= EditCount() || target < 0 || target >= EditCount()) {
+        return std::nullopt;
+    }
+    auto& codes = Record().keyCodes[layer_];
+    std::swap(codes[static_cast<std::size_t>(row)], codes[static_cast<std::size_t>(target)]);
+    RenameComposition();
+    return target;
+}
+
+std::vector<bool> KeyPadSession::UserKeyRowsShown(std::string_view filter) const {
+    std::vector<bool> shown;
+    for (const UserKeyListRow& row : userKeys_.Rows()) {
+        shown.push_back(UserKeyGroupShown(row.text, userKeys_.GroupCodes(row.number), filter));
+    }
+    return shown;
 }
 
 // ---- Ending ----

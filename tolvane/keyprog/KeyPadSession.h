@@ -14,6 +14,11 @@
 //
 // A layer holds 55 codes: a key, special key or user key group that would not fit is
 // refused as a whole with a message, so nothing is ever written past the layer's end.
+//
+// Faster key entry: a typed text is appended as the keys that type it (TypedText.h), as
+// clicks on those keys would append them; a key pressed on the PC's keyboard is a click on
+// the key of the same place (PcKeyTable.h); rows are deleted and moved from the keyboard;
+// and the special key list and the user key list can be filtered (KeySearch.h).
 #pragma once
 
 #include <array>
@@ -24,6 +29,7 @@
 
 #include "tolvane/app/TextTable.h"
 #include "tolvane/image/KeyboardImage.h"
+#include "tolvane/image/PcKeyTable.h"
 #include "tolvane/keyprog/UserKeyGroups.h"
 
 namespace tolvane {
@@ -50,6 +56,19 @@ struct KeyPadRow {
 
     friend bool operator==(const KeyPadRow&, const KeyPadRow&) = default;
 };
+
+// The codes a card track's prefix or suffix can hold: the digit row, the bracket and
+// punctuation keys and both Shift keys, which a key after them takes as its shift byte.
+bool IsCardKey(KeyCode code);
+
+// The prefix or suffix that types one character: (LShift, key) for a shifted character,
+// (0, key) for a plain one. Refused, with the message to show, for anything else.
+struct CardPartOfText {
+    KeyCode shift = kNoKey;
+    KeyCode key = kNoKey;
+    std::optional<FilledText> refusal;
+};
+CardPartOfText CardPartFromText(std::string_view text);
 
 class KeyPadSession {
   public:
@@ -87,6 +106,29 @@ class KeyPadSession {
     std::optional<TextId> DeleteUserKeyGroup(int group);
     std::optional<TextId> DeleteAllUserKeyGroups();
 
+    // ---- Faster key entry ----
+
+    // Appends the keys that type the text, and then Enter when asked, as clicks on them
+    // would (on a layer-key button the first replaces the layer key on every layer). The
+    // whole text is refused, and nothing added, when a character cannot be typed or the keys
+    // do not fit. In card mode the text is one character and becomes the composition.
+    std::optional<FilledText> AppendText(std::string_view text, bool thenEnter);
+
+    // A key pressed on the PC's keyboard, by the physical key the window system reports; its
+    // name (from the window system) is for the message when this keyboard has no such key.
+    std::optional<FilledText> PressPcKey(ScanCodeSet set, std::uint32_t scanCode,
+                                         std::string_view pcKeyName);
+
+    // Deletes the rows, given in any order; rows that do not exist are ignored.
+    void DeleteRows(std::vector<int> rows);
+    // Moves a row of a button's composition one place up (-1) or down (+1) and names the
+    // keys again, since a moved Shift changes the names after it; the row's new place, none
+    // when it cannot move (card mode, the first or last row, no such row).
+    std::optional<int> MoveRow(int row, int direction);
+
+    // Which rows of the user key list the filter leaves shown.
+    std::vector<bool> UserKeyRowsShown(std::string_view filter) const;
+
     // Commits the composition. A refusal (a lone Shift in card mode) keeps the dialog open;
     // without one the dialog ends with OK.
     std::optional<TextId> Confirm();
@@ -107,6 +149,8 @@ class KeyPadSession {
 
     // Button mode.
     int EditCount() const { return Record().editCount[layer_]; }
+    bool ComposedShifted() const;
+    void RenameComposition();
     bool Fits(std::size_t codes) const;
     void Append(KeyCode code, std::string name);
     void EmptyAllLayers();

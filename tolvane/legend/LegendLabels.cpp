@@ -1,6 +1,6 @@
 #include "tolvane/legend/LegendLabels.h"
 
-#include "tolvane/image/Utf8Text.h"
+#include "tolvane/app/Utf8Text.h"
 
 namespace tolvane {
 

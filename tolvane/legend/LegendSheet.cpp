@@ -6,9 +6,9 @@
 
 #include "tolvane/image/ButtonPlaces.h"
 #include "tolvane/legend/CutMarks.h"
+#include "tolvane/legend/ReadableText.h"
 #include "tolvane/legend/SvgText.h"
 #include "tolvane/legend/TextFit.h"
-#include "tolvane/legend/TypedText.h"
 
 namespace tolvane {
 
@@ -378,7 +378,7 @@ std::string LegendTextOf(const KeyboardImage& image, const LegendLabels& labels,
     if (useLabels && !label.empty()) {
         return label;
     }
-    return TypedTextOf(image.buttons[button].Codes(layer));
+    return ReadableTextOf(image.buttons[button].Codes(layer));
 }
 
 bool LayerHasKeys(const KeyboardImage& image, const LegendLabels& labels, int layer,

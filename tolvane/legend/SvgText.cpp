@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "tolvane/image/Utf8Text.h"
+#include "tolvane/app/Utf8Text.h"
 
 namespace tolvane {
 

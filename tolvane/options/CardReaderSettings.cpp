@@ -74,23 +74,47 @@ void CardReaderSettings::SetEnterAtEnd(int trackIndex, bool ticked) {
     MutableRow(trackIndex).enterTicked = ticked;
 }
 
+void CardReaderSettings::SetPart(int trackIndex, TrackPart part, KeyCode shift, KeyCode key) {
+    CardTrackSetting& track = Track(trackIndex);
+    if (part == TrackPart::kPrefix) {
+        track.prefixShift = shift;
+        track.prefixKey = key;
+    } else {
+        track.suffixShift = shift;
+        track.suffixKey = key;
+    }
+}
+
 void CardReaderSettings::FinishPartEdit(int trackIndex, TrackPart part, bool confirmed) {
     if (!IsValidTrackIndex(trackIndex)) {
         return;
     }
-    CardTrackSetting& track = Track(trackIndex);
-    if (confirmed && track.editCount == 0) {
-        if (part == TrackPart::kPrefix) {
-            track.prefixShift = 0;
-            track.prefixKey = 0;
-        } else {
-            track.suffixShift = 0;
-            track.suffixKey = 0;
-        }
+    if (confirmed && Track(trackIndex).editCount == 0) {
+        SetPart(trackIndex, part, kNoKey, kNoKey);
     }
-    std::string& text = part == TrackPart::kPrefix ? MutableRow(trackIndex).prefixText
-                                                   : MutableRow(trackIndex).suffixText;
-    text = TrackPartTextOf(track, part);
+    ShowParts(trackIndex);
+}
+
+std::optional<FilledText> CardReaderSettings::TypePart(int trackIndex, TrackPart part,
+                                                       std::string_view text) {
+    if (!IsValidTrackIndex(trackIndex) || !Row(trackIndex).partsEnabled) {
+        return std::nullopt;
+    }
+    const CardPartOfText typed = CardPartFromText(text);
+    if (typed.refusal) {
+        return typed.refusal;
+    }
+    SetPart(trackIndex, part, typed.shift, typed.key);
+    ShowParts(trackIndex);
+    return std::nullopt;
+}
+
+void CardReaderSettings::ErasePart(int trackIndex, TrackPart part) {
+    if (!IsValidTrackIndex(trackIndex) || !Row(trackIndex).partsEnabled) {
+        return;
+    }
+    SetPart(trackIndex, part, kNoKey, kNoKey);
+    ShowParts(trackIndex);
 }
 
 }  // namespace tolvane

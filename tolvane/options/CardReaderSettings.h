@@ -8,7 +8,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "tolvane/image/KeyboardImage.h"
 #include "tolvane/keyprog/KeyPadSession.h"
@@ -41,10 +43,18 @@ class CardReaderSettings {
     // composed, the part becomes unassigned; either way the edit shows what the part holds.
     void FinishPartEdit(int trackIndex, TrackPart part, bool confirmed);
 
+    // A character typed into a part's edit sets the part at once ("%" gives LShift and 5);
+    // anything a part cannot be is refused with the message to show, changing nothing.
+    // Erasing the edit (Delete, Backspace) leaves the part unassigned. A track that is off
+    // takes neither.
+    std::optional<FilledText> TypePart(int trackIndex, TrackPart part, std::string_view text);
+    void ErasePart(int trackIndex, TrackPart part);
+
   private:
     CardTrackSetting& Track(int trackIndex);
     CardTrackRow& MutableRow(int trackIndex);
     void ShowParts(int trackIndex);
+    void SetPart(int trackIndex, TrackPart part, KeyCode shift, KeyCode key);
 
     KeyboardImage& image_;
     std::array<CardTrackRow, TrackCount> rows_;

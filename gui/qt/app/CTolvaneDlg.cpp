@@ -11,6 +11,7 @@
 #include "gui/model/MainWindowLayout.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CAboutDlg.h"
+#include "gui/qt/app/CFindDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
 #include "gui/qt/app/LegendSettings.h"
@@ -270,6 +271,9 @@ void CTolvaneDlg::ApplyLanguage() {
     ShowConnectionPicture(connected ? ConnectionPicture::kFound : ConnectionPicture::kNotFound);
     LoadToolbar(language_.interfaceLanguage);
     UpdateEditState();
+    if (findDlg_ != nullptr) {
+        findDlg_->SetLanguage(language_.interfaceLanguage);
+    }
 }
 
 // ---- Keys the window swallows ----
@@ -381,6 +385,9 @@ void CTolvaneDlg::RunCommand(Command command) {
         case Command::kPaste:
             OnPaste(FocusedKeyButton());
             break;
+        case Command::kFind:
+            OnFind();
+            break;
     }
 }
 
@@ -491,7 +498,7 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
         return;
     }
     ApplyLanguage();
-    RefreshAllButtons();  // the tool tips are in the interface language
+    RefreshAllButtons();  // the tool tips speak the new language
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved);
     }

@@ -24,6 +24,7 @@
 #include "gui/qt/widgets/CXPButton.h"
 #include "tolvane/app/ButtonClipboard.h"
 #include "tolvane/app/FileLocations.h"
+#include "tolvane/app/FindInButtons.h"
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/files/DataFileCommands.h"
 #include "tolvane/image/KeyboardImage.h"
@@ -142,6 +143,11 @@ class CTolvaneDlg : public QDialog {
     void Inform(TextId text);
     QString Text(TextId id) const;
 
+    // Find (CTolvaneDlgFind.cpp).
+    void OnFind();
+    void ShowFindHit(const FindHit& hit);
+    void FrameFoundButton(int button);
+
     KeyboardImage& image_;
     LanguageState& language_;
     ProgramSetup setup_;
@@ -174,6 +180,9 @@ class CTolvaneDlg : public QDialog {
     QGroupBox* layerGroup_ = nullptr;
     bool accessAdviceShown_ = false;
     std::pair<int, quint64> lastRightClick_{0, 0};  // type and time of the last right click
+
+    class CFindDlg* findDlg_ = nullptr;  // made on the first Find, a child of the window
+    int foundButton_ = 0;                // the button framed for the hit chosen, 0 for none
 };
 
 }  // namespace tolvane::gui

@@ -17,7 +17,7 @@
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
 #include "tolvane/app/ButtonPanel.h"
-#include "tolvane/legend/TypedText.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui {
 
@@ -230,7 +230,7 @@ void CTolvaneDlg::OnEditLegendLabel(int button) {
     const int layer = image_.selection.currentLayer;
     CLegendLabelDlg dialog(
         button, layer, labels_->Of(button, layer),
-        TypedTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
+        ReadableTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
         language_.interfaceLanguage, this);
     if (Prompts().RunModal(dialog) == QDialog::Accepted) {
         labels_->Set(button, layer, dialog.Label());
@@ -244,7 +244,7 @@ void CTolvaneDlg::RefreshButtons(const std::vector<int>& buttons) {
         if (CXPButton* key = KeyButton(button)) {
             key->setText(FromUtf8(PanelCaption(image_, *labels_, button, showLegendLabels_)));
             key->setToolTip(
-                FromUtf8(ButtonToolTip(image_, *labels_, button, language_.interfaceLanguage)));
+                FromUtf8(ToolTipText(image_, *labels_, button, language_.interfaceLanguage)));
         }
     }
 }

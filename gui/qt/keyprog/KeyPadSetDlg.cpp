@@ -71,13 +71,17 @@ KeyPadSetDlg::KeyPadSetDlg(KeyPadSession session, const LanguageState& language,
 
     CreateKeys();
     CreateControls();
+    CreateEntryControls();
     FillSpecialKeyList();
     if (session_.Mode() == KeyPadMode::kCard) {
         specialKeyList_->setEnabled(false);
         userKeyList_->setEnabled(false);
+        specialKeyFilter_->setEnabled(false);
+        userKeyFilter_->setEnabled(false);
     }
     ShowUserKeyRows();
     ShowRows();
+    WatchKeysEverywhere();
 }
 
 KeyPadSetDlg::~KeyPadSetDlg() {
@@ -215,6 +219,7 @@ void KeyPadSetDlg::ShowUserKeyRows() {
     for (const UserKeyListRow& row : session_.UserKeyRows()) {
         userKeyList_->AppendRow({QString::number(row.number), FromUtf8(row.text)});
     }
+    ApplyUserKeyFilter();
 }
 
 void KeyPadSetDlg::Tell(std::optional<TextId> message) {

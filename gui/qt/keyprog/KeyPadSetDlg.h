@@ -6,10 +6,19 @@
 // Enter anywhere in the dialog confirms, the same as the confirm button; Esc and the close
 // box cancel. The dialog ends with OK only through confirm, so the image never holds a
 // composition that its count does not cover.
+//
+// Faster key entry (KeyPadSetDlgEntry.cpp): Enter in the text line adds the typed text and an
+// Enter key (with the line empty it confirms, as elsewhere), Add Text adds the text alone;
+// with "Take keys from my keyboard" on, every key pressed anywhere but in a text box is the
+// key of the same place; Delete and Backspace remove the selected rows of the key setting
+// list and Ctrl+Up and Ctrl+Down move a row; the filter boxes narrow the two lists above them,
+// and Enter in one adds the first key or group it leaves.
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <array>
 #include <optional>
@@ -40,6 +49,7 @@ class KeyPadSetDlg : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateKeys();
@@ -66,6 +76,25 @@ class KeyPadSetDlg : public QDialog {
     void OnSpecialListDoubleClick(int row);
     void OnUserListDoubleClick(int row);
     void OnAddUserKey();
+
+    // ---- Faster key entry ----
+    void CreateEntryControls();
+    QWidget* CreateEntryControl(int id);
+    void WatchKeysEverywhere();
+    void OnTypedTextEnter();
+    void OnFilterEnter(QLineEdit& filter);
+    void OnAddText(bool thenEnter);
+    void OnPcKey(const QKeyEvent& event);
+    bool OnKeySettingListKey(const QKeyEvent& event);
+    void SelectKeySettingRow(int row);
+    void ApplySpecialKeyFilter();
+    void ApplyUserKeyFilter();
+    void Tell(std::optional<FilledText> message);
+
+    QLineEdit* typedText_ = nullptr;
+    QCheckBox* takeKeys_ = nullptr;
+    QLineEdit* specialKeyFilter_ = nullptr;
+    QLineEdit* userKeyFilter_ = nullptr;
 
     KeyPadSession session_;
     InterfaceLanguage language_;

@@ -2,6 +2,7 @@
 #include "gui/qt/options/CpellimoreDlg.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/DialogCaptions.h"
+#include "gui/qt/widgets/Prompter.h"
 
 namespace tolvane::gui {
 
@@ -143,22 +145,55 @@ void CpellimoreDlg::ShowRow(int track) {
     suffixEdits_[t]->setText(FromUtf8(row.suffixText));
 }
 
+std::optional<std::pair<int, TrackPart>> CpellimoreDlg::PartOfEdit(const QObject* edit) const {
+    for (int track = 0; track < TrackCount; ++track) {
+        const auto t = static_cast<std::size_t>(track);
+        if (edit == prefixEdits_[t]) {
+            return std::pair{track, TrackPart::kPrefix};
+        }
+        if (edit == suffixEdits_[t]) {
+            return std::pair{track, TrackPart::kSuffix};
+        }
+    }
+    return std::nullopt;
+}
+
 bool CpellimoreDlg::eventFilter(QObject* watched, QEvent* event) {
     // The filter sees the clicks of a disabled edit too; a track that is off takes none.
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::MouseButtonDblClick && widget != nullptr && widget->isEnabled() &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (int track = 0; track < TrackCount; ++track) {
-            const auto t = static_cast<std::size_t>(track);
-            if (watched == prefixEdits_[t]) {
-                EditPart(track, TrackPart::kPrefix);
-            } else if (watched == suffixEdits_[t]) {
-                EditPart(track, TrackPart::kSuffix);
-            }
-        }
+    const std::optional<std::pair<int, TrackPart>> part = PartOfEdit(watched);
+    if (!part || widget == nullptr || !widget->isEnabled()) {
+        return QDialog::eventFilter(watched, event);
     }
-    // The double click goes on to the edit as usual.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        EditPart(part->first, part->second);
+    }
+    if (event->type() == QEvent::KeyPress &&
+        TypeIntoPart(part->first, part->second, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    // The double click, and the keys that are no typing (Tab, Enter, Esc), go on as usual.
     return QDialog::eventFilter(watched, event);
+}
+
+// A character typed into a prefix or suffix edit sets the part; Delete and Backspace erase it.
+bool CpellimoreDlg::TypeIntoPart(int track, TrackPart part, const QKeyEvent& key) {
+    const bool erase = key.key() == Qt::Key_Delete || key.key() == Qt::Key_Backspace;
+    const QString text = key.text();
+    if (!erase && (text.isEmpty() || !text.at(0).isPrint())) {
+        return false;
+    }
+    if (erase) {
+        settings_.ErasePart(track, part);
+    } else if (const std::optional<FilledText> refusal =
+                   settings_.TypePart(track, part, text.toStdString())) {
+        Prompts().Inform(this, MessageCaption(),
+                         FromUtf8(TextOf(*refusal, language_.interfaceLanguage)),
+                         PromptIcon::kInformation);
+    }
+    ShowRow(track);
+    return true;
 }
 
 void CpellimoreDlg::EditPart(int track, TrackPart part) {

@@ -2,14 +2,17 @@
 // prefix and suffix key and whether an Enter follows. A thin view over CardReaderSettings:
 // every click is in the image at once, so OK and Cancel both just close.
 //
-// The prefix and suffix edits take no typing; a double click on one opens the key
-// programming dialog in card mode for that part.
+// A double click on a prefix or suffix edit opens the key programming dialog in card mode
+// for that part; a character typed into one sets the part at once ("%" is LShift and 5), and
+// Delete or Backspace erases it.
 #pragma once
 
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "gui/kit/DialogUnits.h"
 #include "tolvane/app/FileLocations.h"
@@ -34,6 +37,8 @@ class CpellimoreDlg : public QDialog {
     QWidget* CreateControl(int id);
     void ShowRow(int track);
     void EditPart(int track, TrackPart part);
+    std::optional<std::pair<int, TrackPart>> PartOfEdit(const QObject* edit) const;
+    bool TypeIntoPart(int track, TrackPart part, const QKeyEvent& key);
 
     KeyboardImage& image_;
     const LanguageState& language_;

@@ -20,11 +20,13 @@ const QColor CXPButton::kEdgeShadowColour(128, 128, 128);
 const QColor CXPButton::kGradientLight(255, 255, 255);
 const QColor CXPButton::kGradientDark(0, 128, 255);
 const QColor CXPButton::kDropTargetColour(47, 158, 68);
+const QColor CXPButton::kFoundColour(220, 0, 120);
 
 namespace {
 
 constexpr int kHotRingWidth = 3;
 constexpr int kDropFrameWidth = 3;
+constexpr int kFoundFrameWidth = 2;
 
 struct Channels {
     std::uint8_t red;
@@ -121,6 +123,19 @@ QPixmap DrawFace(const QSize& size, Look look) {
     return face;
 }
 
+// A frame the panel puts inside a button's border to mark it (where a drag would land, the
+// hit Find has chosen), with the face tinted under it or not.
+void MarkFrame(QPainter& painter, const QRect& rect, const QColor& colour, int width, bool tinted) {
+    const double inset = width / 2.0 + 1;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, width));
+    painter.setBrush(tinted ? QColor(colour.red(), colour.green(), colour.blue(), 60)
+                            : QColor(Qt::transparent));
+    painter.drawRoundedRect(QRectF(rect).adjusted(inset, inset, -inset, -inset), 2, 2);
+    painter.restore();
+}
+
 // The panel has 84 buttons of three sizes: each face is drawn once and reused.
 const QPixmap& Face(const QSize& size, Look look) {
     static std::map<std::tuple<int, int, Look>, QPixmap> faces;
@@ -175,23 +190,29 @@ void CXPButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, Face(size(), look));
     if (isDropTarget_) {
-        const double inset = kDropFrameWidth / 2.0 + 1;
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kDropTargetColour, kDropFrameWidth));
-        painter.setBrush(QColor(kDropTargetColour.red(), kDropTargetColour.green(),
-                                kDropTargetColour.blue(), 60));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 2, 2);
+        MarkFrame(painter, rect(), kDropTargetColour, kDropFrameWidth, /*tinted=*/true);
+    }
+    if (isFound_) {
+        MarkFrame(painter, rect(), kFoundColour, kFoundFrameWidth, /*tinted=*/false);
     }
     painter.setPen(caption);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, FittedCaption(text(), fontMetrics(), size()));
 }
 
-void CXPButton::SetDropTarget(bool target) {
-    if (isDropTarget_ != target) {
-        isDropTarget_ = target;
+void CXPButton::SetMark(bool& mark, bool on) {
+    if (mark != on) {
+        mark = on;
         update();
     }
+}
+
+void CXPButton::SetDropTarget(bool target) {
+    SetMark(isDropTarget_, target);
+}
+
+void CXPButton::SetFound(bool found) {
+    SetMark(isFound_, found);
 }
 
 void CXPButton::BecomeHot() {

@@ -1,8 +1,8 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
-// the pointer is over it, a green frame while a dragged button would land on it, and its
-// caption centred: on one line, or wrapped at its spaces when it is wider than the face and
-// there is room, else ended with an ellipsis.
+// the pointer is over it, a green frame while a dragged button would land on it, a magenta
+// one while it is the hit Find has chosen, and its caption centred: on one line, or wrapped at
+// its spaces when it is wider than the face and there is room, else ended with an ellipsis.
 #pragma once
 
 #include <QColor>
@@ -21,6 +21,9 @@ class CXPButton : public QPushButton {
     // Marks the button as where a dragged button would land.
     void SetDropTarget(bool target);
     bool IsDropTarget() const { return isDropTarget_; }
+    // Marks the button as the hit Find has chosen.
+    void SetFound(bool found);
+    bool IsFound() const { return isFound_; }
 
     static const QColor kBorderColour;
     static const QColor kHotColour;
@@ -32,6 +35,7 @@ class CXPButton : public QPushButton {
     static const QColor kGradientLight;
     static const QColor kGradientDark;
     static const QColor kDropTargetColour;
+    static const QColor kFoundColour;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,9 +46,11 @@ class CXPButton : public QPushButton {
 
   private:
     void BecomeHot();
+    void SetMark(bool& mark, bool on);
 
     bool isHot_ = false;
     bool isDropTarget_ = false;
+    bool isFound_ = false;
 };
 
 // Fills rect row by row from colour `from` towards `to`: every channel moves by the integer

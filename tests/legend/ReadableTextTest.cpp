@@ -1,6 +1,6 @@
 // UTF-8 source: the signs are written as they are printed.
 // What the example till layout's keys type, as their legends read it.
-#include "tolvane/legend/TypedText.h"
+#include "tolvane/legend/ReadableText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace tolvane {
 namespace {
 
-TEST(TypedTextTest, EveryKeyOfTheExampleLayoutReadsAsWhatItTypes) {
+TEST(ReadableTextTest, EveryKeyOfTheExampleLayoutReadsAsWhatItTypes) {
     const std::map<std::pair<int, int>, std::string> expected = {
         {{1, 1}, "1"},
         {{2, 1}, "2"},
@@ -71,14 +71,14 @@ TEST(TypedTextTest, EveryKeyOfTheExampleLayoutReadsAsWhatItTypes) {
     for (int button = 1; button <= ButtonCount; ++button) {
         for (int layer = 1; layer <= LayerCount; ++layer) {
             const auto entry = expected.find({button, layer});
-            EXPECT_EQ(TypedTextOf(image->buttons[button].Codes(layer)),
+            EXPECT_EQ(ReadableTextOf(image->buttons[button].Codes(layer)),
                       entry == expected.end() ? "" : entry->second)
                 << "button " << button << ", layer " << layer;
         }
     }
 }
 
-TEST(TypedTextTest, ShiftChordsAndOddKeysOutsideTheExample) {
+TEST(ReadableTextTest, ShiftChordsAndOddKeysOutsideTheExample) {
     const std::vector<std::pair<std::vector<KeyCode>, std::string>> cases = {
         {{55, 28}, "Shift+Tab"},                  // Shift on, then a key with no character
         {{67, 55, 44}, "Ctrl+Shift+S"},           // a chord typed while shifted
@@ -93,7 +93,7 @@ TEST(TypedTextTest, ShiftChordsAndOddKeysOutsideTheExample) {
         {{29, 54, 54}, "q⏎ ⏎"},
     };
     for (const auto& [codes, text] : cases) {
-        EXPECT_EQ(TypedTextOf(codes), text) << text;
+        EXPECT_EQ(ReadableTextOf(codes), text) << text;
     }
 }
 

@@ -1,5 +1,5 @@
 // UTF-8 source: the arrows and signs are written as they are printed.
-#include "tolvane/legend/TypedText.h"
+#include "tolvane/legend/ReadableText.h"
 
 #include <algorithm>
 #include <array>
@@ -10,16 +10,14 @@
 #include <vector>
 
 #include "tolvane/app/TextTable.h"
+#include "tolvane/keyprog/TypedText.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr KeyCode kEnter = 54;
-constexpr KeyCode kSpace = 70;
 constexpr KeyCode kNumEnter = 107;
 constexpr KeyCode kHalfSecondDelay = 0x96;
-constexpr std::string_view kKeypadPrefix = "num_";
 
 // The keys that hold on to the next one, and the name a chord gives them.
 constexpr std::array<std::pair<KeyCode, std::string_view>, 6> kModifiers = {{
@@ -35,7 +33,7 @@ constexpr std::array<std::pair<KeyCode, std::string_view>, 6> kModifiers = {{
 constexpr auto kShortNames = std::to_array<std::pair<KeyCode, std::string_view>>({
     {28, "Tab"},
     {42, "Caps"},
-    {kEnter, kReturnSign},
+    {kEnterKey, kReturnSign},
     {kNumEnter, kReturnSign},
     {78, "PrtSc"},
     {79, "ScrLk"},
@@ -71,24 +69,14 @@ std::optional<std::string_view> Lookup(
     return entry == table.end() ? std::nullopt : std::optional(entry->second);
 }
 
-// The character a key types, from its display names: a name of one character is what the
-// key types, as is the keypad's "num_7"; Space types a space.
+// The character a key types into a run of text. Enter and Tab type one too, but a legend
+// shows them by their sign and name.
 std::optional<char> CharacterOf(KeyCode code, bool shifted) {
-    if (code == kSpace) {
-        return ' ';
-    }
-    if (code >= kKeyNameTableSize || code == kNoKey) {
+    const char typed = CharacterOfKey(code, shifted);
+    if (typed == '\0' || typed == '\n' || typed == '\t') {
         return std::nullopt;
     }
-    const KeyNameEntry& entry = KeyNameTable[code];
-    const std::string_view name = shifted ? entry.shiftedName : entry.plainName;
-    if (name.size() == 1) {
-        return name.front();
-    }
-    if (name.starts_with(kKeypadPrefix) && name.size() == kKeypadPrefix.size() + 1) {
-        return name.back();
-    }
-    return std::nullopt;
+    return typed;
 }
 
 std::string ShortName(KeyCode code) {
@@ -105,7 +93,7 @@ std::string ShortName(KeyCode code) {
 
 // A key as the last part of a chord: letters in capitals, as on the keycaps.
 std::string ChordKeyName(KeyCode code) {
-    if (code == kSpace) {
+    if (code == kSpaceKey) {
         return "Space";
     }
     if (const std::optional<char> c = CharacterOf(code, false)) {
@@ -205,7 +193,7 @@ class TypedTextWriter {
 
 }  // namespace
 
-std::string TypedTextOf(std::span<const KeyCode> codes) {
+std::string ReadableTextOf(std::span<const KeyCode> codes) {
     TypedTextWriter writer;
     for (const KeyCode code : codes) {
         writer.Add(code);

@@ -1,4 +1,4 @@
-#include "tolvane/image/Utf8Text.h"
+#include "tolvane/app/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,10 +6,6 @@
 namespace tolvane {
 
 namespace {
-
-bool IsContinuation(std::uint8_t byte) {
-    return (byte & 0xC0) == 0x80;
-}
 
 // The first continuation byte is narrower after E0, ED, F0 and F4: that rules out the
 // overlong forms, the surrogates and code points beyond U+10FFFF.
@@ -51,7 +47,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
         return 0;
     }
     for (std::size_t k = 1; k < length; ++k) {
-        if (!IsContinuation(static_cast<std::uint8_t>(text[i + k]))) {
+        if ((static_cast<std::uint8_t>(text[i + k]) & 0xC0) != 0x80) {
             return 0;
         }
     }
