@@ -10,30 +10,18 @@
 #include "tolvane/files/DataFileLoader.h"
 #include "tolvane/files/DataFileWriter.h"
 
+#include "bench/FullImage.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::unique_ptr<tolvane::KeyboardImage> FullImage() {
-    auto image = std::make_unique<tolvane::KeyboardImage>();
-    std::vector<tolvane::KeyCode> codes(tolvane::MaxKeysPerLayer);
-    for (int button = 1; button <= tolvane::ButtonCount; ++button) {
-        for (int layer = 1; layer <= tolvane::LayerCount; ++layer) {
-            for (std::size_t i = 0; i < codes.size(); ++i) {
-                codes[i] = static_cast<tolvane::KeyCode>(1 + (button + layer + i) % 107);
-            }
-            image->StoreKeyRecord(button, layer, codes);
-        }
-    }
-    return image;
-}
 
 fs::path BenchFile() {
     return fs::temp_directory_path() / "tolvane-files-bench.dat";
 }
 
 void BM_FormatFullImage(benchmark::State& state) {
-    const auto image = FullImage();
+    const auto image = tolvane::bench::FullImage();
     const std::tm now = tolvane::LocalTimeNow();
     for (auto _ : state) {
         benchmark::DoNotOptimize(tolvane::FormatDataFile(*image, "full.dat", now));
@@ -43,7 +31,7 @@ BENCHMARK(BM_FormatFullImage)->Unit(benchmark::kMillisecond);
 
 // The whole save: format, write a temporary file, flush it to the disk, rename.
 void BM_SaveFullImage(benchmark::State& state) {
-    const auto image = FullImage();
+    const auto image = tolvane::bench::FullImage();
     const std::tm now = tolvane::LocalTimeNow();
     for (auto _ : state) {
         const auto result = tolvane::SaveDataFile(*image, BenchFile(), "full.dat", now);
@@ -58,7 +46,7 @@ BENCHMARK(BM_SaveFullImage)->Unit(benchmark::kMillisecond);
 
 // The whole load: read, scan, store and derive the texts and caption of every record.
 void BM_LoadFullImage(benchmark::State& state) {
-    const auto source = FullImage();
+    const auto source = tolvane::bench::FullImage();
     tolvane::SaveDataFile(*source, BenchFile(), "full.dat", tolvane::LocalTimeNow());
     auto image = std::make_unique<tolvane::KeyboardImage>();
     for (auto _ : state) {

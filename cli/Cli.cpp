@@ -2,8 +2,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <system_error>
 
 #include "cli/Commands.h"
@@ -22,11 +25,48 @@ struct CommandArguments {
     bool all = false;
     bool force = false;
     std::string paper = "a4";
-    double pitch = 19.05;
+    double pitch = kDefaultKeyPitchMm;
+    std::string layers;
+    bool skipEmpty = false;
+    std::string labels;
+    bool noLabels = false;
     bool each = false;
     std::string log;
     int count = 0;
 };
+
+// "1,2" or "1-3,6": layers 1..6, each once, in order; none for anything else.
+std::optional<std::vector<int>> ParseLayerList(const std::string& text) {
+    std::array<bool, LayerCount + 1> chosen{};
+    std::stringstream parts(text);
+    std::string part;
+    while (std::getline(parts, part, ',')) {
+        const std::size_t dash = part.find('-');
+        const std::string first = part.substr(0, dash);
+        const std::string last = dash == std::string::npos ? first : part.substr(dash + 1);
+        const auto layerOf = [](const std::string& digits) {
+            return digits.size() == 1 && digits[0] >= '1' && digits[0] <= '6' ? digits[0] - '0' : 0;
+        };
+        const int from = layerOf(first);
+        const int to = layerOf(last);
+        if (from == 0 || to < from) {
+            return std::nullopt;
+        }
+        for (int layer = from; layer <= to; ++layer) {
+            chosen[static_cast<std::size_t>(layer)] = true;
+        }
+    }
+    std::vector<int> layers;
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        if (chosen[static_cast<std::size_t>(layer)]) {
+            layers.push_back(layer);
+        }
+    }
+    if (layers.empty() || text.back() == ',') {
+        return std::nullopt;
+    }
+    return layers;
+}
 
 void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
     app.add_flag("--virtual-keyboard{}", options.virtualKeyboards,
@@ -87,11 +127,29 @@ void AddCommands(CLI::App& app, CommandArguments& arguments) {
     legend->add_option("FILE", arguments.file)->required();
     legend->add_option("OUT", arguments.second, "The SVG file; without --layer, one per page")
         ->required();
-    legend->add_option("--layer", arguments.layer, "Only this layer")->check(CLI::Range(1, 6));
+    CLI::Option* one =
+        legend->add_option("--layer", arguments.layer, "Only this layer, as OUT itself")
+            ->check(CLI::Range(1, 6));
+    legend
+        ->add_option("--layers", arguments.layers,
+                     "These layers, e.g. 1,2 or 1-6 (default: every layer that holds a key)")
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                return ParseLayerList(text) ? std::string() : "expected layers such as 1,3-5";
+            },
+            "LIST"))
+        ->excludes(one);
+    legend->add_flag("--skip-empty", arguments.skipEmpty,
+                     "Leave out the layers of --layers on which no key has a legend");
+    CLI::Option* labels = legend->add_option(
+        "--labels", arguments.labels,
+        "The labels file (default: the data file's name with .labels, when there is one)");
+    legend->add_flag("--no-labels", arguments.noLabels, "Print what each key types, not its label")
+        ->excludes(labels);
     legend->add_option("--paper", arguments.paper, "a4 or letter")
         ->check(CLI::IsMember({"a4", "letter"}));
     legend->add_option("--pitch", arguments.pitch, "Key pitch in millimetres (default 19.05)")
-        ->check(CLI::Range(10.0, 40.0));
+        ->check(CLI::Range(kSmallestKeyPitchMm, kLargestKeyPitchMm));
     app.require_subcommand(1);
 }
 
@@ -124,9 +182,14 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
         LegendOptions legend;
         legend.paper = arguments.paper == "letter" ? Paper::kLetter : Paper::kA4;
         legend.keyPitchMm = arguments.pitch;
+        if (!arguments.layers.empty()) {
+            legend.layers = ParseLayerList(arguments.layers);
+        }
+        legend.skipEmptyLayers = arguments.skipEmpty;
         return commands.Legend(
             arguments.file, arguments.second,
-            arguments.layer > 0 ? std::optional<int>(arguments.layer) : std::nullopt, legend);
+            arguments.layer > 0 ? std::optional<int>(arguments.layer) : std::nullopt, legend,
+            {arguments.labels, arguments.noLabels});
     }
     return commands.Diff(arguments.file, arguments.second);
 }
@@ -153,7 +216,8 @@ bool SameFile(const std::filesystem::path& path, const std::filesystem::path& tr
 // The trace must never take the place of a file the command reads or writes.
 bool TraceIsADataFile(const std::string& command, const CommandArguments& arguments,
                       const std::string& traceFile) {
-    for (const std::string* operand : {&arguments.file, &arguments.second, &arguments.log}) {
+    for (const std::string* operand :
+         {&arguments.file, &arguments.second, &arguments.log, &arguments.labels}) {
         if (operand->empty() || (command == "diff" && *operand == kKeyboardOperand)) {
             continue;
         }

@@ -36,6 +36,13 @@ struct Console {
     bool outIsTerminal = false;
 };
 
+// Where the legend's labels come from: the file given, else the one beside the data file
+// when there is one; none at all with --no-labels.
+struct LegendLabelsSource {
+    std::string file;
+    bool none = false;
+};
+
 struct ProgramOptions {
     bool verify = false;
     bool force = false;
@@ -64,9 +71,11 @@ class Commands {
     // passed or Ctrl+C; 0 when every keyboard passed.
     int Program(const std::string& file, const ProgramOptions& program);
     // The legend sheets of a data file: one layer's page as output, or every page as
-    // output's name with "-layer1".."-layer6", "-overview" and "-table" added.
+    // output's name with "-layer1".."-layer6" (the layers chosen), "-overview" and "-table"
+    // added.
+    // A labels file with a bad line is refused, and nothing is written.
     int Legend(const std::string& file, const std::string& output, std::optional<int> layer,
-               LegendOptions legend);
+               LegendOptions legend, const LegendLabelsSource& labels);
 
   private:
     struct Target {
@@ -75,6 +84,8 @@ class Commands {
     };
     Target ChooseKeyboard();
     bool LoadFile(const std::string& file, KeyboardImage& image);
+    bool LoadLegendLabels(const std::string& dataFile, const LegendLabelsSource& source,
+                          LegendLabels& labels);
     void ReportLoadError(const std::string& file, const DataFileLoadResult& result);
     int RefuseFileWithProblems(const std::string& file);
     // Reads a data file, or the keyboard when the operand is "keyboard".

@@ -11,7 +11,8 @@ seconds="${1:-30}"
 cmake --preset fuzz
 # Only the fuzz targets: the rest of the tree is built and tested by the other presets.
 cmake --build --preset fuzz -j "$(nproc)" \
-    --target data_file_fuzz user_key_groups_fuzz keyboard_state_fuzz read_reply_fuzz
+    --target data_file_fuzz user_key_groups_fuzz keyboard_state_fuzz read_reply_fuzz \
+    labels_file_fuzz
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -37,4 +38,5 @@ run_target data_file_fuzz fuzz/corpus/data_file
 run_target user_key_groups_fuzz fuzz/corpus/user_key_groups
 run_target keyboard_state_fuzz fuzz/corpus/keyboard_state
 run_target read_reply_fuzz fuzz/corpus/read_reply
+run_target labels_file_fuzz fuzz/corpus/labels_file
 echo "fuzz: all targets ran clean"

@@ -11,6 +11,7 @@ cmake --preset default
 cmake --build --preset default -j "$(nproc)" --target gui_screenshots
 rm -rf build/screenshots
 build/default/tests/gui_screenshots build/screenshots
-# The first legend sheet and the overview of the example layout, as pictures.
-pdftoppm -png -r 50 -f 1 -l 1 build/screenshots/legends.pdf build/screenshots/legend-layer1
-pdftoppm -png -r 50 -f 7 -l 7 build/screenshots/legends.pdf build/screenshots/legend-overview
+# The first legend sheet and the overview of the example layout (its two layers, then the
+# overview), as pictures.
+pdftoppm -png -r 100 -f 1 -l 1 build/screenshots/legends.pdf build/screenshots/legend-layer1
+pdftoppm -png -r 50 -f 3 -l 3 build/screenshots/legends.pdf build/screenshots/legend-overview

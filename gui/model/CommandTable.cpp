@@ -69,6 +69,7 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kVirtualPullOut, Command::kPullVirtualKeyboard},
     {kPrintLegends, Command::kPrintLegends},
     {kExportLegends, Command::kExportLegends},
+    {kViewLegendLabels, Command::kToggleLegendLabels},
 
     // The Edit menu's and the toolbar's undo and redo, the same numbers in both languages.
     {kUndo, Command::kUndo},
@@ -107,6 +108,19 @@ constexpr std::array<MenuItem, 7> kCnKeyboard = {{
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
 }};
+// The View menu the program added, the same in both languages but for its texts.
+constexpr std::array<MenuItem, 1> kView = {{
+    {kViewLegendLabels, {}, TextId::kMenuShowLegendLabels, true},
+}};
+constexpr MenuPopup kViewPopup{{}, kView, TextId::kMenuView};
+
+constexpr std::array<MenuItem, 4> kButtonContextMenu = {{
+    {kContextDeleteCurrentLayer, {}, TextId::kMenuDeleteCurrentLayer},
+    {kContextDeleteAllLayers, {}, TextId::kMenuDeleteAllLayers},
+    {kContextButtonLayerSet, {}, TextId::kMenuButtonLayerSet},
+    {kContextLegendLabel, {}, TextId::kMenuLegendLabel},
+}};
+
 constexpr std::array<MenuItem, 2> kCnLanguage = {{
     {kCnChinese, "中文简体(&CN)"},
     {kCnEnglish, "English(&EN)"},
@@ -125,10 +139,11 @@ constexpr std::array<MenuItem, 4> kEdit = {{
 }};
 constexpr MenuPopup kEditPopup{{}, kEdit, TextId::kMenuEdit};
 
-constexpr std::array<MenuPopup, 5> kCnMenu = {{
+constexpr std::array<MenuPopup, 6> kCnMenu = {{
     {"文件(&F)", kCnFile},
     kEditPopup,
     {"键盘设置(&S)", kCnKeyboard},
+    kViewPopup,
     {"语言选择(&L)", kCnLanguage},
     {"帮助(&H)", kCnHelp},
 }};
@@ -161,10 +176,11 @@ constexpr std::array<MenuItem, 3> kEnHelp = {{
     kSeparator,
     {kEnAbout, "About"},
 }};
-constexpr std::array<MenuPopup, 5> kEnMenu = {{
+constexpr std::array<MenuPopup, 6> kEnMenu = {{
     {"File(&F)", kEnFile},
     kEditPopup,
     {"KeyBoardSet(&S)", kEnKeyboard},
+    kViewPopup,
     {"Language(&L)", kEnLanguage},
     {"Help(&H)", kEnHelp},
 }};
@@ -219,6 +235,10 @@ std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language) 
 
 std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language) {
     return popup.tableTitle == TextId::kCount ? popup.title : Text(popup.tableTitle, language);
+}
+
+std::span<const MenuItem> ButtonContextMenu() {
+    return kButtonContextMenu;
 }
 
 std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language) {

@@ -30,6 +30,7 @@ enum class Command {
     kPullVirtualKeyboard,
     kPrintLegends,
     kExportLegends,
+    kToggleLegendLabels,
     // Undo and redo; copy and paste on the panel's focused button (shortcuts only).
     kUndo,
     kRedo,
@@ -50,6 +51,7 @@ struct MenuItem {
     int id = 0;
     std::string_view text;
     TextId tableText = TextId::kCount;
+    bool toggle = false;  // an option the item shows ticked while it is on
 };
 
 // The text an item shows in a menu of this language.
@@ -58,16 +60,20 @@ std::string_view MenuItemText(const MenuItem& item, InterfaceLanguage language);
 struct MenuPopup {
     std::string_view title;
     std::span<const MenuItem> items;
-    TextId tableTitle = TextId::kCount;
+    TextId tableTitle = TextId::kCount;  // for the pop-ups the program added
 };
 
 std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage language);
 
-// The four pop-ups of menu 129 (Chinese) or 138 (English), with the Edit menu after the
-// first. The text after a tab names the item's shortcut (gui/model/Shortcuts.h). The Undo
-// and Redo items' texts change with the steps they would take (EditSession).
+// The pop-ups of menu 129 (Chinese) or 138 (English): the four of the original menus, with
+// the Edit menu after the first and the View menu after the keyboard settings. The text after
+// a tab names the item's shortcut (gui/model/Shortcuts.h). The Undo and Redo items' texts
+// change with the steps they would take (EditSession).
 std::span<const MenuPopup> MainMenu(InterfaceLanguage language);
 int MainMenuId(InterfaceLanguage language);
+
+// The button context menu, in order; "Button layer set" opens the layer submenu.
+std::span<const MenuItem> ButtonContextMenu();
 
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
 // save, write, read, card reader settings, user manual, quit; then undo and redo, a group of

@@ -6,14 +6,19 @@ EditHistory::EditHistory(const KeyboardProgramming& start, std::size_t memoryBou
     : current_(start), memoryBound_(memoryBound) {}
 
 std::size_t EditHistory::BytesOf(const Step& step) {
-    std::size_t bytes = sizeof(Step) + step.buttons.capacity() * sizeof(step.buttons[0]);
+    std::size_t bytes = sizeof(Step) + step.buttons.capacity() * sizeof(step.buttons[0]) +
+                        step.labels.capacity() * sizeof(LabelChange);
+    for (const LabelChange& change : step.labels) {
+        bytes += change.label.capacity();
+    }
     for (const std::string& argument : step.name.arguments) {
         bytes += argument.capacity();
     }
     return bytes;
 }
 
-bool EditHistory::Record(StepName name, const KeyboardProgramming& now) {
+bool EditHistory::Record(StepName name, const KeyboardProgramming& now,
+                         const LegendLabels& labels) {
     std::vector<int> changedButtons;
     for (int button = 1; button <= ButtonCount; ++button) {
         if (now.Button(button) != current_.Button(button)) {
@@ -31,12 +36,20 @@ bool EditHistory::Record(StepName name, const KeyboardProgramming& now) {
     if (now.options != current_.options) {
         step.options = current_.options;
     }
-    if (step.buttons.empty() && !step.tracks && !step.options) {
+    for (int button = 1; button <= ButtonCount; ++button) {
+        for (int layer = 1; layer <= LayerCount; ++layer) {
+            if (labels.Of(button, layer) != labels_.Of(button, layer)) {
+                step.labels.push_back({button, layer, labels_.Of(button, layer)});
+            }
+        }
+    }
+    if (step.buttons.empty() && !step.tracks && !step.options && step.labels.empty()) {
         return false;
     }
     step.name = std::move(name);
     step.bytes = BytesOf(step);
     current_ = now;
+    labels_ = labels;
     for (const Step& dropped : redo_) {
         bytesHeld_ -= dropped.bytes;
     }
@@ -63,6 +76,12 @@ void EditHistory::Exchange(Step& step) {
     }
     if (step.options) {
         std::swap(*step.options, current_.options);
+    }
+    for (LabelChange& change : step.labels) {
+        // The labels held were accepted once, so they are taken again as they are.
+        std::string other = labels_.Of(change.button, change.layer);
+        labels_.Set(change.button, change.layer, change.label);
+        change.label = std::move(other);
     }
 }
 

@@ -1,5 +1,6 @@
 // The window's undo history: the programming after every command that changed it, as named
-// steps that can be undone and redone.
+// steps that can be undone and redone. The legend labels are edited in the window beside the
+// programming: they are not the keyboard's, but a change of them is a step like any other.
 //
 // A step holds only what its command changed (the buttons, the tracks, the options), and
 // only one side of it: the other side is the programming the history holds as current.
@@ -21,6 +22,7 @@
 
 #include "gui/model/EditSteps.h"
 #include "tolvane/image/KeyboardProgramming.h"
+#include "tolvane/legend/LegendLabels.h"
 
 namespace tolvane::gui {
 
@@ -33,7 +35,11 @@ class EditHistory {
 
     // The programming after a command. When it differs from the current one it becomes
     // current, as one step of this name, and the steps to redo are gone; true then.
-    bool Record(StepName name, const KeyboardProgramming& now);
+    bool Record(StepName name, const KeyboardProgramming& now, const LegendLabels& labels);
+    // A command that leaves the labels as they are.
+    bool Record(StepName name, const KeyboardProgramming& now) {
+        return Record(std::move(name), now, labels_);
+    }
 
     // One step back or forward; false when there is none. Current() is then the
     // programming to show.
@@ -41,6 +47,7 @@ class EditHistory {
     bool Redo();
 
     const KeyboardProgramming& Current() const { return current_; }
+    const LegendLabels& CurrentLabels() const { return labels_; }
 
     // The step Undo or Redo would take; null when there is none.
     const StepName* NextUndo() const { return undo_.empty() ? nullptr : &undo_.back().name; }
@@ -52,8 +59,16 @@ class EditHistory {
     std::size_t BytesHeld() const { return bytesHeld_; }
 
   private:
+    // The label a button had on a layer before the step (or after it, once undone).
+    struct LabelChange {
+        int button = 0;
+        int layer = 0;
+        std::string label;
+    };
+
     struct Step {
         StepName name;
+        std::vector<LabelChange> labels;
         std::vector<std::pair<int, ButtonProgramming>> buttons;  // by button number
         std::optional<std::array<TrackRecordEntry, TrackCount>> tracks;
         std::optional<KeyboardOptions> options;
@@ -68,6 +83,7 @@ class EditHistory {
     void DropOldestBeyondBound();
 
     KeyboardProgramming current_;
+    LegendLabels labels_;
     std::deque<Step> undo_;
     std::deque<Step> redo_;
     std::size_t memoryBound_;

@@ -22,12 +22,14 @@ EditCommandState CommandState(const StepName* next, TextId plain, TextId named, 
 
 EditSession::EditSession(const KeyboardProgramming& start) : history_(start), clean_(start) {}
 
-bool EditSession::Record(StepName name, const KeyboardProgramming& now) {
-    return history_.Record(std::move(name), now);
+bool EditSession::Record(StepName name, const KeyboardProgramming& now,
+                         const LegendLabels& labels) {
+    return history_.Record(std::move(name), now, labels);
 }
 
 void EditSession::MarkFile(const KeyboardProgramming& now, std::string fileName) {
     clean_ = now;
+    cleanLabels_ = history_.CurrentLabels();
     fileName_ = std::move(fileName);
 }
 
@@ -40,8 +42,9 @@ bool EditSession::MustAskBefore(Command command, const KeyboardProgramming& now)
         case Command::kQuit:
         case Command::kNew:
         case Command::kOpen:
-        case Command::kRead:
             return HasUnsavedChanges(now);
+        case Command::kRead:
+            return now != clean_;
         default:
             return false;
     }

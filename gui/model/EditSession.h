@@ -1,8 +1,8 @@
 // What the main window knows of the programming it shows, beside the image itself: the undo
-// history, the programming as it was last opened, saved, read or written, and the file last
-// opened or saved. From these it decides the window title with its modified marker, what the
-// Undo and Redo commands show, and which commands must ask before unsaved changes are lost.
-// Every front end asks it; none decides these itself.
+// history, the programming as it was last opened, saved, read or written, the legend labels
+// as they were last opened or saved, and the file last opened or saved. From these it decides the
+// window title with its modified marker, what the Undo and Redo commands show, and which commands
+// must ask before unsaved changes are lost. Every front end asks it; none decides these itself.
 #pragma once
 
 #include <optional>
@@ -32,24 +32,35 @@ class EditSession {
     explicit EditSession(const KeyboardProgramming& start = {});
 
     // After a command that may have changed the programming: one undo step when it did.
-    bool Record(StepName name, const KeyboardProgramming& now);
+    bool Record(StepName name, const KeyboardProgramming& now, const LegendLabels& labels);
+    bool Record(StepName name, const KeyboardProgramming& now) {
+        return Record(std::move(name), now, history_.CurrentLabels());
+    }
 
     // One step back or forward; then Current() is the programming to show.
     bool Undo() { return history_.Undo(); }
     bool Redo() { return history_.Redo(); }
     const KeyboardProgramming& Current() const { return history_.Current(); }
+    // The labels to show: the ones last recorded, or those of the step undone or redone.
+    const LegendLabels& CurrentLabels() const { return history_.CurrentLabels(); }
     const EditHistory& History() const { return history_; }
 
-    // The programming is now what a file holds (opened or saved): the title names the file.
+    // The programming and the labels are now what a file holds (opened or saved): the title
+    // names the file.
     void MarkFile(const KeyboardProgramming& now, std::string fileName);
-    // The programming is now what the keyboard holds (read or written).
+    // The programming is now what the keyboard holds (read or written); the labels, which the
+    // keyboard does not hold, stay as saved or not.
     void MarkKeyboard(const KeyboardProgramming& now);
 
-    // Whether the programming differs from what was last opened, saved, read or written.
-    bool HasUnsavedChanges(const KeyboardProgramming& now) const { return now != clean_; }
+    // Whether the programming differs from what was last opened, saved, read or written, or
+    // the labels from what was last opened or saved.
+    bool HasUnsavedChanges(const KeyboardProgramming& now) const {
+        return now != clean_ || LabelsUnsaved();
+    }
 
     // Quit (and the close box), New, Open and Read Keyboard replace or end the programming:
-    // they ask first while there are unsaved changes. Nothing else does.
+    // they ask first while there are unsaved changes. Nothing else does, and a read, which
+    // keeps the labels, does not ask for them.
     bool MustAskBefore(Command command, const KeyboardProgramming& now) const;
 
     // "MZR-40", "MZR-40 - till.dat", with "*" behind while there are unsaved changes.
@@ -60,8 +71,11 @@ class EditSession {
     EditCommandState RedoState(InterfaceLanguage language, bool transferRunning) const;
 
   private:
+    bool LabelsUnsaved() const { return history_.CurrentLabels() != cleanLabels_; }
+
     EditHistory history_;
     KeyboardProgramming clean_;
+    LegendLabels cleanLabels_;
     std::optional<std::string> fileName_;
 };
 

@@ -8,7 +8,7 @@ namespace tolvane::gui {
 namespace {
 
 // In the order of EditStep. The context menu's commands are named by their own items.
-constexpr std::array<TextId, 14> kStepTexts = {
+constexpr std::array<TextId, 15> kStepTexts = {
     TextId::kStepKeyProgramming,
     TextId::kStepCardReaderSettings,
     TextId::kStepKeyboardSettings,
@@ -23,8 +23,9 @@ constexpr std::array<TextId, 14> kStepTexts = {
     TextId::kStepMoveButton,
     TextId::kStepCopyButton,
     TextId::kStepSwapButtons,
+    TextId::kStepLegendLabel,
 };
-static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kSwapButtons) + 1);
+static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kLegendLabel) + 1);
 
 }  // namespace
 

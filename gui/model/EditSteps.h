@@ -27,6 +27,7 @@ enum class EditStep : std::uint8_t {
     kMoveButton,  // arguments: the button dragged and the one it was dropped on
     kCopyButton,
     kSwapButtons,
+    kLegendLabel,  // argument: the button
 };
 
 struct StepName {

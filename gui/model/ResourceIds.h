@@ -182,6 +182,31 @@ inline constexpr int kSystemAbout = 16;
 inline constexpr int kVirtualPlugIn = 33001;
 inline constexpr int kVirtualPullOut = 33002;
 
+// Legend labels and the legend sheets' dialog: the button context menu's label item, the
+// View menu's option that shows labels on the panel, the label dialog and the export dialog.
+inline constexpr int kContextLegendLabel = 10008;
+inline constexpr int kViewLegendLabels = 33005;
+inline constexpr int kLegendLabelDialog = 193;
+inline constexpr int kLegendLabelOk = 1;
+inline constexpr int kLegendLabelCancel = 2;
+inline constexpr int kLegendLabelPrompt = 1220;
+inline constexpr int kLegendLabelEdit = 1221;
+inline constexpr int kLegendExportDialog = 192;
+inline constexpr int kLegendExportOk = 1;
+inline constexpr int kLegendExportCancel = 2;
+inline constexpr int kLegendLayersGroup = 1200;
+inline constexpr std::array<int, 6> kLegendLayerBoxes = {1201, 1202, 1203, 1204, 1205, 1206};
+inline constexpr int kLegendPaperLabel = 1207;
+inline constexpr int kLegendPaperList = 1208;
+inline constexpr int kLegendPitchLabel = 1209;
+inline constexpr int kLegendPitchBox = 1210;
+inline constexpr int kLegendLabelsBox = 1211;
+inline constexpr int kLegendPreviewGroup = 1212;
+inline constexpr int kLegendPreview = 1213;
+inline constexpr int kLegendPreviousPage = 1214;
+inline constexpr int kLegendNextPage = 1215;
+inline constexpr int kLegendPageText = 1216;
+
 // Faster key entry: the key programming dialog's text line, its "Take keys from my
 // keyboard" toggle and the filters over its special key list and user key list; Find in the
 // main window (Edit menu, both languages) and its window.

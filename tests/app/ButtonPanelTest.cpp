@@ -120,5 +120,24 @@ TEST_F(ButtonPanelTest, ClickPreparesTheDialogForTheButton) {
     EXPECT_EQ(image.selection.keyDialogForButton, 1);
 }
 
+TEST_F(ButtonPanelTest, ALabelShowsFirstInTheToolTipAndOnThePanelOnlyWhenAsked) {
+    auto labels = std::make_unique<LegendLabels>();
+    Assign(28, 1, {kLeftShift, CodeNamed("t"), CodeNamed("o"), kLeftShift, CodeNamed("Enter")});
+    labels->Set(28, 1, "SUBTOTAL");
+    labels->Set(29, 1, "VOID");
+    EXPECT_EQ(PanelCaption(image, *labels, 28, false), "LShi...");
+    EXPECT_EQ(PanelCaption(image, *labels, 28, true), "SUBTOTAL");
+    EXPECT_EQ(PanelCaption(image, *labels, 30, true), "");
+    EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kEnglish),
+              "SUBTOTAL\nLayer1:LShift+T+O+LShift+Enter");
+    EXPECT_EQ(ToolTipText(image, *labels, 29, InterfaceLanguage::kEnglish), "VOID");
+    EXPECT_EQ(ToolTipText(image, *labels, 30, InterfaceLanguage::kEnglish), "");
+    // The labels are the current layer's.
+    image.selection.currentLayer = 2;
+    EXPECT_EQ(PanelCaption(image, *labels, 28, true), "");
+    EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kChinese),
+              "第1层：LShift+T+O+LShift+Enter");
+}
+
 }  // namespace
 }  // namespace tolvane

@@ -351,22 +351,77 @@ TEST_F(CliTest, TheShippedExampleIsTheTillLayout) {
 
 TEST_F(CliTest, LegendWritesAPagePerLayerOrOneLayer) {
     const std::string till = TillLayoutFile();
+    const auto pagesWritten = [&] {
+        std::vector<std::string> pages;
+        for (const char* page :
+             {"layer1", "layer2", "layer3", "layer4", "layer5", "layer6", "overview", "table"}) {
+            const fs::path file = folder / ("legend-" + std::string(page) + ".svg");
+            if (fs::exists(file)) {
+                EXPECT_NE(ReadFile(file).find("<svg "), std::string::npos) << page;
+                pages.emplace_back(page);
+                fs::remove(file);
+            }
+        }
+        return pages;
+    };
+    // The till layout uses two layers: the empty ones are left out unless asked for.
     const CliRun all = Cli({"--quiet", "legend", till, File("legend.svg")});
     ASSERT_EQ(all.status, 0) << all.err;
-    for (const char* page :
-         {"layer1", "layer2", "layer3", "layer4", "layer5", "layer6", "overview", "table"}) {
-        const std::string svg = ReadFile(folder / ("legend-" + std::string(page) + ".svg"));
-        EXPECT_NE(svg.find("<svg "), std::string::npos) << page;
-    }
+    EXPECT_EQ(pagesWritten(), (std::vector<std::string>{"layer1", "layer2", "overview", "table"}));
     EXPECT_FALSE(fs::exists(folder / "legend.svg"));
+    ASSERT_EQ(Cli({"--quiet", "legend", till, File("legend.svg"), "--layers", "1-6"}).status, 0);
+    EXPECT_EQ(pagesWritten().size(), 8u);
+    ASSERT_EQ(
+        Cli({"--quiet", "legend", till, File("legend.svg"), "--layers", "2,4-5", "--skip-empty"})
+            .status,
+        0);
+    EXPECT_EQ(pagesWritten(), (std::vector<std::string>{"layer2", "overview", "table"}));
 
     const CliRun one = Cli({"legend", till, File("two.svg"), "--layer", "2", "--paper", "letter"});
     ASSERT_EQ(one.status, 0) << one.err;
     const std::string svg = ReadFile(folder / "two.svg");
     EXPECT_NE(svg.find("width=\"279.4mm\""), std::string::npos);
-    EXPECT_NE(svg.find("num_Enter"), std::string::npos);  // button 1 on layer 2
+    EXPECT_NE(svg.find("Alt+F4"), std::string::npos);  // button 28 on layer 2
+    for (const char* layers : {"7", "0-2", "1,,2", "3-1", "x", "1,"}) {
+        EXPECT_EQ(Cli({"legend", till, File("x.svg"), "--layers", layers}).status, 2) << layers;
+    }
     EXPECT_EQ(Cli({"legend", till, File("x.svg"), "--layer", "7"}).status, 2);
+    EXPECT_EQ(Cli({"legend", till, File("x.svg"), "--layer", "1", "--layers", "1"}).status, 2);
     EXPECT_EQ(Cli({"legend", File("missing.dat"), File("x.svg")}).status, 1);
+}
+
+TEST_F(CliTest, LegendTakesTheLabelsBesideTheDataFileOrTheOnesGiven) {
+    const std::string till = TillLayoutFile();
+    WriteText("till.labels", "28 1 SUBTOTAL\n");
+    const auto layer1 = [&] { return ReadFile(folder / "one.svg"); };
+    const CliRun beside = Cli({"legend", till, File("one.svg"), "--layer", "1"});
+    ASSERT_EQ(beside.status, 0) << beside.err;
+    EXPECT_NE(beside.out.find("Labels from "), std::string::npos);
+    EXPECT_NE(layer1().find(">SUBTOTAL<"), std::string::npos);
+    EXPECT_NE(layer1().find(">Ctrl+V<"), std::string::npos);  // no label: what it types
+
+    ASSERT_EQ(Cli({"legend", till, File("one.svg"), "--layer", "1", "--no-labels"}).status, 0);
+    EXPECT_EQ(layer1().find(">SUBTOTAL<"), std::string::npos);
+    EXPECT_NE(layer1().find(">TOTAL\xE2\x8F\x8E<"), std::string::npos);
+
+    const std::string other = WriteText("shop.labels", "29 1 VOID\n");
+    ASSERT_EQ(Cli({"legend", till, File("one.svg"), "--layer", "1", "--labels", other}).status, 0);
+    EXPECT_NE(layer1().find(">VOID<"), std::string::npos);
+    EXPECT_EQ(layer1().find(">SUBTOTAL<"), std::string::npos);
+
+    // A bad line is named and nothing is written; a labels file given must exist.
+    fs::remove(folder / "one.svg");
+    const std::string bad = WriteText("bad.labels", "29 1 VOID\n90 1 X\n");
+    const CliRun refused = Cli({"legend", till, File("one.svg"), "--layer", "1", "--labels", bad});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("bad.labels: line 2: there is no button 90"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(folder / "one.svg"));
+    const CliRun missing =
+        Cli({"legend", till, File("one.svg"), "--labels", File("missing.labels")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("missing.labels"), std::string::npos);
+    EXPECT_EQ(Cli({"legend", till, File("x.svg"), "--labels", other, "--no-labels"}).status, 2);
 }
 
 }  // namespace

@@ -121,6 +121,34 @@ TEST(EditSessionTest, TitleMarkerAndQuestionsFollowWhatWasLastOpenedSavedReadOrW
     EXPECT_FALSE(session.MustAskBefore(Command::kQuit, start));
 }
 
+TEST(EditSessionTest, ALabelEditIsAStepAndUnsavedUntilSavedButAReadDoesNotAskForIt) {
+    auto owned = std::make_unique<EditSession>();
+    EditSession& session = *owned;
+    const Held start = std::make_unique<KeyboardProgramming>();
+    auto labels = std::make_unique<LegendLabels>();
+    labels->Set(29, 1, "VOID");
+    ASSERT_TRUE(session.Record({EditStep::kLegendLabel, {"29"}}, *start, *labels));
+    EXPECT_EQ(session.UndoState(kEnglish, false).toolTip, "Undo Legend label of button 29");
+    EXPECT_EQ(StepText({EditStep::kLegendLabel, {"29"}}, kChinese), "按键 29 的键帽标签");
+    EXPECT_EQ(session.Title(*start), "MZR-40*");
+    EXPECT_TRUE(session.MustAskBefore(Command::kQuit, *start));
+    EXPECT_FALSE(session.MustAskBefore(Command::kRead, *start));  // a read keeps the labels
+    session.MarkKeyboard(*start);
+    EXPECT_EQ(session.Title(*start), "MZR-40*");  // the keyboard holds no labels
+    // A command that changes only the programming keeps the labels in its step.
+    session.Record({EditStep::kPaste}, *With(3, 4));
+    session.MarkFile(*With(3, 4), "till.dat");
+    EXPECT_EQ(session.Title(*With(3, 4)), "MZR-40 - till.dat");
+
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(session.CurrentLabels().Of(29, 1), "VOID");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(session.CurrentLabels().Of(29, 1), "");
+    EXPECT_EQ(session.Title(session.Current()), "MZR-40 - till.dat*");
+    ASSERT_TRUE(session.Redo());
+    EXPECT_EQ(session.CurrentLabels().Of(29, 1), "VOID");
+}
+
 TEST(EditSessionTest, UndoAndRedoNameTheirStepsInTheInterfaceLanguage) {
     auto owned = std::make_unique<EditSession>();
     EditSession& session = *owned;

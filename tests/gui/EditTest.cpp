@@ -277,7 +277,8 @@ TEST_F(EditTest, CopyAndPasteAllLayersOrOneThroughTheContextMenuAndTheKeys) {
     answerAndLook(ids::kContextCopyButton);
     QTest::mouseClick(window->KeyButton(5), Qt::RightButton);
     EXPECT_EQ(prompter.prompts.size(), 1u);  // one click, one menu
-    EXPECT_EQ(itemStates.mid(4),
+    // After the four items of the button (the last "Legend label...") and a separator.
+    EXPECT_EQ(itemStates.mid(5),
               (QStringList{"Copy button\tCtrl+C", "Copy this layer", "Paste\tCtrl+V (disabled)"}));
     RightClick(31, {ids::kContextPaste});
     EXPECT_EQ(Codes(31, 1), (std::vector<KeyCode>{kA}));

@@ -1,13 +1,18 @@
 // UTF-8 source: menu texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <memory>
 #include <set>
 
+#include "examples/TillLayout.h"
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/FindWindow.h"
 #include "gui/model/KeyPadLayout.h"
+#include "gui/model/LegendDialogsLayout.h"
+#include "gui/model/LegendExport.h"
 #include "gui/model/MainWindowLayout.h"
 #include "gui/model/OptionDialogsLayout.h"
 #include "gui/model/ProgressRules.h"
@@ -16,6 +21,12 @@
 
 namespace tolvane::gui {
 namespace {
+
+bool Inside(const DialogRect& inner, const DialogRect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
 
 TEST(CommandTableTest, EveryMenuItemAndToolbarButtonRunsACommand) {
     for (const InterfaceLanguage language :
@@ -148,19 +159,14 @@ TEST(KeyPadLayoutTest, EveryOnScreenKeySitsInsideTheDialogWithoutOverlap) {
 }
 
 TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogsAndEditsInTheirGroups) {
-    const auto inside = [](const DialogRect& inner, const DialogRect& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y &&
-               inner.x + inner.width <= outer.x + outer.width &&
-               inner.y + inner.height <= outer.y + outer.height;
-    };
     std::map<int, DialogRect> card;
     for (const ControlPlace& place : CardReaderControls()) {
-        EXPECT_TRUE(inside(place.rect, kCardReaderClient)) << place.id;
+        EXPECT_TRUE(Inside(place.rect, kCardReaderClient)) << place.id;
         card[place.id] = place.rect;
     }
     for (std::size_t t = 0; t < 3; ++t) {
-        EXPECT_TRUE(inside(card[ids::kPrefixEdits[t]], card[ids::kPrefixGroup])) << t;
-        EXPECT_TRUE(inside(card[ids::kSuffixEdits[t]], card[ids::kSuffixGroup])) << t;
+        EXPECT_TRUE(Inside(card[ids::kPrefixEdits[t]], card[ids::kPrefixGroup])) << t;
+        EXPECT_TRUE(Inside(card[ids::kSuffixEdits[t]], card[ids::kSuffixGroup])) << t;
         EXPECT_LT(card[ids::kTrackBoxes[t]].x + card[ids::kTrackBoxes[t]].width,
                   card[ids::kPrefixGroup].x);
         EXPECT_GT(card[ids::kEnterBoxes[t]].x,
@@ -170,7 +176,7 @@ TEST(OptionDialogsLayoutTest, ControlsSitInsideTheirDialogsAndEditsInTheirGroups
               card[ids::kPrefixGroup].y);
     for (const ControlPlace& place : KeyboardSetControls()) {
         // The country list's height is that of its drop-down part.
-        EXPECT_TRUE(place.id == ids::kCountryCodeList || inside(place.rect, kKeyboardSetClient))
+        EXPECT_TRUE(place.id == ids::kCountryCodeList || Inside(place.rect, kKeyboardSetClient))
             << place.id;
     }
 }
@@ -191,6 +197,82 @@ TEST(ProgressRulesTest, OpensAtTheSavedPlaceOnlyWhenItIsOnAScreen) {
     EXPECT_EQ(ProgressWindowPlace(std::nullopt, screens, owner, 380, 120), centred);
     EXPECT_EQ(ProgressWindowPlace(ScreenPoint{3300, 50}, screens, owner, 380, 120), centred);
     EXPECT_EQ(ProgressWindowPlace(ScreenPoint{50, 1100}, screens, owner, 380, 120), centred);
+}
+
+TEST(LegendExportTest, TheDialogStartsWithTheLayersThatHoldKeysAndTheRememberedChoices) {
+    auto image = std::make_unique<KeyboardImage>();
+    examples::BuildTillLayout(*image);
+    auto labels = std::make_unique<LegendLabels>();
+    labels->Set(40, 5, "MANAGER");
+    const auto chosen = [](const LegendExportChoices& choices) {
+        std::vector<int> layers;
+        for (int layer = 1; layer <= LayerCount; ++layer) {
+            if (choices.layers[static_cast<std::size_t>(layer)]) {
+                layers.push_back(layer);
+            }
+        }
+        return layers;
+    };
+    const LegendExportChoices fresh = InitialLegendChoices(*image, *labels, {}, Paper::kLetter);
+    EXPECT_EQ(chosen(fresh), (std::vector<int>{1, 2, 5}));
+    EXPECT_EQ(fresh.paper, Paper::kLetter);
+    EXPECT_EQ(fresh.keyPitchMm, kDefaultKeyPitchMm);
+    EXPECT_TRUE(fresh.useLabels);
+    EXPECT_EQ(LegendOptionsOf(fresh, "till.dat", "", InterfaceLanguage::kEnglish).layers,
+              (std::vector<int>{1, 2, 5}));
+
+    // Labels off: a layer with labels alone is empty.
+    const LegendExportChoices remembered = InitialLegendChoices(
+        *image, *labels, ToRemember({{}, Paper::kA4, 55, false}), Paper::kLetter);
+    EXPECT_EQ(chosen(remembered), (std::vector<int>{1, 2}));
+    EXPECT_EQ(remembered.paper, Paper::kA4);
+    EXPECT_EQ(remembered.keyPitchMm, kLargestKeyPitchMm);
+    EXPECT_FALSE(remembered.useLabels);
+    const LegendExportChoices odd =
+        InitialLegendChoices(*image, *labels, {"B5", std::nan(""), {}}, Paper::kA4);
+    EXPECT_EQ(odd.paper, Paper::kA4);
+    EXPECT_EQ(odd.keyPitchMm, kDefaultKeyPitchMm);
+
+    EXPECT_EQ(LayerChoiceCaption(*image, *labels, 1, true, InterfaceLanguage::kEnglish), "Layer1");
+    EXPECT_EQ(LayerChoiceCaption(*image, *labels, 3, true, InterfaceLanguage::kEnglish),
+              "Layer3 (empty)");
+    EXPECT_EQ(LayerChoiceCaption(*image, *labels, 5, false, InterfaceLanguage::kChinese),
+              "Layer5（空）");
+}
+
+TEST(LegendDialogsLayoutTest, ControlsSitInsideTheirDialogsAndTheLayerBoxesInTheirGroup) {
+    for (const ControlPlace& place : LegendLabelControls()) {
+        EXPECT_TRUE(Inside(place.rect, kLegendLabelClient)) << place.id;
+    }
+    std::map<int, DialogRect> sheets;
+    for (const ControlPlace& place : LegendExportControls()) {
+        EXPECT_TRUE(place.id == ids::kLegendPaperList || Inside(place.rect, kLegendExportClient))
+            << place.id;
+        sheets[place.id] = place.rect;
+    }
+    EXPECT_EQ(sheets.size(), LegendExportControls().size());
+    for (const int box : ids::kLegendLayerBoxes) {
+        EXPECT_TRUE(Inside(sheets.at(box), sheets.at(ids::kLegendLayersGroup))) << box;
+    }
+    for (const int id : {ids::kLegendPreview, ids::kLegendPreviousPage, ids::kLegendNextPage,
+                         ids::kLegendPageText}) {
+        EXPECT_TRUE(Inside(sheets.at(id), sheets.at(ids::kLegendPreviewGroup))) << id;
+    }
+}
+
+TEST(CommandTableTest, TheButtonMenuAndTheViewOptionComeFromTheTable) {
+    const std::span<const MenuItem> items = ButtonContextMenu();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].id, ids::kContextDeleteCurrentLayer);
+    EXPECT_EQ(MenuItemText(items[3], InterfaceLanguage::kEnglish), "Legend label...");
+    EXPECT_EQ(MenuItemText(items[3], InterfaceLanguage::kChinese), "键帽标签...");
+    for (const InterfaceLanguage language :
+         {InterfaceLanguage::kChinese, InterfaceLanguage::kEnglish}) {
+        const MenuPopup& view = MainMenu(language)[3];
+        EXPECT_EQ(MenuPopupTitle(view, language), Text(TextId::kMenuView, language));
+        EXPECT_TRUE(view.items[0].toggle);
+        EXPECT_EQ(CommandFor(view.items[0].id), Command::kToggleLegendLabels);
+    }
 }
 
 // ---- Faster key entry ----

@@ -25,9 +25,12 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CAboutDlg.h"
+#include "gui/qt/app/CLegendExportDlg.h"
+#include "gui/qt/app/CLegendLabelDlg.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/LegendSettings.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
 #include "gui/qt/options/CKeyBoardSetDlg.h"
@@ -37,6 +40,8 @@
 #include "pellimore/CPellimoreDlg.h"
 #include "pellimore/PellimoreIds.h"
 #include "tolvane/files/DataFileWriter.h"
+#include "tolvane/files/LabelsFile.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui {
 namespace {
@@ -193,7 +198,15 @@ void FindResults(Studio& studio) {
     }
 }
 
-// The legend sheets of the example layout as a PDF; the script turns its pages into PNGs.
+// The labels shipped beside the example layout.
+std::unique_ptr<LegendLabels> TillLabels() {
+    LabelsFileLoad load =
+        LoadLabelsFile(std::filesystem::path(TOLVANE_SOURCE_DIR) / "examples/till.labels");
+    return std::make_unique<LegendLabels>(std::move(load.parsed.labels));
+}
+
+// The legend sheets of the example layout and its labels as a PDF, as the window exports
+// them by default; the script turns its pages into PNGs.
 void LegendSheets(Studio& studio, const QString& output) {
     auto image = std::make_unique<KeyboardImage>();
     examples::BuildTillLayout(*image);
@@ -201,8 +214,49 @@ void LegendSheets(Studio& studio, const QString& output) {
     options.title = "till.dat";
     QPdfWriter writer(QDir(output).filePath("legends.pdf"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
-    if (!PaintLegendPages(writer, RenderLegendSheets(*image, options))) {
+    if (!PaintLegendPages(writer, RenderLegendSheets(*image, *TillLabels(), options))) {
         studio.Fail("legends.pdf");
+    }
+}
+
+// The label dialog on button 29 and the legend sheets' dialog on the example layout, and the
+// panel showing the labels instead of the captions.
+void LegendDialogs(Studio& studio) {
+    const std::unique_ptr<LegendLabels> labels = TillLabels();
+    for (const auto& [language, suffix] :
+         {std::pair{InterfaceLanguage::kChinese, "zh"}, {InterfaceLanguage::kEnglish, "en"}}) {
+        auto& image = studio.Image();
+        image.Reset();
+        examples::BuildTillLayout(image);
+        image.DeriveAllLayerTexts();
+        CLegendLabelDlg label(29, 1, labels->Of(29, 1), ReadableTextOf(image.buttons[29].Codes(1)),
+                              language);
+        label.show();
+        studio.Save(label, QString("legend-label-%1").arg(suffix));
+        LegendOptions layout;
+        layout.title = "till.dat";
+        layout.language = language;
+        CLegendExportDlg sheets(LegendOutput::kPdf, image, *labels,
+                                InitialLegendChoices(image, *labels, {}, Paper::kA4), layout);
+        sheets.show();
+        studio.Save(sheets, QString("legend-export-%1").arg(suffix));
+    }
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        RememberShowLegendLabels(true);
+        auto window = studio.MainWindow(language, true);
+        const QTemporaryDir files;
+        const std::filesystem::path folder = files.path().toStdString();
+        const std::filesystem::path till = folder / "till.dat";
+        std::filesystem::copy_file(std::filesystem::path(TOLVANE_SOURCE_DIR) / "examples/till.dat",
+                                   till, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(
+            std::filesystem::path(TOLVANE_SOURCE_DIR) / "examples/till.labels",
+            folder / "till.labels", std::filesystem::copy_options::overwrite_existing);
+        window->OpenDataFile(QString::fromStdString(till.string()));
+        studio.Save(*window, QString("panel-%1-labels").arg(suffix));
+        window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer2");
+        studio.Save(*window, QString("panel-%1-labels-layer2").arg(suffix));
+        RememberShowLegendLabels(false);
     }
 }
 
@@ -359,6 +413,7 @@ int main(int argc, char** argv) {
     tolvane::gui::FindResults(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
+    tolvane::gui::LegendDialogs(studio);
     tolvane::gui::KeyDialogs(studio);
     tolvane::gui::KeyDialogsWithTypedText(studio);
     tolvane::gui::OptionDialogs(studio);

@@ -4,20 +4,35 @@
 #include <expat.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
+#include "examples/TillLayout.h"
+#include "tolvane/legend/CutMarks.h"
+#include "tolvane/legend/ReadableText.h"
 #include "tolvane/legend/SvgText.h"
 #include "tolvane/legend/TextFit.h"
 
 namespace tolvane {
 namespace {
 
-// What a page holds: its keys (in document order, with their rectangles) and every text.
+struct Box {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
+// What a page holds: its keys (in document order, with their inserts and cut marks) and
+// every text.
 struct ParsedPage {
     bool wellFormed = false;
     std::vector<int> buttons;
     std::map<int, std::pair<double, double>> keyCorner;  // first rect of each key group
+    std::map<int, Box> insert;                           // the same rect
+    std::map<int, std::vector<Box>> marks;               // its lines
     std::vector<std::string> texts;
 };
 
@@ -40,7 +55,18 @@ void OnStart(void* data, const XML_Char* name, const XML_Char** attributes) {
         state.page.buttons.push_back(state.currentButton);
     } else if (element == "rect" && state.currentButton != 0 &&
                !state.page.keyCorner.contains(state.currentButton)) {
-        state.page.keyCorner[state.currentButton] = {std::stod(attrs["x"]), std::stod(attrs["y"])};
+        const double x = std::stod(attrs["x"]);
+        const double y = std::stod(attrs["y"]);
+        state.page.keyCorner[state.currentButton] = {x, y};
+        state.page.insert[state.currentButton] = {x, y, x + std::stod(attrs["width"]),
+                                                  y + std::stod(attrs["height"])};
+    } else if (element == "line" && state.currentButton != 0) {
+        const double x1 = std::stod(attrs["x1"]);
+        const double x2 = std::stod(attrs["x2"]);
+        const double y1 = std::stod(attrs["y1"]);
+        const double y2 = std::stod(attrs["y2"]);
+        state.page.marks[state.currentButton].push_back(
+            {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
     } else if (element == "text") {
         state.inText = true;
         state.text.clear();
@@ -89,10 +115,36 @@ bool HasText(const ParsedPage& page, std::string_view text) {
     return std::find(page.texts.begin(), page.texts.end(), text) != page.texts.end();
 }
 
+std::vector<std::string> PageNames(const std::vector<LegendPage>& pages) {
+    std::vector<std::string> names;
+    for (const LegendPage& page : pages) {
+        names.push_back(page.name);
+    }
+    return names;
+}
+
+// Between two boxes (lines are boxes without width or height); 0 when they touch.
+double Distance(const Box& a, const Box& b) {
+    const double dx = std::max({0.0, a.x1 - b.x2, b.x1 - a.x2});
+    const double dy = std::max({0.0, a.y1 - b.y2, b.y1 - a.y2});
+    return std::hypot(dx, dy);
+}
+
+// Two marks on one cut line: both horizontal at one height or both vertical at one place.
+bool OnOneLine(const Box& a, const Box& b) {
+    constexpr double kRounding = 0.011;
+    const bool bothHorizontal = a.y1 == a.y2 && b.y1 == b.y2;
+    const bool bothVertical = a.x1 == a.x2 && b.x1 == b.x2;
+    return (bothHorizontal && std::fabs(a.y1 - b.y1) < kRounding) ||
+           (bothVertical && std::fabs(a.x1 - b.x1) < kRounding);
+}
+
 class LegendSheetTest : public ::testing::Test {
   protected:
     std::unique_ptr<KeyboardImage> owned = std::make_unique<KeyboardImage>();
     KeyboardImage& image = *owned;
+    std::unique_ptr<LegendLabels> ownedLabels = std::make_unique<LegendLabels>();
+    LegendLabels& labels = *ownedLabels;
     LegendOptions options;
 };
 
@@ -102,11 +154,9 @@ TEST_F(LegendSheetTest, PagesAreWellFormedAndEscapeTheSpecialNames) {
         1, 1, std::vector<KeyCode>{kLeftShift, CodeNamed(","), CodeNamed("."), CodeNamed("7")}));
     image.StoreKeyRecord(2, 1, std::vector<KeyCode>{0x04});
     options.title = "a&b <shop>.dat\xff";
-    const std::vector<LegendPage> pages = RenderLegendSheets(image, options);
-    ASSERT_EQ(pages.size(), 8u);
-    EXPECT_EQ(pages[0].name, "layer1");
-    EXPECT_EQ(pages[6].name, "overview");
-    EXPECT_EQ(pages[7].name, "table");
+    labels.Set(3, 1, "<V>&\"C\"");
+    const std::vector<LegendPage> pages = RenderLegendSheets(image, labels, options);
+    ASSERT_EQ(PageNames(pages), (std::vector<std::string>{"layer1", "overview", "table"}));
     for (const LegendPage& page : pages) {
         EXPECT_TRUE(Parse(page.svg).wellFormed) << page.name;
     }
@@ -115,14 +165,14 @@ TEST_F(LegendSheetTest, PagesAreWellFormedAndEscapeTheSpecialNames) {
     for (const std::string& text : layer1.texts) {
         shown += text;
     }
-    EXPECT_EQ(LayerTextOf(image.buttons[1].Codes(1)), "LShift+<+>+&");
-    EXPECT_NE(shown.find("LShift+<+>+&"), std::string::npos);
+    EXPECT_TRUE(HasText(layer1, "<>&"));
     EXPECT_TRUE(HasText(layer1, "F3"));
+    EXPECT_TRUE(HasText(layer1, "<V>&\"C\""));
     EXPECT_EQ(layer1.texts.front().rfind("a&b <shop>.dat\xEF\xBF\xBD", 0), 0u);
 }
 
 TEST_F(LegendSheetTest, KeysStandInPanelOrderAtTheirPlacesToScale) {
-    const ParsedPage page = Parse(RenderLayerLegend(image, 1, options).front().svg);
+    const ParsedPage page = Parse(RenderLayerLegend(image, labels, 1, options).front().svg);
     ASSERT_EQ(page.buttons.size(), 66u);
     EXPECT_TRUE(std::is_sorted(page.buttons.begin(), page.buttons.end()));
     EXPECT_EQ(std::count(page.buttons.begin(), page.buttons.end(), 6), 0);  // never shown
@@ -132,15 +182,15 @@ TEST_F(LegendSheetTest, KeysStandInPanelOrderAtTheirPlacesToScale) {
     EXPECT_GT(page.keyCorner.at(2).second, page.keyCorner.at(1).second);
 
     options.keyPitchMm = 15;
-    const ParsedPage smaller = Parse(RenderLayerLegend(image, 1, options).front().svg);
+    const ParsedPage smaller = Parse(RenderLayerLegend(image, labels, 1, options).front().svg);
     EXPECT_NEAR(smaller.keyCorner.at(1).first - smaller.keyCorner.at(7).first, 15, 0.01);
 }
 
 TEST_F(LegendSheetTest, ATextTooLongForItsKeyEndsInAnEllipsisAndIsListedInFull) {
     std::vector<KeyCode> codes(MaxKeysPerLayer, 0x04);
     ASSERT_TRUE(image.StoreKeyRecord(13, 2, codes));
-    const std::string full = LayerTextOf(image.buttons[13].Codes(2));
-    const std::vector<LegendPage> pages = RenderLayerLegend(image, 2, options);
+    const std::string full = ReadableTextOf(image.buttons[13].Codes(2));
+    const std::vector<LegendPage> pages = RenderLayerLegend(image, labels, 2, options);
     const ParsedPage page = Parse(pages.front().svg);
     bool ellipsis = false;
     for (const std::string& text : page.texts) {
@@ -156,7 +206,87 @@ TEST_F(LegendSheetTest, ATextTooLongForItsKeyEndsInAnEllipsisAndIsListedInFull) 
     }
     EXPECT_NE(notes.find("1. Button 13: "), std::string::npos);
     EXPECT_NE(notes.find(full.substr(full.size() - 20)), std::string::npos);
-    EXPECT_TRUE(RenderLayerLegend(image, 7, options).empty());
+    EXPECT_TRUE(RenderLayerLegend(image, labels, 7, options).empty());
+}
+
+TEST_F(LegendSheetTest, KeysPrintTheirLabelsAndOnlyTheLayersChosenGetPages) {
+    examples::BuildTillLayout(image);
+    labels.Set(28, 1, "SUBTOTAL");
+    const auto textsOf = [&](int layer) {
+        return Parse(RenderLayerLegend(image, labels, layer, options).front().svg);
+    };
+    EXPECT_TRUE(HasText(textsOf(1), "SUBTOTAL"));
+    EXPECT_FALSE(HasText(textsOf(1), "TOTAL⏎"));
+    EXPECT_TRUE(HasText(textsOf(1), "Ctrl+V"));  // no label: what it types
+    options.useLabels = false;
+    EXPECT_TRUE(HasText(textsOf(1), "TOTAL⏎"));
+    EXPECT_FALSE(HasText(textsOf(1), "SUBTOTAL"));
+    options.useLabels = true;
+
+    // The till layout uses two layers; a label alone makes a layer worth a page too.
+    const auto pagesOf = [&] { return PageNames(RenderLegendSheets(image, labels, options)); };
+    EXPECT_EQ(pagesOf(), (std::vector<std::string>{"layer1", "layer2", "overview", "table"}));
+    labels.Set(40, 5, "MANAGER");
+    EXPECT_EQ(pagesOf(),
+              (std::vector<std::string>{"layer1", "layer2", "layer5", "overview", "table"}));
+    options.layers = std::vector<int>{3, 1};
+    EXPECT_EQ(pagesOf(), (std::vector<std::string>{"layer1", "layer3", "overview", "table"}));
+    options.skipEmptyLayers = true;
+    EXPECT_EQ(pagesOf(), (std::vector<std::string>{"layer1", "overview", "table"}));
+
+    // The overview shows the layers chosen and no others.
+    const ParsedPage overview = Parse(RenderLegendSheets(image, labels, options)[1].svg);
+    EXPECT_TRUE(HasText(overview, "SUBTOTAL"));
+    EXPECT_FALSE(HasText(overview, "Alt+F4"));  // button 28 on layer 2
+}
+
+TEST_F(LegendSheetTest, CutMarksKeepClearOfOtherKeysAndMarkEveryEdge) {
+    for (const double pitch : {kDefaultKeyPitchMm, kSmallestKeyPitchMm, 25.0}) {
+        options.keyPitchMm = pitch;
+        const ParsedPage page = Parse(RenderLayerLegend(image, labels, 1, options).front().svg);
+        std::vector<std::pair<int, Box>> allMarks;
+        for (const auto& [button, marks] : page.marks) {
+            for (const Box& mark : marks) {
+                allMarks.emplace_back(button, mark);
+            }
+        }
+        for (const auto& [button, mark] : allMarks) {
+            for (const auto& [other, insert] : page.insert) {
+                if (other != button) {
+                    EXPECT_GE(Distance(mark, insert), kMarkClearance - 0.02)
+                        << "a mark of " << button << " runs into " << other << ", pitch " << pitch;
+                }
+            }
+            for (const auto& [other, otherMark] : allMarks) {
+                if (other != button && !OnOneLine(mark, otherMark)) {
+                    EXPECT_GE(Distance(mark, otherMark), kMarkClearance - 0.02)
+                        << "marks of " << button << " and " << other << ", pitch " << pitch;
+                }
+            }
+        }
+        // Every edge of every insert has a mark on its line, its own or a neighbour's, near
+        // it; at the smallest pitch the keys stand so close that their inserts tile, and
+        // the lines are marked where they leave the block.
+        for (const auto& [button, insert] : page.insert) {
+            if (pitch == kSmallestKeyPitchMm) {
+                break;
+            }
+            for (const Box edge : {Box{insert.x1, insert.y1, insert.x2, insert.y1},
+                                   Box{insert.x1, insert.y2, insert.x2, insert.y2},
+                                   Box{insert.x1, insert.y1, insert.x1, insert.y2},
+                                   Box{insert.x2, insert.y1, insert.x2, insert.y2}}) {
+                EXPECT_TRUE(std::any_of(allMarks.begin(), allMarks.end(),
+                                        [&](const auto& mark) {
+                                            return OnOneLine(edge, mark.second) &&
+                                                   Distance(edge, mark.second) < 2.5;
+                                        }))
+                    << "button " << button << ", pitch " << pitch;
+            }
+        }
+        // The small keys beside the dial stand closer than their marks need: 80 and 79
+        // share one cut line.
+        EXPECT_NEAR(page.insert.at(80).x2, page.insert.at(79).x1, 0.011) << pitch;
+    }
 }
 
 TEST(TextFitTest, WrapsAtPlusSignsThenShrinksThenEllipsizes) {

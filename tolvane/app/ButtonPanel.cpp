@@ -65,6 +65,13 @@ std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage 
     return text;
 }
 
+std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int button,
+                         bool showLabels) {
+    std::string caption = image.RefreshButton(button);
+    const std::string& label = labels.Of(button, image.selection.currentLayer);
+    return showLabels && !label.empty() ? label : caption;
+}
+
 std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language) {
     if (!IsValidButton(button)) {
         return {};
@@ -77,6 +84,13 @@ std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguag
         }
     }
     return text;
+}
+
+std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
+                        InterfaceLanguage language) {
+    const std::string& label = labels.Of(button, image.selection.currentLayer);
+    const std::string layers = ToolTipText(image, button, language);
+    return label.empty() || layers.empty() ? label + layers : label + "\n" + layers;
 }
 
 void PrepareKeyDialogForButton(KeyboardImage& image, int button) {

@@ -11,6 +11,7 @@
 
 #include "tolvane/app/TextTable.h"
 #include "tolvane/image/KeyboardImage.h"
+#include "tolvane/legend/LegendLabels.h"
 
 namespace tolvane {
 
@@ -32,6 +33,9 @@ std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage 
 // prefix, so that a caption cut to "LAlt..." is never the end of the story. Empty for a button
 // with nothing on any layer, and outside 1..84.
 std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language);
+// The same, with the button's legend label on the current layer first, on a line of its own.
+std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
+                        InterfaceLanguage language);
 
 // Before the key dialog opens for a button on the current layer.
 void PrepareKeyDialogForButton(KeyboardImage& image, int button);
@@ -41,6 +45,13 @@ void PrepareKeyDialogForButton(KeyboardImage& image, int button);
 // longer a layer key. editCount is kept: it counts the edits of the dialog session.
 TouchedButtons DeleteCurrentLayer(KeyboardImage& image, int button);
 TouchedButtons DeleteAllLayers(KeyboardImage& image, int button);
+
+// The caption of a panel button on the current layer. With showLabels, a button that has a
+// legend label there shows the whole label, which the button wraps at its spaces and ends
+// with an ellipsis where it does not fit; otherwise, and by default, the caption of the
+// display-text rule. The button's texts are derived as for any refresh.
+std::string PanelCaption(KeyboardImage& image, const LegendLabels& labels, int button,
+                         bool showLabels);
 
 // "Button layer set": the button sends the layer key on all six layers. A code that is no
 // layer key changes nothing, so a dismissed choice never loses the button's assignment.

@@ -101,6 +101,33 @@ enum class TextId : std::uint8_t {
     // The user key groups file is beyond any list the program writes.
     kUserKeyGroupsUnreadable,
 
+    // Legend labels: the button's label dialog, the labels file beside the data file, the
+    // View option that shows labels on the panel, and the legend sheets' export dialog.
+    kMenuLegendLabel,
+    kLegendLabelCaption,
+    kLegendLabelPrompt,  // %1: the button, %2: the layer
+    kLegendLabelTooLong,
+    kLegendLabelNotText,
+    kLabelsFileProblems,
+    kLabelsFileUnreadable,
+    kLabelsFileSaveFailed,
+    kMenuView,
+    kMenuShowLegendLabels,
+    kLegendSheetsCaption,
+    kLegendLayersGroup,
+    kLegendEmptyLayer,  // %1: the layer's name
+    kLegendPaper,
+    kLegendKeyPitch,
+    kLegendUseLabels,
+    kLegendPreview,
+    kLegendPageOf,  // %1: the page shown, %2: the pages
+    kLegendPreviousPage,
+    kLegendNextPage,
+    kLegendExportButton,
+    kLegendPrintButton,
+    kDialogOk,
+    kStepLegendLabel,  // %1: the button
+
     // Undo and redo: the Edit menu and its toolbar buttons, the names of the steps (%1 and
     // %2 stand for a button number or a file name), the question before unsaved changes are
     // lost, and copying buttons.

@@ -1,8 +1,30 @@
 #include "tolvane/app/Utf8Text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tolvane {
+
+namespace {
+
+// The first continuation byte is narrower after E0, ED, F0 and F4: that rules out the
+// overlong forms, the surrogates and code points beyond U+10FFFF.
+bool SecondByteFits(std::uint8_t lead, std::uint8_t second) {
+    switch (lead) {
+        case 0xE0:
+            return second >= 0xA0;
+        case 0xED:
+            return second <= 0x9F;
+        case 0xF0:
+            return second >= 0x90;
+        case 0xF4:
+            return second <= 0x8F;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
 
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     if (i >= text.size()) {
@@ -21,7 +43,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     } else {
         return 0;
     }
-    if (i + length > text.size()) {
+    if (i + length > text.size() || !SecondByteFits(lead, static_cast<std::uint8_t>(text[i + 1]))) {
         return 0;
     }
     for (std::size_t k = 1; k < length; ++k) {
@@ -30,6 +52,25 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
         }
     }
     return length;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++characters) {
+        i += std::max<std::size_t>(1, Utf8SequenceLength(text, i));
+    }
+    return characters;
 }
 
 }  // namespace tolvane

@@ -1,5 +1,6 @@
 #include "tolvane/files/DataFileCommands.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace tolvane {
@@ -27,6 +28,34 @@ DataFileLoadResult DataFileCommands::Load(KeyboardImage& image, const std::files
         image.options = scratch->options;
     }
     return result;
+}
+
+LabelsLoadReport DataFileCommands::LoadLabels(const std::filesystem::path& dataFile,
+                                              LegendLabels& labels) {
+    // Enough lines to mend the file by; the rest are counted.
+    constexpr std::size_t kProblemsShown = 10;
+    LabelsFileLoad load = LoadLabelsFile(LabelsFileBeside(dataFile));
+    labels = std::move(load.parsed.labels);
+    if (!load.ok()) {
+        return {TextId::kLabelsFileUnreadable, load.error};
+    }
+    const std::vector<LabelsProblem>& problems = load.parsed.problems;
+    if (problems.empty()) {
+        return {};
+    }
+    LabelsLoadReport report{TextId::kLabelsFileProblems, {}};
+    for (std::size_t i = 0; i < std::min(problems.size(), kProblemsShown); ++i) {
+        report.details += (i == 0 ? "" : "\n") + problems[i].text;
+    }
+    if (load.parsed.problemCount > kProblemsShown) {
+        report.details += "\n(+" + std::to_string(load.parsed.problemCount - kProblemsShown) + ")";
+    }
+    return report;
+}
+
+FileWriteResult DataFileCommands::SaveLabels(const LegendLabels& labels,
+                                             const std::filesystem::path& dataFile) {
+    return SaveLabelsFile(labels, LabelsFileBeside(dataFile));
 }
 
 }  // namespace tolvane

@@ -9,12 +9,22 @@
 
 #include <ctime>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "tolvane/files/DataFileLoader.h"
 #include "tolvane/files/DataFileWriter.h"
+#include "tolvane/files/LabelsFile.h"
 
 namespace tolvane {
+
+// What Open tells the user of the labels file beside a data file it loaded: nothing, or a
+// message with the details (the bad lines, or why the file cannot be read).
+struct LabelsLoadReport {
+    std::optional<TextId> message;
+    std::string details;
+};
 
 class DataFileCommands {
   public:
@@ -29,6 +39,15 @@ class DataFileCommands {
     // the whole load succeeded. The hooks hear of the copy, before the image takes it.
     DataFileLoadResult Load(KeyboardImage& image, const std::filesystem::path& path,
                             const DataFileLoadHooks& hooks = {});
+
+    // After a data file was loaded: the labels of the labels file beside it replace the
+    // window's. No file means no labels; a file that cannot be read gives none either; the
+    // good lines of a file with bad ones are kept.
+    static LabelsLoadReport LoadLabels(const std::filesystem::path& dataFile, LegendLabels& labels);
+
+    // After a data file was saved: its labels go beside it (see SaveLabelsFile).
+    static FileWriteResult SaveLabels(const LegendLabels& labels,
+                                      const std::filesystem::path& dataFile);
 };
 
 }  // namespace tolvane

@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "tolvane/image/ButtonPlaces.h"
+#include "tolvane/legend/CutMarks.h"
+#include "tolvane/legend/ReadableText.h"
 #include "tolvane/legend/SvgText.h"
 #include "tolvane/legend/TextFit.h"
 
@@ -18,19 +20,12 @@ constexpr double kTitleBaseline = 15;
 constexpr double kKeysTop = 24;
 constexpr double kPanelPitch = 35;  // dialog units between neighbouring key columns
 constexpr double kInsertPadding = 0.8;
-constexpr double kCutMarkGap = 0.5;
-constexpr double kCutMarkLength = 1.3;
 constexpr double kNoteSize = 2.6;
 constexpr double kTableSize = 3.0;
 constexpr const char* kFontFamily =
     "DejaVu Sans, Liberation Sans, Arial, Noto Sans CJK SC, sans-serif";
 
-struct Rect {
-    double x = 0;
-    double y = 0;
-    double width = 0;
-    double height = 0;
-};
+using Rect = PageRect;
 
 struct PageSize {
     double width;
@@ -57,6 +52,7 @@ class SvgPage {
                  Millimetres(x2) + "\" y2=\"" + Millimetres(y2) +
                  "\" stroke=\"#000\" stroke-width=\"0.1\"/>\n";
     }
+    void Line(const MarkLine& line) { Line(line.x1, line.y1, line.x2, line.y2); }
 
     void Text(double x, double y, double size, std::string_view anchor, std::string_view text) {
         body_ += "<text x=\"" + Millimetres(x) + "\" y=\"" + Millimetres(y) + "\" font-size=\"" +
@@ -145,23 +141,6 @@ std::string TitleLine(const LegendOptions& options, std::string_view what) {
     return title;
 }
 
-void CutMarks(SvgPage& page, const Rect& r) {
-    const double g = kCutMarkGap;
-    const double l = kCutMarkLength;
-    for (const double x : {r.x, r.x + r.width}) {
-        page.Line(x, r.y - g - l, x, r.y - g);
-        page.Line(x, r.y + r.height + g, x, r.y + r.height + g + l);
-    }
-    for (const double y : {r.y, r.y + r.height}) {
-        page.Line(r.x - g - l, y, r.x - g, y);
-        page.Line(r.x + r.width + g, y, r.x + r.width + g + l, y);
-    }
-}
-
-std::string ButtonText(const KeyboardImage& image, int button, int layer) {
-    return LayerTextOf(image.buttons[button].Codes(layer));
-}
-
 // Notes are written below the keys and go on over further pages as needed.
 struct Note {
     int number;
@@ -217,7 +196,17 @@ std::vector<int> ShownButtons() {
     return shown;
 }
 
-LegendPage OverviewPage(const KeyboardImage& image, const LegendOptions& options) {
+// The inserts of the shown keys with their cut marks, in panel order.
+std::vector<KeyCut> KeyCuts(const KeyPlacement& placement) {
+    std::vector<KeyCut> keys;
+    for (const int button : ShownButtons()) {
+        keys.push_back({button, placement.Of(button), placement.Of(button), {}});
+    }
+    return PlanCuts(keys);
+}
+
+LegendPage OverviewPage(const KeyboardImage& image, const LegendLabels& labels,
+                        const LegendOptions& options, const std::vector<int>& layers) {
     const PageSize size = SizeOf(options.paper);
     SvgPage page(size);
     page.Text(kMargin, kTitleBaseline, kTitleSize, "start",
@@ -234,8 +223,12 @@ LegendPage OverviewPage(const KeyboardImage& image, const LegendOptions& options
             const Rect cell{key.x + ((layer - 1) % 2) * cellWidth,
                             key.y + ((layer - 1) / 2) * cellHeight, cellWidth, cellHeight};
             page.Rectangle(cell, "fill=\"none\" stroke=\"#bbb\" stroke-width=\"0.05\"");
-            const FittedText fitted = FitText(ButtonText(image, button, layer), cell.width - 0.4,
-                                              cell.height - 0.3, cellLimits);
+            if (std::find(layers.begin(), layers.end(), layer) == layers.end()) {
+                continue;
+            }
+            const FittedText fitted =
+                FitText(LegendTextOf(image, labels, button, layer, options.useLabels),
+                        cell.width - 0.4, cell.height - 0.3, cellLimits);
             page.CentredLines(cell, fitted, cellLimits.lineHeight);
         }
         page.Close("g");
@@ -320,8 +313,8 @@ std::string CountryName(std::uint8_t code) {
     return code == 0 ? "CHN" : code == 1 ? "USA" : std::to_string(code);
 }
 
-void UnshownButtonRows(TableWriter& table, const KeyboardImage& image, const LegendOptions& options,
-                       double width) {
+void UnshownButtonRows(TableWriter& table, const KeyboardImage& image, const LegendLabels& labels,
+                       const LegendOptions& options, double width) {
     table.Heading(Label(options, TextId::kLegendUnshownButtons));
     const std::vector<double> columns = {22, 18, width - 40};
     table.Row({Label(options, TextId::kLegendButton), Label(options, TextId::kLegendLayerColumn),
@@ -330,7 +323,7 @@ void UnshownButtonRows(TableWriter& table, const KeyboardImage& image, const Leg
     bool any = false;
     for (int button = 1; button <= ButtonCount; ++button) {
         for (int layer = 1; layer <= LayerCount && !IsButtonShown(button); ++layer) {
-            const std::string text = ButtonText(image, button, layer);
+            const std::string text = LegendTextOf(image, labels, button, layer, options.useLabels);
             if (!text.empty()) {
                 table.Row({std::to_string(button), std::string(LayerName(layer)), text}, columns);
                 any = true;
@@ -376,8 +369,43 @@ void OptionRows(TableWriter& table, const KeyboardImage& image, const LegendOpti
 
 }  // namespace
 
-std::vector<LegendPage> RenderLayerLegend(const KeyboardImage& image, int layer,
-                                          const LegendOptions& options) {
+std::string LegendTextOf(const KeyboardImage& image, const LegendLabels& labels, int button,
+                         int layer, bool useLabels) {
+    if (!IsValidButton(button) || !IsValidLayer(layer)) {
+        return {};
+    }
+    const std::string& label = labels.Of(button, layer);
+    if (useLabels && !label.empty()) {
+        return label;
+    }
+    return ReadableTextOf(image.buttons[button].Codes(layer));
+}
+
+bool LayerHasKeys(const KeyboardImage& image, const LegendLabels& labels, int layer,
+                  bool useLabels) {
+    const std::vector<int> shown = ShownButtons();
+    return std::any_of(shown.begin(), shown.end(), [&](int button) {
+        return !LegendTextOf(image, labels, button, layer, useLabels).empty();
+    });
+}
+
+std::vector<int> LegendLayers(const KeyboardImage& image, const LegendLabels& labels,
+                              const LegendOptions& options) {
+    std::vector<int> layers;
+    for (int layer = 1; layer <= LayerCount; ++layer) {
+        const bool listed =
+            !options.layers || std::find(options.layers->begin(), options.layers->end(), layer) !=
+                                   options.layers->end();
+        const bool skipEmpty = !options.layers || options.skipEmptyLayers;
+        if (listed && (!skipEmpty || LayerHasKeys(image, labels, layer, options.useLabels))) {
+            layers.push_back(layer);
+        }
+    }
+    return layers;
+}
+
+std::vector<LegendPage> RenderLayerLegend(const KeyboardImage& image, const LegendLabels& labels,
+                                          int layer, const LegendOptions& options) {
     if (!IsValidLayer(layer)) {
         return {};
     }
@@ -387,12 +415,15 @@ std::vector<LegendPage> RenderLayerLegend(const KeyboardImage& image, int layer,
     page.Text(kMargin, kTitleBaseline, kTitleSize, "start", title);
     const KeyPlacement placement(options, size);
     std::vector<Note> notes;
-    for (const int button : ShownButtons()) {
-        const Rect key = placement.Of(button);
-        const std::string text = ButtonText(image, button, layer);
+    for (const KeyCut& cut : KeyCuts(placement)) {
+        const int button = cut.button;
+        const Rect& key = cut.key;
+        const std::string text = LegendTextOf(image, labels, button, layer, options.useLabels);
         page.Open("g id=\"button-" + std::to_string(button) + "\"");
-        page.Rectangle(key, "fill=\"none\" stroke=\"#999\" stroke-width=\"0.05\"");
-        CutMarks(page, key);
+        page.Rectangle(cut.cut, "fill=\"none\" stroke=\"#999\" stroke-width=\"0.05\"");
+        for (const MarkLine& mark : cut.marks) {
+            page.Line(mark);
+        }
         const FittedText fitted =
             FitText(text, key.width - 2 * kInsertPadding, key.height - 2 * kInsertPadding);
         page.CentredLines(key, fitted, FitLimits{}.lineHeight);
@@ -415,17 +446,18 @@ std::vector<LegendPage> RenderLayerLegend(const KeyboardImage& image, int layer,
     return pages;
 }
 
-std::vector<LegendPage> RenderLegendSheets(const KeyboardImage& image,
+std::vector<LegendPage> RenderLegendSheets(const KeyboardImage& image, const LegendLabels& labels,
                                            const LegendOptions& options) {
     std::vector<LegendPage> pages;
-    for (int layer = 1; layer <= LayerCount; ++layer) {
-        std::vector<LegendPage> layerPages = RenderLayerLegend(image, layer, options);
+    const std::vector<int> layers = LegendLayers(image, labels, options);
+    for (const int layer : layers) {
+        std::vector<LegendPage> layerPages = RenderLayerLegend(image, labels, layer, options);
         pages.insert(pages.end(), layerPages.begin(), layerPages.end());
     }
-    pages.push_back(OverviewPage(image, options));
+    pages.push_back(OverviewPage(image, labels, options, layers));
     TableWriter table(options, pages);
     const double width = SizeOf(options.paper).width - 2 * kMargin;
-    UnshownButtonRows(table, image, options, width);
+    UnshownButtonRows(table, image, labels, options, width);
     TrackRows(table, image, options);
     OptionRows(table, image, options);
     table.Finish();

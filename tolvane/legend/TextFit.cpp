@@ -12,7 +12,9 @@ constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
 // Width of one character in font sizes.
 double CharacterWidth(unsigned char c) {
     if (c >= 0x80) {
-        return 0.5;  // part of a UTF-8 sequence; a whole character counts about 1.0
+        // A whole character of another script or a symbol counts as wide as a Chinese one:
+        // its lead byte carries the width, its continuation bytes none.
+        return c >= 0xC0 ? 1.0 : 0.0;
     }
     if (std::string_view("il.,:;'|!`").find(static_cast<char>(c)) != std::string_view::npos) {
         return 0.34;

@@ -14,6 +14,7 @@
 #include "gui/qt/app/CFindDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
+#include "gui/qt/app/LegendSettings.h"
 #include "gui/qt/app/PanelDrag.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
 #include "gui/qt/options/RunOptionDialogs.h"
@@ -50,6 +51,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
                        QMetaObject::invokeMethod(
                            this, [this, event] { OnDeviceChange(event); }, Qt::QueuedConnection);
                    }),
+      showLegendLabels_(ReadShowLegendLabels()),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kMainDialog));
     setWindowTitle(kWindowTitle);
@@ -105,6 +107,7 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
             // (CreateShortcuts), the same in both languages, so the item sets none.
             QAction* action = menu->addAction(FromUtf8(MenuItemText(item, language)));
             action->setObjectName(ObjectNameFor(item.id));
+            action->setCheckable(item.toggle);
             const int id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
         }
@@ -141,6 +144,7 @@ void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
     }
     menu->show();
     UpdateVirtualKeyboardMenu();
+    UpdateToggleItems();
 }
 
 void CTolvaneDlg::CreateToolbar() {
@@ -361,10 +365,13 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnVirtualKeyboard(false);
             break;
         case Command::kPrintLegends:
-            PrintLegends(this, image_, LegendTitle(), language_);
+            PrintLegends(this, {image_, *labels_, LegendTitle()}, language_);
             break;
         case Command::kExportLegends:
-            ExportLegends(this, image_, LegendTitle(), language_);
+            ExportLegends(this, {image_, *labels_, LegendTitle()}, language_);
+            break;
+        case Command::kToggleLegendLabels:
+            OnToggleLegendLabels();
             break;
         case Command::kUndo:
             OnUndo();
@@ -443,8 +450,11 @@ void CTolvaneDlg::OnClearAll() {
     }
 }
 
+// Clear all settings and New: a layout from scratch, so the labels of the last one, which
+// would describe other keys, go too.
 void CTolvaneDlg::ClearAllButtons() {
     image_.ClearAllButtons();
+    labels_->Clear();
     RefreshAllButtons();
 }
 
@@ -501,11 +511,11 @@ std::string CTolvaneDlg::LegendTitle() const {
 }
 
 void CTolvaneDlg::OnOpen() {
-    AfterOpen(RunOpenCommand(this, image_, dataFiles_, language_));
+    AfterOpen(RunOpenCommand(this, image_, *labels_, dataFiles_, language_));
 }
 
 void CTolvaneDlg::OpenDataFile(const QString& file) {
-    AfterOpen(LoadDataFile(this, image_, dataFiles_, language_, file));
+    AfterOpen(LoadDataFile(this, image_, *labels_, dataFiles_, language_, file));
 }
 
 void CTolvaneDlg::AfterOpen(bool loaded) {
@@ -520,7 +530,7 @@ void CTolvaneDlg::AfterOpen(bool loaded) {
 }
 
 bool CTolvaneDlg::OnSave() {
-    if (!RunSaveCommand(this, image_, dataFiles_, language_)) {
+    if (!RunSaveCommand(this, image_, *labels_, dataFiles_, language_)) {
         return false;
     }
     session_.MarkFile(image_.TakeProgramming(), DisplayedFileName(dataFiles_.lastDataFilePath));
@@ -554,6 +564,25 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
         }
         if (QAction* out = bar->findChild<QAction*>(ObjectNameFor(ids::kVirtualPullOut))) {
             out->setEnabled(plugged);
+        }
+    }
+}
+
+void CTolvaneDlg::OnToggleLegendLabels() {
+    showLegendLabels_ = !showLegendLabels_;
+    RememberShowLegendLabels(showLegendLabels_);
+    UpdateToggleItems();
+    RefreshAllButtons();
+}
+
+// Both languages' menus show the option as it is.
+void CTolvaneDlg::UpdateToggleItems() {
+    for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+        if (bar == nullptr) {
+            continue;
+        }
+        if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kViewLegendLabels))) {
+            item->setChecked(showLegendLabels_);
         }
     }
 }

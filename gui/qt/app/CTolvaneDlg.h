@@ -28,6 +28,7 @@
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/files/DataFileCommands.h"
 #include "tolvane/image/KeyboardImage.h"
+#include "tolvane/legend/LegendLabels.h"
 #include "tolvane/link/DeviceWatch.h"
 #include "tolvane/link/Hid.h"
 #include "tolvane/link/TransferWorker.h"
@@ -56,6 +57,7 @@ class CTolvaneDlg : public QDialog {
     QMenuBar* AttachedMenu() const { return attachedMenu_; }
     CXPButton* KeyButton(int button) const;
     const TransferProgress* RunningTransfer() const { return transfer_.get(); }
+    const LegendLabels& Labels() const { return *labels_; }
     // The undo history, what was last opened, saved, read or written, and the title's file.
     const EditSession& Session() const { return session_; }
 
@@ -102,6 +104,8 @@ class CTolvaneDlg : public QDialog {
     bool OnSave();
     void OnVirtualKeyboard(bool plugIn);
     void UpdateVirtualKeyboardMenu();
+    void OnToggleLegendLabels();
+    void UpdateToggleItems();
 
     // Device notices, on the GUI thread.
     void DeviceCheck();
@@ -116,6 +120,7 @@ class CTolvaneDlg : public QDialog {
     void OnHover(const QPoint& screenPoint);
     void OnContextMenu(const QPoint& screenPoint);
     int ChooseLayerKey(const QPoint& screenPoint);
+    void OnEditLegendLabel(int button);
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();
     void OnCopy(int button, bool wholeButton);
@@ -157,6 +162,9 @@ class CTolvaneDlg : public QDialog {
     std::unique_ptr<TransferProgress> transfer_;
     DeviceWatch deviceWatch_;
     DataFileCommands dataFiles_;
+    // The legend labels of the layout: not the keyboard's programming, so not in the image.
+    std::unique_ptr<LegendLabels> labels_ = std::make_unique<LegendLabels>();
+    bool showLegendLabels_ = false;  // the View option, remembered
     DialogUnitConverter converter_;
     EditSession session_;
     ButtonClipboard clipboard_;

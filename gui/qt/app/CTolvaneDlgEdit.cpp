@@ -22,7 +22,7 @@ void CTolvaneDlg::CreateShortcuts() {
 }
 
 void CTolvaneDlg::RecordStep(EditStep step, std::vector<std::string> arguments) {
-    session_.Record(StepName{step, std::move(arguments)}, image_.TakeProgramming());
+    session_.Record(StepName{step, std::move(arguments)}, image_.TakeProgramming(), *labels_);
     UpdateEditState();
 }
 
@@ -40,6 +40,7 @@ void CTolvaneDlg::OnRedo() {
 
 void CTolvaneDlg::ShowRestoredProgramming() {
     image_.RestoreProgramming(session_.Current());
+    *labels_ = session_.CurrentLabels();
     RefreshAllButtons();
     OnHover(QCursor::pos());
     UpdateEditState();

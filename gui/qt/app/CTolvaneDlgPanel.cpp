@@ -7,24 +7,21 @@
 #include <numeric>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/CommandTable.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
+#include "gui/qt/app/CLegendLabelDlg.h"
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/app/PanelDrag.h"
 #include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
 #include "tolvane/app/ButtonPanel.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-constexpr std::array<std::pair<int, TextId>, 3> kContextItems = {{
-    {ids::kContextDeleteCurrentLayer, TextId::kMenuDeleteCurrentLayer},
-    {ids::kContextDeleteAllLayers, TextId::kMenuDeleteAllLayers},
-    {ids::kContextButtonLayerSet, TextId::kMenuButtonLayerSet},
-}};
 
 // After a separator: copy and paste, with the shortcuts that do the same on the focused
 // button named after the tab.
@@ -139,8 +136,8 @@ void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
     }
     QMenu menu(this);
     menu.setObjectName("buttonContextMenu");
-    for (const auto& [id, text] : kContextItems) {
-        AddItem(menu, id, Text(text));
+    for (const MenuItem& item : ButtonContextMenu()) {
+        AddItem(menu, item.id, FromUtf8(MenuItemText(item, language_.interfaceLanguage)));
     }
     menu.addSeparator();
     for (const ClipboardItem& item : kClipboardItems) {
@@ -171,6 +168,9 @@ void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
             break;
         case ids::kContextPaste:
             OnPaste(button);
+            break;
+        case ids::kContextLegendLabel:
+            OnEditLegendLabel(button);
             break;
         default:
             break;
@@ -224,11 +224,27 @@ int CTolvaneDlg::ChooseLayerKey(const QPoint& screenPoint) {
     return chosen == 0 ? 0 : (chosen + 8) % 256;
 }
 
+// The label of the button on the current layer: not the keyboard's programming, but an edit
+// of the layout like any other, so one undo step.
+void CTolvaneDlg::OnEditLegendLabel(int button) {
+    const int layer = image_.selection.currentLayer;
+    CLegendLabelDlg dialog(
+        button, layer, labels_->Of(button, layer),
+        ReadableTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
+        language_.interfaceLanguage, this);
+    if (Prompts().RunModal(dialog) == QDialog::Accepted) {
+        labels_->Set(button, layer, dialog.Label());
+        RefreshButtons({button});
+        RecordStep(EditStep::kLegendLabel, {std::to_string(button)});
+    }
+}
+
 void CTolvaneDlg::RefreshButtons(const std::vector<int>& buttons) {
     for (const int button : buttons) {
         if (CXPButton* key = KeyButton(button)) {
-            key->setText(FromUtf8(image_.RefreshButton(button)));
-            key->setToolTip(FromUtf8(ToolTipText(image_, button, language_.interfaceLanguage)));
+            key->setText(FromUtf8(PanelCaption(image_, *labels_, button, showLegendLabels_)));
+            key->setToolTip(
+                FromUtf8(ToolTipText(image_, *labels_, button, language_.interfaceLanguage)));
         }
     }
 }

@@ -28,22 +28,27 @@ void TellFailure(QWidget* mainWindow, const LanguageState& language, TextId text
 
 }  // namespace
 
-bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
-                    const LanguageState& language) {
+bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, LegendLabels& labels,
+                    DataFileCommands& files, const LanguageState& language) {
     const QString chosen =
         Prompts().OpenFileName(mainWindow, ToQString(files.lastDataFilePath), kDataFileFilter);
     if (chosen.isEmpty()) {
         return false;
     }
-    return LoadDataFile(mainWindow, image, files, language, chosen);
+    return LoadDataFile(mainWindow, image, labels, files, language, chosen);
 }
 
-bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& files,
-                  const LanguageState& language, const QString& file) {
+bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& labels,
+                  DataFileCommands& files, const LanguageState& language, const QString& file) {
     const DataFileLoadResult result = files.Load(image, ToPath(file));
     switch (result.status) {
-        case DataFileLoadStatus::kLoaded:
+        case DataFileLoadStatus::kLoaded: {
+            const LabelsLoadReport report = DataFileCommands::LoadLabels(ToPath(file), labels);
+            if (report.message) {
+                TellFailure(mainWindow, language, *report.message, report.details);
+            }
             return true;
+        }
         case DataFileLoadStatus::kInvalidHeader:
             Prompts().Inform(mainWindow, MessageCaption(), FromUtf8(kInvalidArgumentText),
                              PromptIcon::kStop);
@@ -58,8 +63,8 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, DataFileCommands& f
     return false;
 }
 
-bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCommands& files,
-                    const LanguageState& language) {
+bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
+                    DataFileCommands& files, const LanguageState& language) {
     const QString chosen =
         Prompts().SaveFileName(mainWindow, kSaveSuggestion, kDataFileFilter, kDataFileSuffix);
     if (chosen.isEmpty()) {
@@ -69,8 +74,14 @@ bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, DataFileCom
     const FileWriteResult saved = files.Save(image, ToPath(chosen), fileName, LocalTimeNow());
     if (!saved) {
         TellFailure(mainWindow, language, TextId::kDataFileSaveFailed, saved.error);
+        return false;
     }
-    return static_cast<bool>(saved);
+    // The labels not kept are changes not saved: the window goes on showing them unsaved.
+    const FileWriteResult labelsSaved = DataFileCommands::SaveLabels(labels, ToPath(chosen));
+    if (!labelsSaved) {
+        TellFailure(mainWindow, language, TextId::kLabelsFileSaveFailed, labelsSaved.error);
+    }
+    return labelsSaved.ok;
 }
 
 std::string DisplayedFileName(const std::filesystem::path& path) {

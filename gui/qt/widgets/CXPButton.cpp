@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <tuple>
@@ -145,6 +147,36 @@ const QPixmap& Face(const QSize& size, Look look) {
     return found->second;
 }
 
+// Room around the caption, so it never touches the border.
+constexpr int kCaptionMargin = 3;
+
+// The caption as it fits the face: on one line when it can be; a caption with spaces (a
+// legend label such as "X REPORT") over as many lines as the face has room for; else ended
+// with an ellipsis.
+QString FittedCaption(const QString& text, const QFontMetrics& metrics, const QSize& room) {
+    const int width = room.width() - 2 * kCaptionMargin;
+    if (metrics.horizontalAdvance(text) <= width) {
+        return text;
+    }
+    const int lines = std::max(1, (room.height() - 2 * kCaptionMargin) / metrics.lineSpacing());
+    const QStringList words = text.split(' ', Qt::SkipEmptyParts);
+    QStringList wrapped;
+    for (const QString& word : words) {
+        if (!wrapped.isEmpty() && metrics.horizontalAdvance(wrapped.back() + ' ' + word) <= width) {
+            wrapped.back() += ' ' + word;
+        } else {
+            wrapped << word;
+        }
+    }
+    if (wrapped.size() > 1 && wrapped.size() <= lines) {
+        for (QString& line : wrapped) {
+            line = metrics.elidedText(line, Qt::ElideRight, width);
+        }
+        return wrapped.join('\n');
+    }
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
 }  // namespace
 
 void CXPButton::paintEvent(QPaintEvent*) {
@@ -165,7 +197,7 @@ void CXPButton::paintEvent(QPaintEvent*) {
     }
     painter.setPen(caption);
     painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    painter.drawText(rect(), Qt::AlignCenter, FittedCaption(text(), fontMetrics(), size()));
 }
 
 void CXPButton::SetMark(bool& mark, bool on) {

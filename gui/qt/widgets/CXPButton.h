@@ -1,7 +1,8 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
 // the pointer is over it, a green frame while a dragged button would land on it, a magenta
-// one while it is the hit Find has chosen, and its caption centred on one line.
+// one while it is the hit Find has chosen, and its caption centred: on one line, or wrapped at
+// its spaces when it is wider than the face and there is room, else ended with an ellipsis.
 #pragma once
 
 #include <QColor>
