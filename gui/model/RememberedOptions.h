@@ -14,4 +14,7 @@ inline constexpr const char* kLegendPaperOption = "LegendPaper";
 inline constexpr const char* kLegendKeyPitchOption = "LegendKeyPitch";
 inline constexpr const char* kLegendUseLabelsOption = "LegendUseLabels";
 
+// Whether a write from the window is read back and compared (on unless switched off).
+inline constexpr const char* kVerifyAfterWriteOption = "VerifyAfterWrite";
+
 }  // namespace tolvane::gui

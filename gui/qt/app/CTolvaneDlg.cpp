@@ -52,6 +52,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
                            this, [this, event] { OnDeviceChange(event); }, Qt::QueuedConnection);
                    }),
       showLegendLabels_(ReadShowLegendLabels()),
+
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kMainDialog));
     setWindowTitle(kWindowTitle);
@@ -59,6 +60,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     setFont(DialogFont());
     setWindowIcon(ProgramIcon());
 
+    verifyAfterWrite_ = ReadVerifyAfterWrite();
     ReadLanguage();
     CreateToolbar();
     CreateClientArea();
@@ -330,7 +332,7 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnRead();
             break;
         case Command::kWrite:
-            OnTransfer(TransferKind::kWrite);
+            OnWrite();
             break;
         case Command::kCardReaderSettings:
             RunCardReaderDialog(this, image_, language_, locations_);
@@ -388,36 +390,75 @@ void CTolvaneDlg::RunCommand(Command command) {
         case Command::kFind:
             OnFind();
             break;
+        case Command::kRestoreBackup:
+            OnRestoreBackup();
+            break;
+        case Command::kCompareWithKeyboard:
+            OnCompareWithKeyboard();
+            break;
+        case Command::kCompareWithFile:
+            OnCompareWithFile();
+            break;
+        case Command::kClearDifferenceMarks:
+            ClearDifferenceMarks();
+            break;
+        case Command::kToggleVerifyAfterWrite:
+            OnToggleVerifyAfterWrite();
+            break;
     }
 }
 
-void CTolvaneDlg::OnTransfer(TransferKind kind) {
+void CTolvaneDlg::OnTransfer(TransferKind kind, std::function<void(TransferOutcome)> afterClosed) {
+    RunTransfer({kind, &image_, {}, std::move(afterClosed)});
+}
+
+bool CTolvaneDlg::RunTransfer(TransferPlan plan) {
     if (transfer_) {
-        return;
+        return false;
     }
-    TransferWorker& worker = kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
+    // Only the window's own image is what the read and write commands show and mark.
+    const bool ownImage = plan.image == &image_;
+    TransferWorker& worker = plan.kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
     auto transfer = std::make_unique<TransferProgress>(
-        image_, worker, language_, this,
-        [this](TransferOutcome outcome) { OnTransferOutcome(outcome); });
-    if (StartTransfer(kind, image_, m_hid, worker, transfer->Monitor()) ==
+        *plan.image, worker, language_, this,
+        [this, ownImage](TransferOutcome outcome) {
+            if (ownImage) {
+                OnTransferOutcome(outcome);
+            }
+        },
+        plan.look);
+    if (!ownImage) {
+        plan.image->status.keyboardConnected.store(image_.status.keyboardConnected.load());
+    }
+    if (StartTransfer(plan.kind, *plan.image, m_hid, worker, transfer->Monitor()) ==
         StartResult::kNotConnected) {
         Inform(TextId::kPleaseConnectKeyboard);
-        return;
+        return false;
     }
     transfer_ = std::move(transfer);
-    runningTransfer_ = kind;
-    connect(transfer_.get(), &TransferProgress::Finished, this, [this] {
-        // Destroyed once the monitor's own call has returned.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                transfer_.reset();
-                UpdateEditState();
-            },
-            Qt::QueuedConnection);
-    });
+    runningTransfer_ = plan.kind;
+    connect(transfer_.get(), &TransferProgress::Finished, this,
+            [this, after = std::move(plan.afterClosed)] {
+                // Destroyed once the monitor's own call has returned.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, after] {
+                        const TransferOutcome outcome = transfer_->Outcome();
+                        if (runningTransfer_ == TransferKind::kWrite) {
+                            lastWriteCount_ = transfer_->Monitor().LastCount();
+                        }
+                        transfer_.reset();
+                        UpdateEditState();
+                        UpdateVirtualKeyboardMenu();
+                        if (after) {
+                            after(outcome);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
     UpdateEditState();
     transfer_->Show();
+    return true;
 }
 
 void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
@@ -583,6 +624,9 @@ void CTolvaneDlg::UpdateToggleItems() {
         }
         if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kViewLegendLabels))) {
             item->setChecked(showLegendLabels_);
+        }
+        if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kVerifyAfterWrite))) {
+            item->setChecked(verifyAfterWrite_);
         }
     }
 }

@@ -16,6 +16,7 @@ struct Prompt {
         kInform,
         kAsk,
         kSaveDiscardCancel,
+        kChoose,
         kPopUp,
         kDialog,
         kOpenFile,
@@ -50,6 +51,12 @@ class ScriptedPrompter : public gui::Prompter {
         saveDiscardCancelButtons = buttons;
         return Next(unsavedAnswers, gui::UnsavedChangesAnswer::kCancel);
     }
+    int Choose(QWidget*, const QString& caption, const QString& text,
+               const QStringList& buttons) override {
+        Record({Prompt::Kind::kChoose, caption, text, {}});
+        choiceButtons = buttons;
+        return Next(choices, -1);
+    }
     QAction* PopUp(QMenu& menu, const QPoint&) override {
         Record({Prompt::Kind::kPopUp, {}, menu.objectName(), {}});
         return onPopUp ? onPopUp(menu) : nullptr;
@@ -81,6 +88,8 @@ class ScriptedPrompter : public gui::Prompter {
     std::deque<bool> yesNoAnswers;                         // No when empty
     std::deque<gui::UnsavedChangesAnswer> unsavedAnswers;  // Cancel when empty
     std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
+    std::deque<int> choices;                               // closed (-1) when empty
+    QStringList choiceButtons;                             // as the last Choose had them
     std::deque<QString> fileNames;                         // cancelled when empty
     QString saveSuffix;                                    // the last save dialog's default suffix
     std::function<int(QDialog&)> onDialog;
