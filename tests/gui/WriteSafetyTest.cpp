@@ -1,10 +1,12 @@
 // The safety around a write from the window, on the virtual keyboard: the backup before it,
 // the verify after it, what a failed write left, Restore Backup and the comparisons.
 #include <QComboBox>
+#include <QMenuBar>
 #include <QTableWidget>
 
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/app/CSafetyDlgs.h"
+#include "gui/qt/widgets/CProgressWnd.h"
 #include "tests/gui/support/GuiFixture.h"
 #include "tolvane/files/Backups.h"
 #include "tolvane/files/DataFileWriter.h"
@@ -132,6 +134,29 @@ TEST_F(WriteSafetyTest, PullOutDuringTheWriteSaysHowFarItGotAndNamesTheBackup) {
     EXPECT_TRUE(partial.contains(QString::fromStdString(PathText(Backups()[0].path))));
     EXPECT_EQ(prompter.choiceButtons, (QStringList{"Retry", "Cancel"}));
     EXPECT_EQ(prompter.prompts[2].text, "Please connecting the keyboard");
+}
+
+TEST_F(WriteSafetyTest, VirtualKeyboardCanBePulledOutFromTheProgressWindowDuringTheWrite) {
+    TriggerAction(ids::kEnWrite);
+    const auto writing = [&] {
+        const auto* transfer = window->RunningTransfer();
+        return transfer != nullptr && transfer->ProgressWindow() != nullptr &&
+               transfer->ProgressWindow()->windowTitle().startsWith("Data is being") &&
+               transfer->ProgressWindow()->Position() > 20;
+    };
+    ASSERT_TRUE(WaitUntil(writing, 30000));
+    EXPECT_FALSE(window->isEnabled());
+    QMenuBar* menu = window->RunningTransfer()->ProgressWindow()->MenuBar();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isEnabled() && menu->isVisible());
+    QAction* pullOut = menu->findChild<QAction*>(gui::ObjectNameFor(ids::kVirtualPullOut));
+    ASSERT_TRUE(pullOut != nullptr && pullOut->isEnabled());
+    pullOut->trigger();
+    ASSERT_TRUE(WaitForPrompts(2));
+    EXPECT_EQ(prompter.prompts[0].text, "Data transmission failure!!");
+    EXPECT_TRUE(prompter.prompts[1].text.startsWith("The keyboard was pulled out at "))
+        << prompter.prompts[1].text.toStdString();
+    EXPECT_FALSE(rig.PluggedIn());
 }
 
 TEST_F(WriteSafetyTest, CompareWithFileAndWithKeyboardListAndMarkEveryLayer) {

@@ -115,20 +115,24 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
         }
     }
     if (setup_.virtualKeyboard != nullptr) {
-        const auto textIn = [language](TextId id) { return FromUtf8(tolvane::Text(id, language)); };
-        QMenu* menu = bar->addMenu(textIn(TextId::kMenuVirtualKeyboard));
-        for (const auto& [id, text] : {std::pair{ids::kVirtualPlugIn, TextId::kMenuPlugIn},
-                                       std::pair{ids::kVirtualPullOut, TextId::kMenuPullOut}}) {
-            QAction* action = menu->addAction(textIn(text));
-            action->setObjectName(ObjectNameFor(id));
-            connect(action, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
-        }
+        AddVirtualKeyboardMenu(*bar, language);
     }
     bar->hide();
     // The pointer over a menu built after start-up runs the hover handling too.
     bar->setMouseTracking(true);
     bar->installEventFilter(this);
     return bar;
+}
+
+void CTolvaneDlg::AddVirtualKeyboardMenu(QMenuBar& bar, InterfaceLanguage language) {
+    const auto textIn = [language](TextId id) { return FromUtf8(tolvane::Text(id, language)); };
+    QMenu* menu = bar.addMenu(textIn(TextId::kMenuVirtualKeyboard));
+    for (const auto& [id, text] : {std::pair{ids::kVirtualPlugIn, TextId::kMenuPlugIn},
+                                   std::pair{ids::kVirtualPullOut, TextId::kMenuPullOut}}) {
+        QAction* action = menu->addAction(textIn(text));
+        action->setObjectName(ObjectNameFor(id));
+        connect(action, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
+    }
 }
 
 void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
@@ -458,6 +462,15 @@ bool CTolvaneDlg::RunTransfer(TransferPlan plan) {
             });
     UpdateEditState();
     transfer_->Show();
+    if (setup_.virtualKeyboard != nullptr) {
+        // The main window is disabled under the progress window, but pulling the virtual
+        // keyboard out during a transfer is what a hot-plug test needs.
+        auto* bar = new QMenuBar;
+        bar->setObjectName(QStringLiteral("progressMenu"));
+        AddVirtualKeyboardMenu(*bar, language_.interfaceLanguage);
+        transfer_->ProgressWindow()->AddMenuBar(bar);
+        UpdateVirtualKeyboardMenu();
+    }
     return true;
 }
 
@@ -596,7 +609,10 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
         return;
     }
     const bool plugged = setup_.virtualKeyboard->PluggedIn();
-    for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+    QMenuBar* progressMenu = transfer_ && transfer_->ProgressWindow() != nullptr
+                                 ? transfer_->ProgressWindow()->MenuBar()
+                                 : nullptr;
+    for (QMenuBar* bar : {chineseMenu_, englishMenu_, progressMenu}) {
         if (bar == nullptr) {
             continue;
         }

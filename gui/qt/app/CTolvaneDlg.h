@@ -82,6 +82,7 @@ class CTolvaneDlg : public QDialog {
     void ResetImage();
 
     QMenuBar* BuildMenu(InterfaceLanguage language);
+    void AddVirtualKeyboardMenu(QMenuBar& bar, InterfaceLanguage language);
     void AttachMenu(InterfaceLanguage language);
     void LoadToolbar(InterfaceLanguage language);
     void ShowConnectionPicture(ConnectionPicture picture);
