@@ -60,7 +60,7 @@ TEST(WriteSafetyModelTest, DifferenceRowsNameEachPlaceWithBothSidesAndMarkTheirL
     EXPECT_EQ(rows[2].where, "Key click");
     EXPECT_EQ(rows[2].second, "1");
     EXPECT_EQ(DifferenceSummary(Comparison::kVerify, difference, kEn),
-              "Verify found 3 differences: the keyboard does not hold what was written.");
+              "Differences found by the verify: 3. The keyboard does not hold what was written.");
     EXPECT_EQ(DifferenceSummary(Comparison::kKeyboard, {}, kEn),
               "No differences: both hold the same programming.");
     const std::array<bool, LayerCount + 1> layers = LayersWithDifferences(difference);

@@ -19,6 +19,7 @@
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/EditSession.h"
+#include "gui/model/WriteSafety.h"
 #include "gui/qt/app/ProgramSetup.h"
 #include "gui/qt/app/TransferProgress.h"
 #include "gui/qt/widgets/CTrueColorToolBar.h"
@@ -61,6 +62,10 @@ class CTolvaneDlg : public QDialog {
     const LegendLabels& Labels() const { return *labels_; }
     // The undo history, what was last opened, saved, read or written, and the title's file.
     const EditSession& Session() const { return session_; }
+
+    // The result of a verify or comparison: the differences marked on the panel and the
+    // layer selector and listed beside the window, or a line saying there are none.
+    void ShowComparison(Comparison comparison, const ProgrammingDifference& difference);
 
     // The first button 1..84, hidden ones included, whose rectangle holds a screen point;
     // 0 when none does.
@@ -163,7 +168,6 @@ class CTolvaneDlg : public QDialog {
     void AfterVerifyRead(TransferOutcome outcome);
     void OnCompareWithKeyboard();
     void OnCompareWithFile();
-    void ShowComparison(int comparison, const struct ProgrammingDifference& difference);
     void MarkDifferences(const ProgrammingDifference& difference);
     void ClearDifferenceMarks();
     void OnRestoreBackup();

@@ -111,7 +111,7 @@ void CTolvaneDlg::AfterVerifyRead(TransferOutcome outcome) {
         Inform(TextId::kVerifyReadFailed);
         return;
     }
-    ShowComparison(static_cast<int>(Comparison::kVerify),
+    ShowComparison(Comparison::kVerify,
                    Difference(image_.TakeProgramming(), Scratch().TakeProgramming()));
 }
 
@@ -126,9 +126,8 @@ void CTolvaneDlg::OnCompareWithKeyboard() {
                          Inform(TextId::kTransferFailed);
                          return;
                      }
-                     ShowComparison(
-                         static_cast<int>(Comparison::kKeyboard),
-                         Difference(image_.TakeProgramming(), Scratch().TakeProgramming()));
+                     ShowComparison(Comparison::kKeyboard, Difference(image_.TakeProgramming(),
+                                                                      Scratch().TakeProgramming()));
                  }});
 }
 
@@ -145,11 +144,10 @@ void CTolvaneDlg::OnCompareWithFile() {
                          PromptIcon::kWarning);
         return;
     }
-    ShowComparison(static_cast<int>(Comparison::kFile),
-                   Difference(image_.TakeProgramming(), read.programming));
+    ShowComparison(Comparison::kFile, Difference(image_.TakeProgramming(), read.programming));
 }
 
-void CTolvaneDlg::ShowComparison(int comparison, const ProgrammingDifference& difference) {
+void CTolvaneDlg::ShowComparison(Comparison comparison, const ProgrammingDifference& difference) {
     MarkDifferences(difference);
     if (differencesDlg_ != nullptr) {
         differencesDlg_->close();
@@ -157,14 +155,14 @@ void CTolvaneDlg::ShowComparison(int comparison, const ProgrammingDifference& di
         differencesDlg_ = nullptr;
     }
     if (difference.Empty()) {
-        Prompts().Inform(this, MessageCaption(),
-                         FromUtf8(DifferenceSummary(static_cast<Comparison>(comparison), difference,
-                                                    language_.interfaceLanguage)),
-                         PromptIcon::kInformation);
+        Prompts().Inform(
+            this, MessageCaption(),
+            FromUtf8(DifferenceSummary(comparison, difference, language_.interfaceLanguage)),
+            PromptIcon::kInformation);
         return;
     }
-    differencesDlg_ = new CDifferencesDlg(static_cast<Comparison>(comparison), difference,
-                                          language_.interfaceLanguage, this);
+    differencesDlg_ =
+        new CDifferencesDlg(comparison, difference, language_.interfaceLanguage, this);
     differencesDlg_->show();
 }
 
