@@ -236,6 +236,8 @@ inline constexpr int kDifferenceSummary = 1260;
 inline constexpr int kDifferenceList = 1261;
 inline constexpr int kBackupsDialog = 197;
 inline constexpr int kBackupList = 1262;
+inline constexpr int kSafetyDialogOk = 1;
+inline constexpr int kSafetyDialogCancel = 2;
 
 // Object name of the window element with this number, e.g. "id1140": how tests and
 // accessibility tools find it.

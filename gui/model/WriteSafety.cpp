@@ -1,5 +1,6 @@
 #include "gui/model/WriteSafety.h"
 
+#include "gui/model/ResourceIds.h"
 #include "tolvane/files/AtomicWrite.h"
 
 namespace tolvane::gui {
@@ -38,6 +39,18 @@ std::string TrackContents(const TrackRecordEntry& track, InterfaceLanguage langu
 constexpr std::array<TextId, 4> kOptionNames = {TextId::kLegendCountryCode,
                                                 TextId::kLegendKeyRepeat, TextId::kLegendKeyClick,
                                                 TextId::kLegendClickScope};
+
+constexpr std::array<ControlPlace, 3> kDifferencesControls = {{
+    {ids::kDifferenceSummary, {7, 7, 306, 10}},
+    {ids::kDifferenceList, {7, 20, 306, 144}},
+    {ids::kSafetyDialogCancel, {263, 170, 50, 14}},
+}};
+
+constexpr std::array<ControlPlace, 3> kBackupsControls = {{
+    {ids::kBackupList, {7, 7, 266, 157}},
+    {ids::kSafetyDialogOk, {169, 170, 50, 14}},
+    {ids::kSafetyDialogCancel, {223, 170, 50, 14}},
+}};
 
 TextId CauseText(WriteStop cause) {
     switch (cause) {
@@ -127,6 +140,14 @@ std::array<bool, LayerCount + 1> LayersWithDifferences(const ProgrammingDifferen
         }
     }
     return marked;
+}
+
+std::span<const ControlPlace> DifferencesControls() {
+    return kDifferencesControls;
+}
+
+std::span<const ControlPlace> BackupsControls() {
+    return kBackupsControls;
 }
 
 std::vector<BackupRow> BackupRows(const std::vector<BackupEntry>& backups,

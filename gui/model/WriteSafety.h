@@ -6,9 +6,11 @@
 
 #include <array>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "gui/kit/DialogUnits.h"
 #include "tolvane/app/TextTable.h"
 #include "tolvane/files/Backups.h"
 #include "tolvane/image/ProgrammingDifference.h"
@@ -57,6 +59,13 @@ struct BackupRow {
     std::string serialNumber;
     std::string differingButtons;  // how many differ from the window; "?" for a bad file
 };
+
+// The two lists' windows in dialog units: the difference list (its summary line, the list and
+// Close, which is the Cancel id) and the backup list (the list, OK and Cancel).
+inline constexpr DialogRect kDifferencesClient{0, 0, 320, 190};
+inline constexpr DialogRect kBackupsClient{0, 0, 280, 190};
+std::span<const ControlPlace> DifferencesControls();
+std::span<const ControlPlace> BackupsControls();
 
 // The backups newest first, each compared with what the window holds.
 std::vector<BackupRow> BackupRows(const std::vector<BackupEntry>& backups,

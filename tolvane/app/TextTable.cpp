@@ -221,6 +221,7 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"磁轨%1", "Track %1"},
     {"（空）", "(empty)"},
     {"关闭", "Off"},
+    {"关闭窗口", "Close"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

@@ -216,6 +216,7 @@ enum class TextId : std::uint8_t {
     kDifferenceTrack,
     kDifferenceEmpty,
     kTrackOff,
+    kAnswerClose,
 
     kCount
 };

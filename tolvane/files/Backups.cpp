@@ -18,14 +18,6 @@ constexpr std::string_view kExtension = ".dat";
 // "2026-12-09_07-05-33.123": what every backup's name starts with.
 constexpr std::size_t kStampLength = 23;
 
-fs::path FromVariable(const EnvironmentLookup& environment, std::string_view name) {
-    const std::optional<std::string> value = environment(name);
-    if (!value || value->empty()) {
-        return {};
-    }
-    return fs::path(*value);
-}
-
 bool IsDigitAt(std::string_view text, std::size_t at) {
     return std::isdigit(static_cast<unsigned char>(text[at])) != 0;
 }
@@ -75,14 +67,14 @@ std::vector<std::string> BackupNames(const fs::path& folder) {
 fs::path BackupFolder(const EnvironmentLookup& environment) {
     fs::path base;
 #if defined(_WIN32)
-    base = FromVariable(environment, "LOCALAPPDATA");
+    base = FolderVariable(environment, "LOCALAPPDATA");
 #elif defined(__APPLE__)
-    const fs::path home = FromVariable(environment, "HOME");
+    const fs::path home = FolderVariable(environment, "HOME");
     base = home.empty() ? home : home / "Library" / "Application Support";
 #else
-    base = FromVariable(environment, "XDG_DATA_HOME");
+    base = FolderVariable(environment, "XDG_DATA_HOME");
     if (base.empty() || base.is_relative()) {  // the XDG rule ignores a relative value
-        const fs::path home = FromVariable(environment, "HOME");
+        const fs::path home = FolderVariable(environment, "HOME");
         base = home.empty() ? home : home / ".local" / "share";
     }
 #endif

@@ -1,9 +1,8 @@
 #include "gui/qt/app/CSafetyDlgs.h"
 
-#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPushButton>
 
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
@@ -17,7 +16,7 @@ QString Say(TextId id, InterfaceLanguage language) {
     return FromUtf8(Text(id, language));
 }
 
-QTableWidget* MakeList(QDialog& dialog, int id, const std::array<TextId, 3>& columns,
+QTableWidget* MakeList(QWidget& dialog, const std::array<TextId, 3>& columns,
                        InterfaceLanguage language) {
     auto* list = new QTableWidget(0, static_cast<int>(columns.size()), &dialog);
     QStringList titles;
@@ -25,12 +24,12 @@ QTableWidget* MakeList(QDialog& dialog, int id, const std::array<TextId, 3>& col
         titles << Say(column, language);
     }
     list->setHorizontalHeaderLabels(titles);
+    list->setAccessibleName(titles.join(", "));
     list->verticalHeader()->hide();
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->horizontalHeader()->setStretchLastSection(true);
-    NameControl(*list, id, titles.join(", "));
     return list;
 }
 
@@ -42,6 +41,30 @@ void AddRow(QTableWidget& list, const std::array<std::string, 3>& cells) {
     }
 }
 
+QPushButton* MakeButton(QDialog& dialog, const QString& text, bool accepts) {
+    auto* button = new QPushButton(text, &dialog);
+    button->setAccessibleName(text);
+    button->setDefault(accepts);
+    QObject::connect(button, &QPushButton::clicked, &dialog,
+                     accepts ? &QDialog::accept : &QDialog::reject);
+    return button;
+}
+
+// Every control of the table made by `make`, then placed in dialog units.
+template <typename Make>
+void PlaceControls(QDialog& dialog, DialogRect client, std::span<const ControlPlace> places,
+                   Make make) {
+    const DialogUnitConverter converter = ConverterFor(DialogFont());
+    dialog.setFont(DialogFont());
+    const PixelRect size = converter.ToPixels(client);
+    dialog.setFixedSize(size.width, size.height);
+    for (const ControlPlace& place : places) {
+        QWidget* control = make(place.id);
+        control->setObjectName(ObjectNameFor(place.id));
+        PlaceControl(*control, converter, place.rect);
+    }
+}
+
 }  // namespace
 
 CDifferencesDlg::CDifferencesDlg(Comparison comparison, const ProgrammingDifference& difference,
@@ -49,22 +72,26 @@ CDifferencesDlg::CDifferencesDlg(Comparison comparison, const ProgrammingDiffere
     : QDialog(parent) {
     setObjectName(ObjectNameFor(ids::kDifferencesDialog));
     setWindowTitle(Say(TextId::kDifferencesCaption, language));
-    setFont(DialogFont());
-    auto* layout = new QVBoxLayout(this);
-    auto* summary = new QLabel(FromUtf8(DifferenceSummary(comparison, difference, language)), this);
-    summary->setWordWrap(true);
-    NameControl(*summary, ids::kDifferenceSummary, summary->text());
-    layout->addWidget(summary);
-    list_ = MakeList(*this, ids::kDifferenceList, DifferenceColumns(comparison), language);
-    for (const DifferenceRow& row : DifferenceRows(difference, language)) {
-        AddRow(*list_, {row.where, row.first, row.second});
-    }
-    list_->resizeColumnsToContents();
-    layout->addWidget(list_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    resize(560, 320);
+    setAccessibleName(windowTitle());
+    PlaceControls(*this, kDifferencesClient, DifferencesControls(), [&](int id) -> QWidget* {
+        switch (id) {
+            case ids::kDifferenceSummary: {
+                auto* summary =
+                    new QLabel(FromUtf8(DifferenceSummary(comparison, difference, language)), this);
+                summary->setAccessibleName(summary->text());
+                return summary;
+            }
+            case ids::kDifferenceList:
+                list_ = MakeList(*this, DifferenceColumns(comparison), language);
+                for (const DifferenceRow& row : DifferenceRows(difference, language)) {
+                    AddRow(*list_, {row.where, row.first, row.second});
+                }
+                list_->resizeColumnsToContents();
+                return list_;
+            default:
+                return MakeButton(*this, Say(TextId::kAnswerClose, language), false);
+        }
+    });
 }
 
 CBackupsDlg::CBackupsDlg(const std::vector<BackupRow>& rows, InterfaceLanguage language,
@@ -72,26 +99,29 @@ CBackupsDlg::CBackupsDlg(const std::vector<BackupRow>& rows, InterfaceLanguage l
     : QDialog(parent), rows_(rows) {
     setObjectName(ObjectNameFor(ids::kBackupsDialog));
     setWindowTitle(Say(TextId::kBackupsCaption, language));
-    setFont(DialogFont());
-    auto* layout = new QVBoxLayout(this);
-    list_ = MakeList(
-        *this, ids::kBackupList,
-        {TextId::kBackupTimeColumn, TextId::kBackupSerialColumn, TextId::kBackupDifferColumn},
-        language);
-    for (const BackupRow& row : rows_) {
-        AddRow(*list_, {row.time, row.serialNumber, row.differingButtons});
-    }
-    list_->resizeColumnsToContents();
-    if (!rows_.empty()) {
-        list_->selectRow(0);
-    }
-    layout->addWidget(list_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-    layout->addWidget(buttons);
-    resize(520, 360);
+    setAccessibleName(windowTitle());
+    PlaceControls(*this, kBackupsClient, BackupsControls(), [&](int id) -> QWidget* {
+        switch (id) {
+            case ids::kBackupList:
+                list_ = MakeList(*this,
+                                 {TextId::kBackupTimeColumn, TextId::kBackupSerialColumn,
+                                  TextId::kBackupDifferColumn},
+                                 language);
+                for (const BackupRow& row : rows_) {
+                    AddRow(*list_, {row.time, row.serialNumber, row.differingButtons});
+                }
+                list_->resizeColumnsToContents();
+                if (!rows_.empty()) {
+                    list_->selectRow(0);
+                }
+                connect(list_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+                return list_;
+            case ids::kSafetyDialogOk:
+                return MakeButton(*this, Say(TextId::kDialogOk, language), true);
+            default:
+                return MakeButton(*this, Say(TextId::kAnswerCancel, language), false);
+        }
+    });
 }
 
 std::filesystem::path CBackupsDlg::Chosen() const {
