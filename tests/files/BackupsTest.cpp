@@ -14,6 +14,7 @@ namespace {
 using testing::TemporaryFolder;
 using namespace std::chrono_literals;
 
+#if !defined(_WIN32) && !defined(__APPLE__)
 EnvironmentLookup Environment(std::map<std::string, std::string> variables) {
     return [variables](std::string_view name) -> std::optional<std::string> {
         const auto found = variables.find(std::string(name));
@@ -21,7 +22,6 @@ EnvironmentLookup Environment(std::map<std::string, std::string> variables) {
     };
 }
 
-#if !defined(_WIN32) && !defined(__APPLE__)
 TEST(BackupsTest, FolderFollowsTheDataHomeRule) {
     EXPECT_EQ(BackupFolder(Environment({{"XDG_DATA_HOME", "/d"}, {"HOME", "/h"}})),
               "/d/Tolvane/backups");
