@@ -43,6 +43,13 @@ class ScriptedPrompter : public gui::Prompter {
         Record({Prompt::Kind::kAsk, caption, text, icon});
         return Next(yesNoAnswers, false);
     }
+    // Answered from yesNoAnswers, Cancel when empty.
+    bool AskProceedOrCancel(QWidget*, const QString& caption, const QString& text,
+                            const QString& proceed, const QString& cancel) override {
+        Record({Prompt::Kind::kAsk, caption, text, gui::PromptIcon::kWarning});
+        proceedCancelButtons = {proceed, cancel};
+        return Next(yesNoAnswers, false);
+    }
     gui::UnsavedChangesAnswer AskSaveDiscardCancel(QWidget*, const QString& caption,
                                                    const QString& text,
                                                    const std::array<QString, 3>& buttons) override {
@@ -80,6 +87,7 @@ class ScriptedPrompter : public gui::Prompter {
     std::vector<Prompt> prompts;
     std::deque<bool> yesNoAnswers;                         // No when empty
     std::deque<gui::UnsavedChangesAnswer> unsavedAnswers;  // Cancel when empty
+    std::array<QString, 2> proceedCancelButtons;           // as the last such question had them
     std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
     std::deque<QString> fileNames;                         // cancelled when empty
     QString saveSuffix;                                    // the last save dialog's default suffix
