@@ -140,7 +140,8 @@ TEST_F(KeyPadDialogTest, ShowsItsCaptionsAndColumnsInTheInterfaceLanguage) {
     for (const Case& c : cases) {
         UseLanguage(c.setting);
         Run([&] {
-            EXPECT_EQ(dialog->windowTitle(), "keyboard");
+            EXPECT_EQ(dialog->windowTitle(), c.setting == "English" ? "keyboard - Button 7, Layer1"
+                                                                    : "keyboard - 按键 7，Layer1");
             QStringList captions;
             for (const int id :
                  {ids::kKeySettingGroup, ids::kSpecialKeyGroup, ids::kUserKeyGroup}) {
@@ -212,8 +213,8 @@ TEST_F(KeyPadDialogTest, KeySettingListMenuDeletesRowsAndAddsAUserKeyGroup) {
     EXPECT_TRUE(Run([&] {
         ChooseFromMenu(ids::kKeyListAddToUserKeys);
         RightClickRow(ids::kKeySettingList, 0);
-        EXPECT_EQ(menuTexts, (QStringList{"删除", "全部删除", "添加到常用组合键",
-                                          "添加到特殊按键 (disabled)"}));
+        EXPECT_EQ(menuTexts,
+                  (QStringList{"删除", "全部删除", "添加到常用组合键", "添加到特殊按键"}));
         EXPECT_EQ(Rows(ids::kUserKeyList), QStringList{"0|LCtrl+LAlt+Delete"});
 
         ChooseFromMenu(ids::kKeyListDelete);
@@ -466,9 +467,11 @@ TEST_F(KeyPadFromPanelTest, TypingCashAndEnterProgramsTheButtonAsThePanelThenSho
     };
     QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
     EXPECT_EQ(CaptionOf(kButton), "LShi...");
-    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "Layer1:LShift+C+A+S+H+LShift+Enter");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(),
+              QString("Button %1\nLayer1:LShift+C+A+S+H+LShift+Enter").arg(kButton));
     TriggerAction(ids::kEnChinese);
-    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "第1层：LShift+C+A+S+H+LShift+Enter");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(),
+              QString("按键 %1\n第1层：LShift+C+A+S+H+LShift+Enter").arg(kButton));
     TriggerAction(ids::kCnEnglish);
     // The whole dialog, typed text and all, is one step of the history.
     TriggerAction(ids::kUndo);

@@ -242,7 +242,7 @@ void LegendDialogs(Studio& studio) {
         studio.Save(sheets, QString("legend-export-%1").arg(suffix));
     }
     for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
-        RememberShowLegendLabels(true);
+        RememberViewOption(gui::kShowLegendLabelsOption, true);
         auto window = studio.MainWindow(language, true);
         const QTemporaryDir files;
         const std::filesystem::path folder = files.path().toStdString();
@@ -256,7 +256,7 @@ void LegendDialogs(Studio& studio) {
         studio.Save(*window, QString("panel-%1-labels").arg(suffix));
         window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer2");
         studio.Save(*window, QString("panel-%1-labels-layer2").arg(suffix));
-        RememberShowLegendLabels(false);
+        RememberViewOption(gui::kShowLegendLabelsOption, false);
     }
 }
 
