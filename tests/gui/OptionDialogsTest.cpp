@@ -292,7 +292,7 @@ TEST_F(OptionDialogsTest, KeyboardSetWritesSoundAndCountryAtOnceTheRestOnOk) {
 
 TEST_F(OptionDialogsTest, KeyboardSetRefusesAScopeOutsideTheRadios) {
     const std::vector<std::pair<std::string, QString>> cases = {
-        {"English", "Please enter an integer between 0 and 1."},
+        {"English", "请输入一个 0 至 1 之间的整数。"},
         {"Chinese", "请输入一个 0 至 1 之间的整数。"},
     };
     for (const auto& [setting, message] : cases) {
