@@ -1,6 +1,9 @@
 // UTF-8 source: the Chinese texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -165,6 +168,35 @@ TEST_F(KeyPadDialogTest, ShowsItsCaptionsAndColumnsInTheInterfaceLanguage) {
             dialog->reject();
         });
     }
+}
+
+// The Shift keys latch, and both show it as a pressed toggle that a screen reader hears as
+// checked; a Shift toggled through the accessibility interface latches as a click does.
+TEST_F(KeyPadDialogTest, BothShiftKeysShowTheLatch) {
+    const auto latched = [&] {
+        QList<bool> states;
+        for (const KeyCode shift : {kLeftShift, kRightShift}) {
+            auto* key = Find<QPushButton>(ids::kFirstOnScreenKey - 1 + shift);
+            states << (key->isChecked() &&
+                       QAccessible::queryAccessibleInterface(key)->state().checked);
+        }
+        return states;
+    };
+    EXPECT_TRUE(Run([&] {
+        EXPECT_EQ(latched(), (QList<bool>{false, false}));
+        ClickKey(kShift);
+        EXPECT_EQ(latched(), (QList<bool>{true, true}));
+        ClickKey(kA);
+        EXPECT_EQ(latched(), (QList<bool>{true, true}));
+        QAccessible::queryAccessibleInterface(Find(ids::kFirstOnScreenKey - 1 + kRightShift))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(latched(), (QList<bool>{false, false}));
+        ClickKey(kB);
+        EXPECT_EQ(Rows(ids::kKeySettingList),
+                  (QStringList{"0|LShift|55|1", "1|A|43|1", "2|RShift|66|1", "3|b|60|1"}));
+        Click(ids::kKeyPadConfirm);
+    }));
 }
 
 TEST_F(KeyPadDialogTest, ClickedKeysAreListedAndConfirmCountsThem) {

@@ -81,7 +81,7 @@ class ScriptedPrompter : public gui::Prompter {
     }
     bool OpenDocument(const QString& path) override {
         Record({Prompt::Kind::kDocument, {}, path, {}});
-        return true;
+        return documentOpens;
     }
 
     std::vector<Prompt> prompts;
@@ -90,6 +90,7 @@ class ScriptedPrompter : public gui::Prompter {
     std::array<QString, 2> proceedCancelButtons;           // as the last such question had them
     std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
     std::deque<QString> fileNames;                         // cancelled when empty
+    bool documentOpens = true;                             // whether a viewer takes documents
     QString saveSuffix;                                    // the last save dialog's default suffix
     std::function<int(QDialog&)> onDialog;
     std::function<QAction*(QMenu&)> onPopUp;
