@@ -68,16 +68,6 @@ class OptionDialogsTest : public DialogFixture {
         ASSERT_TRUE(control != nullptr && control->actionInterface() != nullptr);
         control->actionInterface()->doAction(action);
     }
-
-    // Every control that shows a caption is named with it (context may be added around it).
-    void ExpectCaptionsInNames() const {
-        for (QAbstractButton* control : dialog->findChildren<QAbstractButton*>()) {
-            const QString caption = control->text().remove('&').trimmed();
-            EXPECT_TRUE(control->accessibleName().contains(caption))
-                << control->objectName().toStdString() << ": \"" << caption.toStdString()
-                << "\" not in \"" << control->accessibleName().toStdString() << '"';
-        }
-    }
 };
 
 // A check box or radio set through the accessibility interface reaches the dialog's rules as
@@ -87,7 +77,7 @@ TEST_F(OptionDialogsTest, ControlsSetThroughTheAccessibilityInterfaceActAsClicke
         UseLanguage(setting);
         image->StoreOptions({1, 0, 0, 0});
         Run(RunKeyboardOptions, [&] {
-            ExpectCaptionsInNames();
+            ExpectCaptionsInAccessibleNames(*dialog);
             DoAction(ids::kKeySoundBox, QAccessibleActionInterface::toggleAction());
             EXPECT_TRUE(Find(ids::kEncodedKeysRadio)->isEnabled());
             EXPECT_EQ(image->options.keyClick, 1);
@@ -100,7 +90,7 @@ TEST_F(OptionDialogsTest, ControlsSetThroughTheAccessibilityInterfaceActAsClicke
         EXPECT_EQ(image->OptionBytes(), (Options{1, 1, 1, 1})) << setting;
 
         Run(RunCardReader, [&] {
-            ExpectCaptionsInNames();
+            ExpectCaptionsInAccessibleNames(*dialog);
             EXPECT_EQ(Find(ids::kEnterBoxes[2])->accessibleName(),
                       setting == "English" ? "Track 3 Enter Key" : "Track 3 串尾回车");
             DoAction(ids::kTrackBoxes[1], QAccessibleActionInterface::toggleAction());

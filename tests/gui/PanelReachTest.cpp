@@ -178,6 +178,21 @@ TEST_F(PanelReachTest, NothingStaleStaysOnTheScreen) {
     EXPECT_TRUE(image->buttons[6].Codes(1).empty());
 }
 
+// Every control that shows a caption carries it in its accessible name, in the main window and
+// in the key programming dialog, in both languages.
+TEST_F(PanelReachTest, EveryAccessibleNameHoldsTheVisibleCaption) {
+    Assign(67, 1, {kA});
+    for (const int switchTo : {ids::kEnChinese, ids::kCnEnglish}) {
+        TriggerAction(switchTo);
+        ExpectCaptionsInAccessibleNames(*window);
+        prompter.onDialog = [&](QDialog& shown) {
+            ExpectCaptionsInAccessibleNames(shown);
+            return int{QDialog::Rejected};
+        };
+        QTest::mouseClick(window->KeyButton(67), Qt::LeftButton);
+    }
+}
+
 // A pop-up menu item chosen through the accessibility interface is taken, as a click is.
 TEST_F(PanelReachTest, APopUpItemTriggeredThroughAccessibilityIsTaken) {
     QMenu menu(window.get());

@@ -51,8 +51,12 @@ QString KeyLegend(KeyCode code) {
     return FromUtf8(OnScreenKeyCaption(code)).replace('&', QStringLiteral("&&"));
 }
 
+// The legend as the key shows it, so a speech user can say what they see, with the key's own
+// name after it where the legend does not hold it ("~ 、 `").
 QString KeyAccessibleName(KeyCode code) {
-    return code == kFnKey ? QStringLiteral("Fn") : FromUtf8(KeyName(code, false));
+    const QString legend = FromUtf8(OnScreenKeyCaption(code)).simplified();
+    const QString name = code == kFnKey ? QStringLiteral("Fn") : FromUtf8(KeyName(code, false));
+    return legend.contains(name, Qt::CaseInsensitive) ? legend : legend + ' ' + name;
 }
 
 }  // namespace
