@@ -139,7 +139,7 @@ TEST_F(FileCommandsTest, ADamagedFileIsShownAndLoadedOnlyWhenTheUserSaysSo) {
     };
     const std::vector<Case> cases = {
         {folder / "cut.dat", "The file \"cut.dat\" has problems:\n\nLine ", true},
-        {folder / "noise.dat", "", false},
+        {folder / "noise.dat", "The file \"noise.dat\" holds no keyboard data", false},
         {folder / "empty.dat", "The file \"empty.dat\" holds no keyboard data", false},
     };
     for (const Case& c : cases) {

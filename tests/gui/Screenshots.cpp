@@ -377,6 +377,10 @@ void UnshownButtonsAndDamagedFile(Studio& studio) {
         unshown.hide();
 
         window->OnCommand(ids::kViewButtonNumbers);
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            std::fprintf(stderr, "the window did not become active: no focus frame drawn\n");
+        }
         window->KeyButton(31)->setFocus(Qt::TabFocusReason);
         QTest::mouseMove(window.get(), QPoint(1, 1));
         studio.Save(*window, QString("panel-%1-numbers-focus").arg(suffix));

@@ -1,11 +1,11 @@
 // The main window's button panel: layer selection, hover text, button clicks, the button
-// context menu, copy and paste, and drops. What each does to the image is decided by the
+// context menu, copy and paste, drops, the arrow keys between the buttons and the list of the
+// buttons the panel does not show. What each does to the image is decided by the
 // core's ButtonPanel and ButtonClipboard; this file turns pointer and menu events into those
 // calls, refreshes what they touched and records each change as one undo step.
 #include <QMenu>
 #include <QMouseEvent>
 #include <numeric>
-#include <optional>
 
 #include "gui/kit/ControlNames.h"
 #include "gui/model/CommandTable.h"
@@ -91,11 +91,11 @@ bool CTolvaneDlg::eventFilter(QObject* watched, QEvent* event) {
             // Released over any part of the window, or pressed on the window's own surface.
             OnContextMenu(screenPoint);
         }
-    } else if (const int button = KeyButtonOf(watched)) {
-        if (type == QEvent::FocusIn) {
+    } else if (type == QEvent::FocusIn || (type == QEvent::KeyPress && !dragTakesIt)) {
+        const int button = KeyButtonOf(watched);
+        if (button != 0 && type == QEvent::FocusIn) {
             ShowKeyInfo(button);  // the hover text follows the keyboard focus
-        } else if (type == QEvent::KeyPress && !dragTakesIt &&
-                   OnPanelKey(button, *static_cast<QKeyEvent*>(event))) {
+        } else if (button != 0 && OnPanelKey(button, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
     }
@@ -115,7 +115,7 @@ bool CTolvaneDlg::OnPanelKey(int button, const QKeyEvent& key) {
     if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) {
         return false;
     }
-    std::optional<PanelDirection> direction;
+    PanelDirection direction{};
     switch (key.key()) {
         case Qt::Key_Left:
             direction = PanelDirection::kLeft;
@@ -132,7 +132,7 @@ bool CTolvaneDlg::OnPanelKey(int button, const QKeyEvent& key) {
         default:
             return false;
     }
-    FocusKeyButton(NeighbourKeyButton(button, *direction));
+    FocusKeyButton(NeighbourKeyButton(button, direction));
     return true;
 }
 
