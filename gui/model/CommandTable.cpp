@@ -80,6 +80,8 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kCompareWithFile, Command::kCompareWithFile},
     {kClearDifferenceMarks, Command::kClearDifferenceMarks},
     {kVerifyAfterWrite, Command::kToggleVerifyAfterWrite},
+    {kUnshownButtonsCommand, Command::kUnshownButtons},
+    {kViewButtonNumbers, Command::kToggleButtonNumbers},
 });
 
 constexpr auto kKnownIds = [] {
@@ -115,7 +117,8 @@ constexpr std::array<MenuItem, 14> kCnFile = {{
     kSeparator,
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
-constexpr std::array<MenuItem, 8> kCnKeyboard = {{
+constexpr MenuItem kUnshownButtonsItem{kUnshownButtonsCommand, {}, TextId::kMenuHiddenButtons};
+constexpr std::array<MenuItem, 10> kCnKeyboard = {{
     {kCnRead, "读键盘\tCtrl+Alt+R"},
     {kCnWrite, "写键盘\tCtrl+Alt+W"},
     kVerifyItem,
@@ -124,10 +127,13 @@ constexpr std::array<MenuItem, 8> kCnKeyboard = {{
     {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
+    kSeparator,
+    kUnshownButtonsItem,
 }};
 // The View menu the program added, the same in both languages but for its texts.
-constexpr std::array<MenuItem, 1> kView = {{
+constexpr std::array<MenuItem, 2> kView = {{
     {kViewLegendLabels, {}, TextId::kMenuShowLegendLabels, true},
+    {kViewButtonNumbers, {}, TextId::kMenuShowButtonNumbers, true},
 }};
 constexpr MenuPopup kViewPopup{{}, kView, TextId::kMenuView};
 
@@ -180,7 +186,7 @@ constexpr std::array<MenuItem, 14> kEnFile = {{
     kSeparator,
     {kEnQuit, "Quit"},
 }};
-constexpr std::array<MenuItem, 8> kEnKeyboard = {{
+constexpr std::array<MenuItem, 10> kEnKeyboard = {{
     {kEnRead, "Read Keyboard"},
     {kEnWrite, "Write Keyboard"},
     kVerifyItem,
@@ -189,6 +195,8 @@ constexpr std::array<MenuItem, 8> kEnKeyboard = {{
     {kEnKeyboardSettings, "Keyboard Setting"},
     kSeparator,
     {kEnClearAll, "Clear all settings"},
+    kSeparator,
+    kUnshownButtonsItem,
 }};
 constexpr std::array<MenuItem, 2> kEnLanguage = {{
     {kEnChinese, "中文简体"},

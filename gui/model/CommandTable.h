@@ -43,6 +43,8 @@ enum class Command {
     kCompareWithFile,
     kClearDifferenceMarks,
     kToggleVerifyAfterWrite,
+    kUnshownButtons,
+    kToggleButtonNumbers,
 };
 
 // The command a number runs; none for a number the window does not know.

@@ -13,6 +13,8 @@ inline constexpr const char* kShowLegendLabelsOption = "ShowLegendLabels";
 inline constexpr const char* kLegendPaperOption = "LegendPaper";
 inline constexpr const char* kLegendKeyPitchOption = "LegendKeyPitch";
 inline constexpr const char* kLegendUseLabelsOption = "LegendUseLabels";
+// The View option that shows each panel button's number in a corner of it.
+inline constexpr const char* kShowButtonNumbersOption = "ShowButtonNumbers";
 
 // Whether a write from the window is read back and compared (on unless switched off).
 inline constexpr const char* kVerifyAfterWriteOption = "VerifyAfterWrite";

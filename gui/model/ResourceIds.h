@@ -234,10 +234,18 @@ inline constexpr int kVerifyAfterWrite = 33044;
 inline constexpr int kDifferencesDialog = 196;
 inline constexpr int kDifferenceSummary = 1260;
 inline constexpr int kDifferenceList = 1261;
-inline constexpr int kBackupsDialog = 197;
+inline constexpr int kBackupsDialog = 198;
 inline constexpr int kBackupList = 1262;
 inline constexpr int kSafetyDialogOk = 1;
 inline constexpr int kSafetyDialogCancel = 2;
+// Every button reachable: the KeyBoardSet menu's list of the buttons not on the panel (both
+// languages), its window, and the View option that shows each panel button's number.
+inline constexpr int kUnshownButtonsCommand = 33050;
+inline constexpr int kViewButtonNumbers = 33051;
+inline constexpr int kUnshownButtonsDialog = 197;
+inline constexpr int kUnshownButtonsHint = 1270;
+inline constexpr int kUnshownButtonsList = 1271;
+inline constexpr int kUnshownButtonsClose = 1272;
 
 // Object name of the window element with this number, e.g. "id1140": how tests and
 // accessibility tools find it.

@@ -89,7 +89,7 @@ CDifferencesDlg::CDifferencesDlg(Comparison comparison, const ProgrammingDiffere
                 list_->resizeColumnsToContents();
                 return list_;
             default:
-                return MakeButton(*this, Say(TextId::kAnswerClose, language), false);
+                return MakeButton(*this, Say(TextId::kDialogClose, language), false);
         }
     });
 }

@@ -38,11 +38,42 @@ bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, LegendLabels& lab
     return LoadDataFile(mainWindow, image, labels, files, language, chosen);
 }
 
+namespace {
+
+// A file that passed the header is only taken whole: when the check found problems the user
+// sees them and chooses, with Cancel the default; a file without a single record is refused.
+bool MayTake(QWidget* mainWindow, const LanguageState& language, const PendingLoad& pending) {
+    const std::string name = DisplayedFileName(pending.path);
+    const InterfaceLanguage shown = language.interfaceLanguage;
+    if (!pending.check.HasRecords()) {
+        Prompts().Inform(mainWindow, MessageCaption(),
+                         FromUtf8(FillIn(Text(TextId::kDataFileNoRecords, shown), {name})),
+                         PromptIcon::kWarning);
+        return false;
+    }
+    if (pending.check.problems.empty()) {
+        return true;
+    }
+    const std::string question =
+        FillIn(Text(TextId::kDataFileProblems, shown),
+               {name, DataFileProblemSummary(pending.check.problems, shown)});
+    return Prompts().AskProceedOrCancel(mainWindow, MessageCaption(), FromUtf8(question),
+                                        FromUtf8(Text(TextId::kLoadAnyway, shown)),
+                                        FromUtf8(Text(TextId::kAnswerCancel, shown)));
+}
+
+}  // namespace
+
 bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& labels,
                   DataFileCommands& files, const LanguageState& language, const QString& file) {
-    const DataFileLoadResult result = files.Load(image, ToPath(file));
+    PendingLoad pending = DataFileCommands::ReadForLoad(image, ToPath(file));
+    const DataFileLoadResult& result = pending.check.result;
     switch (result.status) {
         case DataFileLoadStatus::kLoaded: {
+            if (!MayTake(mainWindow, language, pending)) {
+                return false;
+            }
+            files.TakeLoad(image, pending);
             const LabelsLoadReport report = DataFileCommands::LoadLabels(ToPath(file), labels);
             if (report.message) {
                 TellFailure(mainWindow, language, *report.message, report.details);
@@ -50,6 +81,8 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& label
             return true;
         }
         case DataFileLoadStatus::kInvalidHeader:
+            // The open dialog starts at the file tried next time, as it always has.
+            files.lastDataFilePath = pending.path;
             Prompts().Inform(mainWindow, MessageCaption(), FromUtf8(kInvalidArgumentText),
                              PromptIcon::kStop);
             return false;
@@ -57,6 +90,7 @@ bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& label
         case DataFileLoadStatus::kReadFailed:
         case DataFileLoadStatus::kTooLong:
             // Nothing of the file was loaded.
+            files.lastDataFilePath = pending.path;
             TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
             return false;
     }
