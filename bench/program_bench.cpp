@@ -96,7 +96,7 @@ void BM_ProgramArrivalWhileWriting(benchmark::State& state) {
         Quiet quiet;
         const std::atomic<bool> never{false};
         std::jthread line([&] {
-            cli::RunProductionLine(*layout, {false, 4}, quiet, never, StartSystemThread);
+            cli::RunProductionLine(*layout, {false, 4, {}}, quiet, never, StartSystemThread);
         });
         for (int i = 0; i < 3; ++i) {
             WhenReceived(*keyboards[static_cast<std::size_t>(i)], 100);  // a second into its write

@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCode.h"
 #include "tolvane/files/AtomicWrite.h"
+#include "tolvane/files/Backups.h"
 
 namespace tolvane::cli {
 
@@ -31,6 +32,7 @@ struct CommandArguments {
     std::string labels;
     bool noLabels = false;
     bool each = false;
+    bool noBackup = false;
     std::string log;
     int count = 0;
 };
@@ -78,6 +80,11 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
                    "Keep every report of the run in this file, written at the end");
     app.add_flag("--json", options.json, "Machine-readable output (devices, show, check, diff)");
     app.add_flag("--quiet", options.quiet, "Print only errors and requested data");
+    options.backupFolder = PathText(BackupFolder());
+    app.add_option("--backup-folder", options.backupFolder,
+                   "Keep the backups taken before each write here (default: the user's data "
+                   "folder, Tolvane/backups)")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void AddProgramCommand(CLI::App& app, CommandArguments& arguments) {
@@ -95,6 +102,8 @@ void AddProgramCommand(CLI::App& app, CommandArguments& arguments) {
         ->check(CLI::Range(1, 1'000'000));
     program->add_flag("--force", arguments.force,
                       "Program the file even when check finds problems in it");
+    program->add_flag("--no-backup", arguments.noBackup,
+                      "Do not keep a backup of each keyboard before it is written");
 }
 
 void AddCommands(CLI::App& app, CommandArguments& arguments) {
@@ -117,6 +126,8 @@ void AddCommands(CLI::App& app, CommandArguments& arguments) {
     write->add_flag("--all", arguments.all, "Write every attached keyboard, in parallel");
     write->add_flag("--force", arguments.force,
                     "Write the file even when check finds problems in it");
+    write->add_flag("--no-backup", arguments.noBackup,
+                    "Do not keep a backup of what the keyboard holds before writing");
     AddProgramCommand(app, arguments);
     CLI::App* diff = app.add_subcommand(
         "diff", "Compare two programmings; each is a data file or the word \"keyboard\"");
@@ -172,11 +183,12 @@ int Dispatch(const std::string& command, const CommandArguments& arguments, Comm
         return commands.Read(arguments.file);
     }
     if (command == "write") {
-        return commands.Write(arguments.file, arguments.verify, arguments.all, arguments.force);
+        return commands.Write(arguments.file, arguments.verify, arguments.all, arguments.force,
+                              !arguments.noBackup);
     }
     if (command == "program") {
-        return commands.Program(
-            arguments.file, {arguments.verify, arguments.force, arguments.log, arguments.count});
+        return commands.Program(arguments.file, {arguments.verify, arguments.force, arguments.log,
+                                                 arguments.count, !arguments.noBackup});
     }
     if (command == "legend") {
         LegendOptions legend;

@@ -8,6 +8,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/KeyboardAccess.h"
+#include "cli/KeyboardTransfer.h"
 #include "tolvane/files/DataFileLoader.h"
 #include "tolvane/image/KeyboardImage.h"
 #include "tolvane/legend/LegendSheet.h"
@@ -27,6 +28,7 @@ struct GlobalOptions {
     std::string traceFile;
     bool json = false;
     bool quiet = false;
+    std::string backupFolder;  // where write and program keep their backups
 };
 
 struct Console {
@@ -48,6 +50,7 @@ struct ProgramOptions {
     bool force = false;
     std::string logFile;  // empty: no log
     int count = 0;        // keyboards to pass before the run ends; 0: until interrupted
+    bool backup = true;   // a backup of each keyboard before it is written
 };
 
 class Commands {
@@ -65,7 +68,7 @@ class Commands {
     int Check(const std::string& file);
     int Read(const std::string& file);
     // Refuses a file in which check finds problems, unless forced.
-    int Write(const std::string& file, bool verify, bool all, bool force);
+    int Write(const std::string& file, bool verify, bool all, bool force, bool backup = true);
     int Diff(const std::string& first, const std::string& second);
     // The production line: programs every keyboard that is plugged in until count have
     // passed or Ctrl+C; 0 when every keyboard passed.
@@ -90,8 +93,9 @@ class Commands {
     int RefuseFileWithProblems(const std::string& file);
     // Reads a data file, or the keyboard when the operand is "keyboard".
     int LoadOperand(const std::string& operand, KeyboardImage& image);
-    int WriteOne(const std::string& file, bool verify);
-    int WriteAll(const std::string& file, bool verify);
+    int WriteOne(const std::string& file, const WriteSteps& steps);
+    int WriteAll(const std::string& file, const WriteSteps& steps);
+    WriteSteps StepsFor(bool verify, bool backup) const;
     bool ShowProgress() const { return console_.errIsTerminal && !options_.quiet; }
     void Say(const std::string& line);
 

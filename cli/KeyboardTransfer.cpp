@@ -51,17 +51,37 @@ TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardIma
 }
 
 bool WriteResult::ok() const {
-    return write == TransferEnd::kSucceeded &&
+    return (!backup || backup->ok) && write == TransferEnd::kSucceeded &&
            verifyRead.value_or(TransferEnd::kSucceeded) == TransferEnd::kSucceeded &&
            differences.empty();
 }
 
-WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
+BackupResult BackUpKeyboard(const std::string& path, const std::filesystem::path& folder,
+                            std::stop_token stop) {
+    const auto held = std::make_unique<KeyboardImage>();
+    SilentProgress silent;
+    const TransferEnd read = TransferWith(path, TransferKind::kRead, *held, silent, stop);
+    if (read != TransferEnd::kSucceeded) {
+        return {
+            false, {}, "the keyboard could not be read: " + OutcomeText(TransferKind::kRead, read)};
+    }
+    CHid hid;
+    hid.RestrictToPath(path);
+    return SaveBackup(*held, folder, hid.SerialNumber());
+}
+
+WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, const WriteSteps& steps,
                            TransferListener& writeProgress, TransferListener& verifyProgress,
                            std::stop_token stop) {
     WriteResult result;
+    if (!steps.backupFolder.empty()) {
+        result.backup = BackUpKeyboard(path, steps.backupFolder, stop);
+        if (!result.backup->ok) {
+            return result;  // the keyboard is untouched
+        }
+    }
     result.write = TransferWith(path, TransferKind::kWrite, image, writeProgress, stop);
-    if (result.write != TransferEnd::kSucceeded || !verify) {
+    if (result.write != TransferEnd::kSucceeded || !steps.verify) {
         return result;
     }
     const auto readBack = std::make_unique<KeyboardImage>();
@@ -73,6 +93,9 @@ WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool v
 }
 
 std::string WriteResultText(const WriteResult& result) {
+    if (result.backup && !result.backup->ok) {
+        return "not written: no backup could be kept (" + result.backup->error + ")";
+    }
     if (result.write != TransferEnd::kSucceeded) {
         return OutcomeText(TransferKind::kWrite, result.write);
     }

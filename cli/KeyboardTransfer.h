@@ -11,6 +11,7 @@
 
 #include "cli/ProgrammingView.h"
 
+#include "tolvane/files/Backups.h"
 #include "tolvane/image/KeyboardImage.h"
 #include "tolvane/link/TransferMonitor.h"
 
@@ -44,8 +45,17 @@ enum class TransferEnd { kSucceeded, kFailed, kNotConnected };
 TransferEnd TransferWith(const std::string& path, TransferKind kind, KeyboardImage& image,
                          TransferListener& listener, std::stop_token stop = {});
 
-// A write and, when verified, the read back compared with what was written.
+// What a write does besides writing: keep a backup of what the keyboard held first (in
+// backupFolder; none when empty) and read the keyboard back afterwards.
+struct WriteSteps {
+    bool verify = false;
+    std::filesystem::path backupFolder;
+};
+
+// A write, preceded by its backup and, when verified, followed by the read back compared
+// with what was written.
 struct WriteResult {
+    std::optional<BackupResult> backup;  // set when a backup was to be kept
     TransferEnd write = TransferEnd::kFailed;
     std::optional<TransferEnd> verifyRead;  // set when the keyboard was read back
     std::vector<Difference> differences;    // where the read back differs from the image
@@ -53,7 +63,12 @@ struct WriteResult {
     bool ok() const;
 };
 
-WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, bool verify,
+// Reads the keyboard at path and keeps what it holds as a backup in folder.
+BackupResult BackUpKeyboard(const std::string& path, const std::filesystem::path& folder,
+                            std::stop_token stop = {});
+
+// Nothing is written when a backup was asked for and could not be kept.
+WriteResult WriteAndVerify(const std::string& path, KeyboardImage& image, const WriteSteps& steps,
                            TransferListener& writeProgress, TransferListener& verifyProgress,
                            std::stop_token stop = {});
 

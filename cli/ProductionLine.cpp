@@ -32,8 +32,8 @@ void CopyProgramming(const KeyboardImage& from, KeyboardImage& to) {
     to.options = from.options;
 }
 
-JobResult ProgramKeyboard(const std::string& path, const KeyboardImage& layout, bool verify,
-                          std::stop_token stop) {
+JobResult ProgramKeyboard(const std::string& path, const KeyboardImage& layout,
+                          const WriteSteps& steps, std::stop_token stop) {
     const auto start = std::chrono::steady_clock::now();
     JobResult result;
     const hidio::OpenResult opened = hidio::CurrentBus().Open(path);
@@ -44,7 +44,7 @@ JobResult ProgramKeyboard(const std::string& path, const KeyboardImage& layout, 
         const auto image = std::make_unique<KeyboardImage>();
         CopyProgramming(layout, *image);
         SilentProgress silent;
-        result.write = WriteAndVerify(path, *image, verify, silent, silent, stop);
+        result.write = WriteAndVerify(path, *image, steps, silent, silent, stop);
     }
     result.duration = std::chrono::steady_clock::now() - start;
     return result;
@@ -213,9 +213,10 @@ void ProductionLine::Take(const hidio::InterfaceInfo& info) {
     keyboard.serialNumber = info.serialNumber;
     keyboard.underWay = true;
     listener_.OnTaken(info.path, info.serialNumber);
-    keyboard.job =
-        startThread_([this, path = info.path, verify = settings_.verify](std::stop_token stop) {
-            Post({EventKind::kEnded, path, ProgramKeyboard(path, layout_, verify, stop)});
+    keyboard.job = startThread_(
+        [this, path = info.path,
+         steps = WriteSteps{settings_.verify, settings_.backupFolder}](std::stop_token stop) {
+            Post({EventKind::kEnded, path, ProgramKeyboard(path, layout_, steps, stop)});
         });
     if (!keyboard.job.joinable()) {
         JobResult refused;

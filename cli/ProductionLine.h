@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "tolvane/image/KeyboardImage.h"
@@ -25,6 +26,7 @@ namespace tolvane::cli {
 struct StationSettings {
     bool verify = false;
     int passesWanted = 0;  // the run ends once this many have passed; 0: only on an interrupt
+    std::filesystem::path backupFolder;  // a backup of each keyboard first; none when empty
 };
 
 struct Tally {

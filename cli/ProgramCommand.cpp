@@ -142,8 +142,10 @@ int Commands::Program(const std::string& file, const ProgramOptions& program) {
                                            : std::string("Ctrl+C ends the run.\n"))
                      << std::flush;
     }
-    const Tally tally = RunProductionLine(*layout, {program.verify, program.count}, station,
-                                          interrupt.Requested(), startThread_);
+    const Tally tally = RunProductionLine(
+        *layout,
+        {program.verify, program.count, StepsFor(program.verify, program.backup).backupFolder},
+        station, interrupt.Requested(), startThread_);
     if (tally.done() == 0) {
         Say("No keyboard was programmed.");
     } else {

@@ -18,13 +18,14 @@ struct KeyboardResult {
 };
 
 // The whole job for one keyboard of many, on its own thread with its own image.
-KeyboardResult WriteOneOfMany(const std::string& path, const std::string& file, bool verify) {
+KeyboardResult WriteOneOfMany(const std::string& path, const std::string& file,
+                              const WriteSteps& steps) {
     const auto image = std::make_unique<KeyboardImage>();
     if (!LoadDataFile(*image, file).ok()) {
         return {false, "the file could not be read"};
     }
     SilentProgress silent;
-    const WriteResult result = WriteAndVerify(path, *image, verify, silent, silent);
+    const WriteResult result = WriteAndVerify(path, *image, steps, silent, silent);
     return {result.ok(), WriteResultText(result)};
 }
 
@@ -46,7 +47,12 @@ int Commands::Read(const std::string& file) {
     return kExitOk;
 }
 
-int Commands::Write(const std::string& file, bool verify, bool all, bool force) {
+WriteSteps Commands::StepsFor(bool verify, bool backup) const {
+    return {verify,
+            backup ? std::filesystem::path(options_.backupFolder) : std::filesystem::path()};
+}
+
+int Commands::Write(const std::string& file, bool verify, bool all, bool force, bool backup) {
     if (all && !options_.devicePath.empty()) {
         console_.err << "--all writes every keyboard; it cannot be combined with --device.\n";
         return kExitUsage;
@@ -56,10 +62,11 @@ int Commands::Write(const std::string& file, bool verify, bool all, bool force) 
             return refused;
         }
     }
-    return all ? WriteAll(file, verify) : WriteOne(file, verify);
+    const WriteSteps steps = StepsFor(verify, backup);
+    return all ? WriteAll(file, steps) : WriteOne(file, steps);
 }
 
-int Commands::WriteOne(const std::string& file, bool verify) {
+int Commands::WriteOne(const std::string& file, const WriteSteps& steps) {
     const auto image = std::make_unique<KeyboardImage>();
     if (!LoadFile(file, *image)) {
         return kExitFailed;
@@ -70,9 +77,23 @@ int Commands::WriteOne(const std::string& file, bool verify) {
     }
     ProgressBar writeBar(console_.err, "Writing", ShowProgress());
     ProgressBar verifyBar(console_.err, "Verifying", ShowProgress());
-    const WriteResult result = WriteAndVerify(target.path, *image, verify, writeBar, verifyBar);
+    const WriteResult result = WriteAndVerify(target.path, *image, steps, writeBar, verifyBar);
+    if (result.backup && !result.backup->ok) {
+        console_.err << "No backup could be kept of what the keyboard holds ("
+                     << result.backup->error
+                     << "); the keyboard is untouched. --no-backup writes without one.\n";
+        return kExitFailed;
+    }
+    if (result.backup) {
+        Say("Backup of what the keyboard held: " + PathText(result.backup->path));
+    }
     if (result.write != TransferEnd::kSucceeded) {
         console_.err << OutcomeText(TransferKind::kWrite, result.write) << '\n';
+        if (result.backup) {
+            console_.err << "The keyboard may hold a partial programming; what it held before is "
+                            "kept in "
+                         << PathText(result.backup->path) << '\n';
+        }
         return kExitFailed;
     }
     Say(OutcomeText(TransferKind::kWrite, result.write));
@@ -94,7 +115,7 @@ int Commands::WriteOne(const std::string& file, bool verify) {
     return kExitOk;
 }
 
-int Commands::WriteAll(const std::string& file, bool verify) {
+int Commands::WriteAll(const std::string& file, const WriteSteps& steps) {
     if (!LoadFile(file, *std::make_unique<KeyboardImage>())) {
         return kExitFailed;
     }
@@ -114,8 +135,8 @@ int Commands::WriteAll(const std::string& file, bool verify) {
                 continue;
             }
             std::jthread writer =
-                startThread_([&results, &keyboards, &file, verify, i](std::stop_token) {
-                    results[i] = WriteOneOfMany(keyboards[i].path, file, verify);
+                startThread_([&results, &keyboards, &file, &steps, i](std::stop_token) {
+                    results[i] = WriteOneOfMany(keyboards[i].path, file, steps);
                 });
             if (!writer.joinable()) {
                 results[i] = {false, "not written: the system would not start a thread for it"};

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "hidio/KeyboardWire.h"
@@ -59,6 +60,9 @@ struct Faults {
     bool denyAccess = false;  // opens fail as for a user without the rights
     std::chrono::milliseconds writeCompletionDelay{0};
     std::chrono::milliseconds replyDelay{0};
+    // Firmware that stores one key wrongly: the first code written for this button and
+    // layer (1-based) is kept one higher, and an empty layer gets the key "a".
+    std::optional<std::pair<int, int>> changeStoredKey;
 };
 
 class Firmware;

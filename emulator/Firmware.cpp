@@ -317,7 +317,16 @@ void Firmware::StoreKeyRecord(const hidio::Report& report) {
         return;  // the keyboard has no place for it
     }
     const auto codes = report.begin() + from_host::kKeyCodes;
-    programming.keys[button][layer].assign(codes, codes + count);
+    std::vector<std::uint8_t>& stored = programming.keys[button][layer];
+    stored.assign(codes, codes + count);
+    if (faults.changeStoredKey == std::pair{button, layer}) {
+        constexpr std::uint8_t kKeyA = 4;
+        if (stored.empty()) {
+            stored.push_back(kKeyA);
+        } else {
+            ++stored.front();
+        }
+    }
 }
 
 void Firmware::StoreTrackRecord(const hidio::Report& report) {

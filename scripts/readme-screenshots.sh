@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/screenshots.sh >/dev/null
 
-shown=(panel-en-layer1-hover.png keypad-button-en.png panel-zh-layer3.png pellimore.png)
+shown=(panel-en-layer1-hover.png keypad-button-en.png panel-zh-layer3.png pellimore.png
+       differences-en.png)
 mkdir -p docs/screenshots
 rm -f docs/screenshots/*.png
 for file in "${shown[@]}"; do

@@ -75,6 +75,11 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kUndo, Command::kUndo},
     {kRedo, Command::kRedo},
     {kFindCommand, Command::kFind},
+    {kRestoreBackup, Command::kRestoreBackup},
+    {kCompareWithKeyboard, Command::kCompareWithKeyboard},
+    {kCompareWithFile, Command::kCompareWithFile},
+    {kClearDifferenceMarks, Command::kClearDifferenceMarks},
+    {kVerifyAfterWrite, Command::kToggleVerifyAfterWrite},
     {kUnshownButtonsCommand, Command::kUnshownButtons},
     {kViewButtonNumbers, Command::kToggleButtonNumbers},
 });
@@ -90,11 +95,22 @@ constexpr MenuItem kSeparator{0, {}};
 
 constexpr MenuItem kPrintLegendsItem{kPrintLegends, {}, TextId::kMenuPrintLegends};
 constexpr MenuItem kExportLegendsItem{kExportLegends, {}, TextId::kMenuExportLegends};
+// The File menu's safety items and the KeyBoardSet menu's verify option, both languages.
+constexpr MenuItem kRestoreBackupItem{kRestoreBackup, {}, TextId::kMenuRestoreBackup};
+constexpr MenuItem kCompareKeyboardItem{kCompareWithKeyboard, {}, TextId::kMenuCompareKeyboard};
+constexpr MenuItem kCompareFileItem{kCompareWithFile, {}, TextId::kMenuCompareFile};
+constexpr MenuItem kClearMarksItem{kClearDifferenceMarks, {}, TextId::kMenuClearMarks};
+constexpr MenuItem kVerifyItem{kVerifyAfterWrite, {}, TextId::kMenuVerifyAfterWrite, true};
 
-constexpr std::array<MenuItem, 8> kCnFile = {{
+constexpr std::array<MenuItem, 14> kCnFile = {{
     {kCnOpen, "打开(&O)...\tCtrl+O"},
     {kCnSave, "保存(&S)\tCtrl+S"},
     {kCnSaveAs, "另存为(&A)...\tCtrl+Alt+S"},
+    kSeparator,
+    kRestoreBackupItem,
+    kCompareKeyboardItem,
+    kCompareFileItem,
+    kClearMarksItem,
     kSeparator,
     kPrintLegendsItem,
     kExportLegendsItem,
@@ -102,9 +118,10 @@ constexpr std::array<MenuItem, 8> kCnFile = {{
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
 constexpr MenuItem kUnshownButtonsItem{kUnshownButtonsCommand, {}, TextId::kMenuHiddenButtons};
-constexpr std::array<MenuItem, 9> kCnKeyboard = {{
+constexpr std::array<MenuItem, 10> kCnKeyboard = {{
     {kCnRead, "读键盘\tCtrl+Alt+R"},
     {kCnWrite, "写键盘\tCtrl+Alt+W"},
+    kVerifyItem,
     kSeparator,
     {kCnCardReaderSettings, "磁卡设置\tCtrl+Alt+K"},
     {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
@@ -154,19 +171,25 @@ constexpr std::array<MenuPopup, 6> kCnMenu = {{
     {"帮助(&H)", kCnHelp},
 }};
 
-constexpr std::array<MenuItem, 8> kEnFile = {{
+constexpr std::array<MenuItem, 14> kEnFile = {{
     {kEnOpen, "Open(&O)...\tCtrl+O"},
     {kEnSave, "Save(&S)\tCtrl+S"},
     {kEnSaveAs, "Save As"},
+    kSeparator,
+    kRestoreBackupItem,
+    kCompareKeyboardItem,
+    kCompareFileItem,
+    kClearMarksItem,
     kSeparator,
     kPrintLegendsItem,
     kExportLegendsItem,
     kSeparator,
     {kEnQuit, "Quit"},
 }};
-constexpr std::array<MenuItem, 9> kEnKeyboard = {{
+constexpr std::array<MenuItem, 10> kEnKeyboard = {{
     {kEnRead, "Read Keyboard"},
     {kEnWrite, "Write Keyboard"},
+    kVerifyItem,
     kSeparator,
     {kEnCardReaderSettings, "Card Reader Setting"},
     {kEnKeyboardSettings, "Keyboard Setting"},

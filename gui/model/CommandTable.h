@@ -37,6 +37,12 @@ enum class Command {
     kCopyButton,
     kPaste,
     kFind,  // over every layer of every button
+    // Safety around writes.
+    kRestoreBackup,
+    kCompareWithKeyboard,
+    kCompareWithFile,
+    kClearDifferenceMarks,
+    kToggleVerifyAfterWrite,
     kUnshownButtons,
     kToggleButtonNumbers,
 };

@@ -8,7 +8,7 @@ namespace tolvane::gui {
 namespace {
 
 // In the order of EditStep. The context menu's commands are named by their own items.
-constexpr std::array<TextId, 15> kStepTexts = {
+constexpr std::array<TextId, 16> kStepTexts = {
     TextId::kStepKeyProgramming,
     TextId::kStepCardReaderSettings,
     TextId::kStepKeyboardSettings,
@@ -24,8 +24,9 @@ constexpr std::array<TextId, 15> kStepTexts = {
     TextId::kStepCopyButton,
     TextId::kStepSwapButtons,
     TextId::kStepLegendLabel,
+    TextId::kStepRestoreBackup,
 };
-static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kLegendLabel) + 1);
+static_assert(kStepTexts.size() == static_cast<std::size_t>(EditStep::kRestoreBackup) + 1);
 
 }  // namespace
 

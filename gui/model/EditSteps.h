@@ -27,7 +27,8 @@ enum class EditStep : std::uint8_t {
     kMoveButton,  // arguments: the button dragged and the one it was dropped on
     kCopyButton,
     kSwapButtons,
-    kLegendLabel,  // argument: the button
+    kLegendLabel,    // argument: the button
+    kRestoreBackup,  // argument: the backup's file name
 };
 
 struct StepName {

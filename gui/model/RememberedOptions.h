@@ -16,4 +16,7 @@ inline constexpr const char* kLegendUseLabelsOption = "LegendUseLabels";
 // The View option that shows each panel button's number in a corner of it.
 inline constexpr const char* kShowButtonNumbersOption = "ShowButtonNumbers";
 
+// Whether a write from the window is read back and compared (on unless switched off).
+inline constexpr const char* kVerifyAfterWriteOption = "VerifyAfterWrite";
+
 }  // namespace tolvane::gui

@@ -223,6 +223,21 @@ inline constexpr int kFindEdit = 1251;
 inline constexpr int kFindHitList = 1252;
 inline constexpr int kFindCount = 1253;
 
+// Safety around writes: File menu's Restore Backup, the comparisons and clearing their marks,
+// the KeyBoardSet menu's verify option (both languages), the difference list and the
+// backup list.
+inline constexpr int kRestoreBackup = 33040;
+inline constexpr int kCompareWithKeyboard = 33041;
+inline constexpr int kCompareWithFile = 33042;
+inline constexpr int kClearDifferenceMarks = 33043;
+inline constexpr int kVerifyAfterWrite = 33044;
+inline constexpr int kDifferencesDialog = 196;
+inline constexpr int kDifferenceSummary = 1260;
+inline constexpr int kDifferenceList = 1261;
+inline constexpr int kBackupsDialog = 198;
+inline constexpr int kBackupList = 1262;
+inline constexpr int kSafetyDialogOk = 1;
+inline constexpr int kSafetyDialogCancel = 2;
 // Every button reachable: the KeyBoardSet menu's list of the buttons not on the panel (both
 // languages), its window, and the View option that shows each panel button's number.
 inline constexpr int kUnshownButtonsCommand = 33050;

@@ -46,12 +46,15 @@ class CliTest : public ::testing::Test {
              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
+        backups = (folder / "backups").string();
     }
     ~CliTest() override { fs::remove_all(folder); }
 
     // Output goes to output when given, else into the result.
+    // The backups of writes go to the test's folder, never the user's.
     static CliRun Cli(std::vector<std::string> args, ThreadStarter startThread = StartSystemThread,
                       std::streambuf* output = nullptr) {
+        args.insert(args.begin(), {"--backup-folder", backups});
         return RunCliWith(std::move(args), std::move(startThread), output);
     }
 
@@ -69,6 +72,7 @@ class CliTest : public ::testing::Test {
     }
 
     fs::path folder;
+    static inline std::string backups;
 };
 
 }  // namespace tolvane::cli

@@ -15,6 +15,8 @@
 #include "cli/ProgrammingView.h"
 #include "examples/TillLayout.h"
 #include "tests/cli/CliFixture.h"
+#include "tolvane/files/AtomicWrite.h"
+#include "tolvane/files/Backups.h"
 #include "tolvane/files/DataFileLoader.h"
 
 namespace tolvane::cli {
@@ -102,8 +104,9 @@ TEST_F(CliTest, DiffOfAFileAgainstTheKeyboardItWasWrittenTo) {
 TEST_F(CliTest, WriteAllReportsEachKeyboardAndFailsWhenOneDoes) {
     const std::string till = TillLayoutFile();
     const std::string silent = WriteText("silent.state", "fault silent\n");
-    const CliRun run = Cli({"--virtual-keyboard", "--virtual-keyboard=" + silent,
-                            "--virtual-keyboard", "write", till, "--all", "--verify"});
+    const CliRun run =
+        Cli({"--virtual-keyboard", "--virtual-keyboard=" + silent, "--virtual-keyboard", "write",
+             till, "--all", "--verify", "--no-backup"});
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u) << run.out;
@@ -193,7 +196,9 @@ TEST_F(CliTest, CheckListsProblemsWithTheirLineNumbers) {
 TEST_F(CliTest, TraceOfAStartUpWriteShowsEveryReportByteForByte) {
     ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
     const std::string trace = File("trace.txt");
-    ASSERT_EQ(Cli({"--virtual-keyboard", "--trace", trace, "write", File("a.dat")}).status, 0);
+    ASSERT_EQ(
+        Cli({"--virtual-keyboard", "--trace", trace, "write", File("a.dat"), "--no-backup"}).status,
+        0);
     const std::vector<std::string> lines = Lines(ReadFile(trace));
     ASSERT_EQ(lines.size(), 508u);
     const auto filled = [](const std::string& way, const std::string& code) {
@@ -246,7 +251,7 @@ TEST_F(CliTest, TheTraceOfSeveralKeyboardsNamesTheKeyboardOfEachLine) {
     ASSERT_EQ(Cli({"new", File("a.dat")}).status, 0);
     const std::string trace = File("trace.txt");
     ASSERT_EQ(Cli({"--virtual-keyboard", "--virtual-keyboard", "--trace", trace, "write",
-                   File("a.dat"), "--all"})
+                   File("a.dat"), "--all", "--no-backup"})
                   .status,
               0);
     std::map<std::string, int> linesPerKeyboard;
@@ -425,4 +430,41 @@ TEST_F(CliTest, LegendTakesTheLabelsBesideTheDataFileOrTheOnesGiven) {
 }
 
 }  // namespace
+}  // namespace tolvane::cli
+
+namespace tolvane::cli {
+
+// write, write --all and program keep what each keyboard held before they write it; a backup
+// that cannot be kept leaves the keyboard untouched; --no-backup keeps none.
+TEST_F(CliTest, WritesKeepABackupOfWhatTheKeyboardHeldUnlessToldNot) {
+    const std::string till = TillLayoutFile();
+    ASSERT_EQ(Cli({"new", File("empty.dat")}).status, 0);
+    const std::string state = File("keyboard.state");
+    ASSERT_EQ(Cli({"--virtual-keyboard=" + state, "write", till, "--no-backup"}).status, 0);
+    EXPECT_FALSE(fs::exists(backups));
+
+    const CliRun written = Cli({"--virtual-keyboard=" + state, "write", File("empty.dat")});
+    ASSERT_EQ(written.status, 0) << written.err;
+    const std::vector<BackupEntry> kept = ListBackups(backups);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_NE(written.out.find(PathText(kept[0].path)), std::string::npos) << written.out;
+    EXPECT_EQ(Cli({"diff", till, PathText(kept[0].path)}).status, 0);  // what it held: the till
+
+    for (const auto& command :
+         {std::vector<std::string>{"write", till, "--all"},
+          std::vector<std::string>{"program", till, "--each", "--count", "1"}}) {
+        std::vector<std::string> args{"--virtual-keyboard=" + state};
+        args.insert(args.end(), command.begin(), command.end());
+        ASSERT_EQ(Cli(args).status, 0) << command[0];
+    }
+    EXPECT_EQ(ListBackups(backups).size(), 3u);
+
+    std::ofstream(folder / "not-a-folder") << "x";
+    const CliRun refused = Cli({"--backup-folder", File("not-a-folder"),
+                                "--virtual-keyboard=" + state, "write", File("empty.dat")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("the keyboard is untouched"), std::string::npos) << refused.err;
+    EXPECT_EQ(Cli({"--virtual-keyboard=" + state, "diff", till, "keyboard"}).status, 0);
+}
+
 }  // namespace tolvane::cli

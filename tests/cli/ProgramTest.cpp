@@ -82,7 +82,8 @@ TEST_F(ProgramTest, KeyboardsComingGoingAndFailingEachGetTheirLineAndRow) {
              "--virtual-keyboard=" + WriteText("silent.state", "fault silent\n"),
              "--virtual-keyboard=" +
                  WriteText("pulled.state", "serial TR-0004\nfault pull-out 40 300\n"),
-             "program", TillLayoutFile(), "--each", "--verify", "--log", log, "--count", "3"});
+             "program", TillLayoutFile(), "--each", "--verify", "--log", log, "--count", "3",
+             "--no-backup"});
     EXPECT_EQ(run.status, 1);
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 6u) << run.out;
@@ -146,7 +147,7 @@ TEST_F(ProgramTest, CtrlCEndsTheRunOnceTheKeyboardsUnderWayHaveTheirResults) {
     const auto before = std::signal(SIGINT, SIG_IGN);
     const CliRun run =
         Cli({"--virtual-keyboard", "--virtual-keyboard=" + WriteText("late.state", "plug-in 300\n"),
-             "program", TillLayoutFile(), "--each", "--log", log},
+             "program", TillLayoutFile(), "--each", "--log", log, "--no-backup"},
             interruptOnceWriting);
     EXPECT_EQ(std::signal(SIGINT, before), SIG_IGN);  // the handler that was there is back
 
@@ -174,7 +175,7 @@ TEST_F(ProgramTest, ALogThatCannotBeWrittenEndsTheRunAsFailed) {
         const tolvane::testing::FileSizeLimit fullDisk(
             std::string_view("time,path,serial,result,duration_s,reason\n").size());
         EXPECT_TRUE(fullDisk.Applied());
-        return Cli({"--virtual-keyboard", "program", till, "--each", "--log", log});
+        return Cli({"--virtual-keyboard", "program", till, "--each", "--log", log, "--no-backup"});
     }();
 
     EXPECT_EQ(run.status, 1);

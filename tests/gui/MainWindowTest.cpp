@@ -209,15 +209,15 @@ TEST_F(MainWindowTest, FullWriteEndsWithItsMessageWhileTheProgressShowsAllOfIt) 
     QString titleAtOutcome;
     bool mainEnabledAtOutcome = true;
     prompter.onPrompt = [&](const Prompt&) {
-        if (const auto* progress = window->RunningTransfer()->ProgressWindow()) {
-            titleAtOutcome = progress->windowTitle();
+        if (prompter.prompts.size() == 1) {  // the write's own message, before the verify
+            titleAtOutcome = window->RunningTransfer()->ProgressWindow()->windowTitle();
+            mainEnabledAtOutcome = window->isEnabled();
         }
-        mainEnabledAtOutcome = window->isEnabled();
     };
     TriggerAction(gui::ids::kEnWrite);
     EXPECT_FALSE(window->isEnabled());
     ASSERT_TRUE(WaitUntil([&] { return window->RunningTransfer() == nullptr; }, 20000));
-    ASSERT_EQ(prompter.prompts.size(), 1u);
+    ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "Keyboard data is successfully written!!");
     EXPECT_EQ(titleAtOutcome, "Data is being transmitted... [100%]");
     EXPECT_FALSE(mainEnabledAtOutcome);
@@ -253,10 +253,20 @@ TEST_F(MainWindowTest, EscapeClosesTheProgressWindowButNotTheTransfer) {
     WriteSetting("Chinese");
     OpenWindow();
     bool disabledAtOutcome = false;
-    prompter.onPrompt = [&](const Prompt&) { disabledAtOutcome = !window->isEnabled(); };
+    prompter.onPrompt = [&](const Prompt&) {
+        if (prompter.prompts.size() == 1) {
+            disabledAtOutcome = !window->isEnabled();
+        }
+    };
     TriggerAction(gui::ids::kCnWrite);
+    // The write itself, after the backup's read.
+    const auto writing = [&] {
+        const auto* transfer = window->RunningTransfer();
+        return transfer != nullptr && transfer->ProgressWindow() != nullptr &&
+               transfer->ProgressWindow()->windowTitle().startsWith("正在传送");
+    };
+    ASSERT_TRUE(WaitUntil(writing));
     auto* progress = window->RunningTransfer()->ProgressWindow();
-    ASSERT_NE(progress, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return progress->Position() > 10; }));
     QTest::keyClick(progress, Qt::Key_Escape);
     EXPECT_FALSE(progress->isVisible());
@@ -264,8 +274,9 @@ TEST_F(MainWindowTest, EscapeClosesTheProgressWindowButNotTheTransfer) {
     const int positionAtEscape = image->status.reportCount.load();
     ASSERT_TRUE(WaitUntil([&] { return window->RunningTransfer() == nullptr; }, 20000));
     EXPECT_GT(rig.Keyboard().ReportsReceived(), static_cast<std::size_t>(positionAtEscape));
-    ASSERT_EQ(prompter.prompts.size(), 1u);
+    ASSERT_EQ(prompter.prompts.size(), 2u);
     EXPECT_EQ(prompter.prompts[0].text, "键盘数据写入成功！");
+    EXPECT_EQ(prompter.prompts[1].text, "已校验：键盘中的数据与写入的一致");
     EXPECT_TRUE(disabledAtOutcome);
     EXPECT_TRUE(window->isEnabled());
 }

@@ -27,6 +27,7 @@
 #include "gui/qt/app/CAboutDlg.h"
 #include "gui/qt/app/CLegendExportDlg.h"
 #include "gui/qt/app/CLegendLabelDlg.h"
+#include "gui/qt/app/CSafetyDlgs.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/app/CUnshownButtonsDlg.h"
@@ -41,6 +42,7 @@
 #include "pellimore/CAboutDlg.h"
 #include "pellimore/CPellimoreDlg.h"
 #include "pellimore/PellimoreIds.h"
+#include "tolvane/files/Backups.h"
 #include "tolvane/files/DataFileCheck.h"
 #include "tolvane/files/DataFileWriter.h"
 #include "tolvane/files/LabelsFile.h"
@@ -198,6 +200,67 @@ void FindResults(Studio& studio) {
         studio.Save(*find, QString("find-%1").arg(suffix));
         QTest::mouseMove(window.get(), QPoint(1, 1));
         studio.Save(*window, QString("panel-%1-found").arg(suffix));
+    }
+}
+
+// The safety around writes: the verify's line, the difference list with its marks on the
+// panel, the backup list and what a failed write says.
+void WriteSafety(Studio& studio) {
+    const auto changed = std::make_unique<KeyboardImage>();
+    examples::BuildTillLayout(*changed);
+    changed->StoreKeyRecord(13, 1, std::vector<KeyCode>{0x04});
+    changed->StoreKeyRecord(30, 3, std::vector<KeyCode>{0x06});
+    changed->tracks[1].enabled = 0;
+    changed->options.autoRepeat = 1;
+    QTemporaryDir backups;
+    for (int i = 0; i < 3; ++i) {
+        SaveBackup(i == 1 ? *changed : studio.Image(), backups.path().toStdString(), "TR48-0042",
+                   std::chrono::system_clock::now() - std::chrono::hours(30 * i));
+    }
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        examples::BuildTillLayout(studio.Image());
+        studio.Image().DeriveAllLayerTexts();
+        auto* selector = window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector));
+        selector->setCurrentText("Layer2");  // the captions of the layout
+        selector->setCurrentText("Layer1");
+        const InterfaceLanguage shown = std::string(language) == "English"
+                                            ? InterfaceLanguage::kEnglish
+                                            : InterfaceLanguage::kChinese;
+        window->ShowComparison(Comparison::kVerify, Difference(studio.Image().TakeProgramming(),
+                                                               changed->TakeProgramming()));
+        auto* list = window->findChild<QDialog*>(ObjectNameFor(ids::kDifferencesDialog));
+        studio.Save(*list, QString("differences-%1").arg(suffix));
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        studio.Save(*window, QString("panel-%1-differences").arg(suffix));
+
+        CBackupsDlg restore(
+            BackupRows(ListBackups(backups.path().toStdString()), studio.Image().TakeProgramming()),
+            shown, window.get());
+        restore.show();
+        studio.Save(restore, QString("restore-backup-%1").arg(suffix));
+
+        const auto box = [&](const std::string& text, const QStringList& buttons,
+                             const QString& name) {
+            QMessageBox message(buttons.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning,
+                                MessageCaption(), FromUtf8(text), QMessageBox::NoButton,
+                                window.get());
+            for (const QString& button : buttons) {
+                message.addButton(button, QMessageBox::AcceptRole);
+            }
+            if (buttons.isEmpty()) {
+                message.addButton(QMessageBox::Ok);
+            }
+            message.show();
+            studio.Save(message, name);
+        };
+        box(std::string(Text(TextId::kVerifiedIdentical, shown)), {},
+            QString("verified-%1").arg(suffix));
+        const std::filesystem::path backup = ListBackups(backups.path().toStdString())[0].path;
+        box(PartialWriteText({WriteStop::kPulledOut, 57, 11}, backup, shown),
+            {FromUtf8(Text(TextId::kAnswerRetry, shown)),
+             FromUtf8(Text(TextId::kAnswerCancel, shown))},
+            QString("partial-write-%1").arg(suffix));
     }
 }
 
@@ -469,6 +532,7 @@ int main(int argc, char** argv) {
     tolvane::gui::PanelWithLayout(studio);
     tolvane::gui::EditMenuAndDrag(studio);
     tolvane::gui::FindResults(studio);
+    tolvane::gui::WriteSafety(studio);
     tolvane::gui::ProgressAndAbout(studio);
     tolvane::gui::LegendSheets(studio, output);
     tolvane::gui::LegendDialogs(studio);

@@ -12,4 +12,12 @@ std::optional<std::string> ProcessEnvironment(std::string_view name) {
     return std::string(value);
 }
 
+std::filesystem::path FolderVariable(const EnvironmentLookup& environment, std::string_view name) {
+    const std::optional<std::string> value = environment(name);
+    if (!value || value->empty()) {
+        return {};
+    }
+    return std::filesystem::path(*value);
+}
+
 }  // namespace tolvane

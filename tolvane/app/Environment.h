@@ -2,6 +2,7 @@
 // be tested with an environment of the test's choosing.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,5 +14,8 @@ namespace tolvane {
 using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
 
 std::optional<std::string> ProcessEnvironment(std::string_view name);
+
+// A variable naming a folder; empty when it is unset or empty.
+std::filesystem::path FolderVariable(const EnvironmentLookup& environment, std::string_view name);
 
 }  // namespace tolvane

@@ -10,14 +10,6 @@ namespace {
 
 constexpr std::string_view kProgramFolderName = "Tolvane";
 
-fs::path FromVariable(const EnvironmentLookup& environment, std::string_view name) {
-    const std::optional<std::string> value = environment(name);
-    if (!value || value->empty()) {
-        return {};
-    }
-    return fs::path(*value);
-}
-
 bool Exists(const fs::path& path) {
     std::error_code ignored;
     return fs::exists(path, ignored);
@@ -28,15 +20,15 @@ bool Exists(const fs::path& path) {
 fs::path UserConfigFolder(const EnvironmentLookup& environment) {
     fs::path base;
 #if defined(_WIN32)
-    base = FromVariable(environment, "APPDATA");
+    base = FolderVariable(environment, "APPDATA");
 #elif defined(__APPLE__)
-    const fs::path home = FromVariable(environment, "HOME");
+    const fs::path home = FolderVariable(environment, "HOME");
     base = home.empty() ? home : home / "Library" / "Preferences";
 #else
-    base = FromVariable(environment, "XDG_CONFIG_HOME");
+    base = FolderVariable(environment, "XDG_CONFIG_HOME");
     // The XDG rule ignores a relative value.
     if (base.empty() || base.is_relative()) {
-        const fs::path home = FromVariable(environment, "HOME");
+        const fs::path home = FolderVariable(environment, "HOME");
         base = home.empty() ? home : home / ".config";
     }
 #endif

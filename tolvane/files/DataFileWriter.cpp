@@ -140,7 +140,11 @@ FileWriteResult SaveDataFile(const KeyboardImage& image, const std::filesystem::
 }
 
 std::tm LocalTimeNow() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    return LocalTimeOf(std::chrono::system_clock::now());
+}
+
+std::tm LocalTimeOf(std::chrono::system_clock::time_point when) {
+    const std::time_t now = std::chrono::system_clock::to_time_t(when);
     std::tm local{};
 #if defined(_WIN32)
     localtime_s(&local, &now);

@@ -5,6 +5,7 @@
 // the previous file as it was and the result says why.
 #pragma once
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -26,5 +27,6 @@ FileWriteResult SaveDataFile(const KeyboardImage& image, const std::filesystem::
 
 // The local time now, for the header's create date.
 std::tm LocalTimeNow();
+std::tm LocalTimeOf(std::chrono::system_clock::time_point when);
 
 }  // namespace tolvane

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 
 #include "hidio/KeyboardInterface.h"
 #include "tolvane/link/StopWait.h"
@@ -50,6 +51,28 @@ KeyboardSearchResult CHid::FindKeyboard() {
         }
     }
     return result;
+}
+
+namespace {
+
+std::optional<hidio::InterfaceInfo> KeyboardInterface(hidio::Bus& bus, const std::string& only) {
+    for (const hidio::InterfaceInfo& info : bus.Enumerate()) {
+        if (hidio::IsKeyboardVendorInterface(info) && (only.empty() || info.path == only)) {
+            return info;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool CHid::KeyboardAttached() {
+    return KeyboardInterface(Bus(), onlyPath_).has_value();
+}
+
+std::string CHid::SerialNumber() {
+    const std::optional<hidio::InterfaceInfo> info = KeyboardInterface(Bus(), onlyPath_);
+    return info ? info->serialNumber : std::string();
 }
 
 bool CHid::RegisterNotifications(NotifyTarget target) {

@@ -59,6 +59,11 @@ class CHid {
 
     KeyboardSearchResult FindKeyboard();
 
+    // Whether the keyboard's interface is on the bus at all, whether or not it opens.
+    bool KeyboardAttached();
+    // The serial number the keyboard's interface reports; empty for none or no keyboard.
+    std::string SerialNumber();
+
     // Starts arrival and removal notices to target; true when the watch runs. The watch
     // holds the target from before its first notice to its end and nothing else does, so a
     // notice never meets a target being changed. A later call ends the earlier watch before

@@ -46,6 +46,10 @@ class TransferMonitor {
     // at once (the keyboard was pulled out, say), with the worker stopped as on a time-out.
     TransferOutcome RunToEnd(std::stop_token stop = {});
 
+    // The reportCount last seen before the transfer ended (0 before any was seen): how far a
+    // failed transfer got, as the status itself is reset when it fails.
+    std::uint32_t LastCount() const { return lastSeen_ == 0xFFFF ? 0 : lastSeen_; }
+
     // The percentage the progress title shows for a position of the bar.
     static int Percent(std::uint32_t position);
 

@@ -9,6 +9,7 @@
 #include "gui/qt/app/CTolvaneDlg.h"
 #include "gui/qt/app/VirtualKeyboardRig.h"
 #include "tolvane/app/FileLocations.h"
+#include "tolvane/files/Backups.h"
 
 #ifndef TOLVANE_DOC_DIR
 #define TOLVANE_DOC_DIR ""
@@ -86,6 +87,7 @@ int CTolvaneApp::Run(int argc, char** argv) {
     ProgramSetup setup;
     setup.programFolder = QCoreApplication::applicationDirPath().toStdU16String();
     setup.userConfigFolder = UserConfigFolder();
+    setup.backupFolder = BackupFolder();
     if (std::string_view(TOLVANE_DOC_DIR).size() > 0) {
         setup.documentationFolders.emplace_back(TOLVANE_DOC_DIR);
     }

@@ -60,6 +60,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
     setFont(DialogFont());
     setWindowIcon(ProgramIcon());
 
+    verifyAfterWrite_ = ReadVerifyAfterWrite();
     ReadLanguage();
     CreateToolbar();
     CreateClientArea();
@@ -114,20 +115,24 @@ QMenuBar* CTolvaneDlg::BuildMenu(InterfaceLanguage language) {
         }
     }
     if (setup_.virtualKeyboard != nullptr) {
-        const auto textIn = [language](TextId id) { return FromUtf8(tolvane::Text(id, language)); };
-        QMenu* menu = bar->addMenu(textIn(TextId::kMenuVirtualKeyboard));
-        for (const auto& [id, text] : {std::pair{ids::kVirtualPlugIn, TextId::kMenuPlugIn},
-                                       std::pair{ids::kVirtualPullOut, TextId::kMenuPullOut}}) {
-            QAction* action = menu->addAction(textIn(text));
-            action->setObjectName(ObjectNameFor(id));
-            connect(action, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
-        }
+        AddVirtualKeyboardMenu(*bar, language);
     }
     bar->hide();
     // The pointer over a menu built after start-up runs the hover handling too.
     bar->setMouseTracking(true);
     bar->installEventFilter(this);
     return bar;
+}
+
+void CTolvaneDlg::AddVirtualKeyboardMenu(QMenuBar& bar, InterfaceLanguage language) {
+    const auto textIn = [language](TextId id) { return FromUtf8(tolvane::Text(id, language)); };
+    QMenu* menu = bar.addMenu(textIn(TextId::kMenuVirtualKeyboard));
+    for (const auto& [id, text] : {std::pair{ids::kVirtualPlugIn, TextId::kMenuPlugIn},
+                                   std::pair{ids::kVirtualPullOut, TextId::kMenuPullOut}}) {
+        QAction* action = menu->addAction(textIn(text));
+        action->setObjectName(ObjectNameFor(id));
+        connect(action, &QAction::triggered, this, [this, id = id] { OnCommand(id); });
+    }
 }
 
 void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
@@ -334,7 +339,7 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnRead();
             break;
         case Command::kWrite:
-            OnTransfer(TransferKind::kWrite);
+            OnWrite();
             break;
         case Command::kCardReaderSettings:
             RunCardReaderDialog(this, image_, language_, locations_);
@@ -392,6 +397,21 @@ void CTolvaneDlg::RunCommand(Command command) {
         case Command::kFind:
             OnFind();
             break;
+        case Command::kRestoreBackup:
+            OnRestoreBackup();
+            break;
+        case Command::kCompareWithKeyboard:
+            OnCompareWithKeyboard();
+            break;
+        case Command::kCompareWithFile:
+            OnCompareWithFile();
+            break;
+        case Command::kClearDifferenceMarks:
+            ClearDifferenceMarks();
+            break;
+        case Command::kToggleVerifyAfterWrite:
+            OnToggleVerifyAfterWrite();
+            break;
         case Command::kUnshownButtons:
             OnUnshownButtons();
             break;
@@ -401,33 +421,66 @@ void CTolvaneDlg::RunCommand(Command command) {
     }
 }
 
-void CTolvaneDlg::OnTransfer(TransferKind kind) {
+void CTolvaneDlg::OnTransfer(TransferKind kind, std::function<void(TransferOutcome)> afterClosed) {
+    RunTransfer({kind, &image_, {}, std::move(afterClosed)});
+}
+
+bool CTolvaneDlg::RunTransfer(TransferPlan plan) {
     if (transfer_) {
-        return;
+        return false;
     }
-    TransferWorker& worker = kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
+    // Only the window's own image is what the read and write commands show and mark.
+    const bool ownImage = plan.image == &image_;
+    TransferWorker& worker = plan.kind == TransferKind::kRead ? m_pReadWorker : m_pWriteWorker;
     auto transfer = std::make_unique<TransferProgress>(
-        image_, worker, language_, this,
-        [this](TransferOutcome outcome) { OnTransferOutcome(outcome); });
-    if (StartTransfer(kind, image_, m_hid, worker, transfer->Monitor()) ==
+        *plan.image, worker, language_, this,
+        [this, ownImage](TransferOutcome outcome) {
+            if (ownImage) {
+                OnTransferOutcome(outcome);
+            }
+        },
+        plan.look);
+    if (!ownImage) {
+        plan.image->status.keyboardConnected.store(image_.status.keyboardConnected.load());
+    }
+    if (StartTransfer(plan.kind, *plan.image, m_hid, worker, transfer->Monitor()) ==
         StartResult::kNotConnected) {
         Inform(TextId::kPleaseConnectKeyboard);
-        return;
+        return false;
     }
     transfer_ = std::move(transfer);
-    runningTransfer_ = kind;
-    connect(transfer_.get(), &TransferProgress::Finished, this, [this] {
-        // Destroyed once the monitor's own call has returned.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                transfer_.reset();
-                UpdateEditState();
-            },
-            Qt::QueuedConnection);
-    });
+    runningTransfer_ = plan.kind;
+    connect(transfer_.get(), &TransferProgress::Finished, this,
+            [this, after = std::move(plan.afterClosed)] {
+                // Destroyed once the monitor's own call has returned.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, after] {
+                        const TransferOutcome outcome = transfer_->Outcome();
+                        if (runningTransfer_ == TransferKind::kWrite) {
+                            lastWriteCount_ = transfer_->Monitor().LastCount();
+                        }
+                        transfer_.reset();
+                        UpdateEditState();
+                        UpdateVirtualKeyboardMenu();
+                        if (after) {
+                            after(outcome);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
     UpdateEditState();
     transfer_->Show();
+    if (setup_.virtualKeyboard != nullptr) {
+        // The main window is disabled under the progress window, but pulling the virtual
+        // keyboard out during a transfer is what a hot-plug test needs.
+        auto* bar = new QMenuBar;
+        bar->setObjectName(QStringLiteral("progressMenu"));
+        AddVirtualKeyboardMenu(*bar, language_.interfaceLanguage);
+        transfer_->ProgressWindow()->AddMenuBar(bar);
+        UpdateVirtualKeyboardMenu();
+    }
+    return true;
 }
 
 void CTolvaneDlg::OnTransferOutcome(TransferOutcome outcome) {
@@ -570,7 +623,10 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
         return;
     }
     const bool plugged = setup_.virtualKeyboard->PluggedIn();
-    for (QMenuBar* bar : {chineseMenu_, englishMenu_}) {
+    QMenuBar* progressMenu = transfer_ && transfer_->ProgressWindow() != nullptr
+                                 ? transfer_->ProgressWindow()->MenuBar()
+                                 : nullptr;
+    for (QMenuBar* bar : {chineseMenu_, englishMenu_, progressMenu}) {
         if (bar == nullptr) {
             continue;
         }
@@ -608,6 +664,9 @@ void CTolvaneDlg::UpdateToggleItems() {
             if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(id))) {
                 item->setChecked(on);
             }
+        }
+        if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kVerifyAfterWrite))) {
+            item->setChecked(verifyAfterWrite_);
         }
     }
 }

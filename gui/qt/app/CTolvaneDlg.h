@@ -13,11 +13,13 @@
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/EditSession.h"
+#include "gui/model/WriteSafety.h"
 #include "gui/qt/app/ProgramSetup.h"
 #include "gui/qt/app/TransferProgress.h"
 #include "gui/qt/widgets/CTrueColorToolBar.h"
@@ -61,6 +63,10 @@ class CTolvaneDlg : public QDialog {
     // The undo history, what was last opened, saved, read or written, and the title's file.
     const EditSession& Session() const { return session_; }
 
+    // The result of a verify or comparison: the differences marked on the panel and the
+    // layer selector and listed beside the window, or a line saying there are none.
+    void ShowComparison(Comparison comparison, const ProgrammingDifference& difference);
+
     // The first button 1..84, hidden ones included, whose rectangle holds a screen point;
     // 0 when none does.
     int ButtonAt(const QPoint& screenPoint) const;
@@ -81,6 +87,7 @@ class CTolvaneDlg : public QDialog {
     void ResetImage();
 
     QMenuBar* BuildMenu(InterfaceLanguage language);
+    void AddVirtualKeyboardMenu(QMenuBar& bar, InterfaceLanguage language);
     void AttachMenu(InterfaceLanguage language);
     void LoadToolbar(InterfaceLanguage language);
     void ShowConnectionPicture(ConnectionPicture picture);
@@ -88,7 +95,7 @@ class CTolvaneDlg : public QDialog {
     void ApplyLanguage();
 
     // Commands.
-    void OnTransfer(TransferKind kind);
+    void OnTransfer(TransferKind kind, std::function<void(TransferOutcome)> afterClosed = {});
     void OnTransferOutcome(TransferOutcome outcome);
     void OnClearAll();
     void ClearAllButtons();
@@ -155,6 +162,30 @@ class CTolvaneDlg : public QDialog {
     void Inform(TextId text);
     QString Text(TextId id) const;
 
+    // Safety around writes (CTolvaneDlgWrite.cpp): the backup before a write, what a failed
+    // write left, the verify after it, Restore Backup and the comparisons with their marks.
+    struct TransferPlan {
+        TransferKind kind = TransferKind::kRead;
+        KeyboardImage* image = nullptr;
+        TransferProgress::Look look;
+        // Once the progress window has gone and the main window is enabled again.
+        std::function<void(TransferOutcome)> afterClosed;
+    };
+    bool RunTransfer(TransferPlan plan);
+    KeyboardImage& Scratch();
+    void OnWrite();
+    void AfterBackupRead(TransferOutcome outcome);
+    void StartWrite();
+    void AfterWrite(TransferOutcome outcome);
+    void AfterVerifyRead(TransferOutcome outcome);
+    void OnCompareWithKeyboard();
+    void OnCompareWithFile();
+    void MarkDifferences(const ProgrammingDifference& difference);
+    void ClearDifferenceMarks();
+    void OnRestoreBackup();
+    void OnToggleVerifyAfterWrite();
+    static bool ReadVerifyAfterWrite();
+
     // Find (CTolvaneDlgFind.cpp).
     void OnFind();
     void ShowFindHit(const FindHit& hit);
@@ -197,6 +228,13 @@ class CTolvaneDlg : public QDialog {
 
     class CFindDlg* findDlg_ = nullptr;  // made on the first Find, a child of the window
     int foundButton_ = 0;                // the button framed for the hit chosen, 0 for none
+
+    // What the backup, verify and comparison reads fill; the window's image stays as it is.
+    std::unique_ptr<KeyboardImage> scratch_;
+    std::filesystem::path lastBackup_;  // kept before the write under way; empty for none
+    std::uint32_t lastWriteCount_ = 0;  // how far the last write got
+    bool verifyAfterWrite_ = true;      // the KeyBoardSet option, remembered
+    class CDifferencesDlg* differencesDlg_ = nullptr;  // the last difference list, if open
 };
 
 }  // namespace tolvane::gui

@@ -14,6 +14,8 @@ struct ProgramSetup {
     std::filesystem::path programFolder;
     // The per-user folder for the program's files when the program's folder takes none.
     std::filesystem::path userConfigFolder;
+    // Where the backup taken before every write is kept (tolvane/files/Backups.h).
+    std::filesystem::path backupFolder;
     // Further folders where an installed copy keeps the user manual.
     std::vector<std::filesystem::path> documentationFolders;
     // The virtual keyboard the program runs on, or null for the system's keyboards.

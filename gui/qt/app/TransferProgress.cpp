@@ -9,11 +9,12 @@ namespace tolvane::gui {
 
 TransferProgress::TransferProgress(KeyboardImage& image, TransferWorker& worker,
                                    const LanguageState& language, QWidget* mainWindow,
-                                   OutcomeHandler onOutcome)
+                                   OutcomeHandler onOutcome, Look look)
     : monitor_(image, worker, *this),
       language_(language),
       mainWindow_(mainWindow),
-      onOutcome_(std::move(onOutcome)) {
+      onOutcome_(std::move(onOutcome)),
+      look_(look) {
     pollTimer_.setTimerType(Qt::PreciseTimer);
     pollTimer_.setInterval(TransferMonitor::kPollInterval);
     connect(&pollTimer_, &QTimer::timeout, this, [this] { monitor_.Poll(); });
@@ -28,7 +29,7 @@ QString TransferProgress::Text(TextId id) const {
 }
 
 void TransferProgress::Show() {
-    progress_ = std::make_unique<CProgressWnd>(Text(TextId::kTransferTitle), mainWindow_);
+    progress_ = std::make_unique<CProgressWnd>(Text(look_.title), mainWindow_);
     progress_->GoModal();
     progress_->SetRange(0, static_cast<int>(TransferMonitor::kProgressRange));
     progress_->SetStep(1);
@@ -45,12 +46,15 @@ void TransferProgress::OnProgress(std::uint32_t reportCount) {
 void TransferProgress::OnOutcome(TransferOutcome outcome) {
     pollTimer_.stop();
     ended_ = true;
+    outcome_ = outcome;
     const TextId message = outcome == TransferOutcome::kReadSucceeded    ? TextId::kReadSuccess
                            : outcome == TransferOutcome::kWriteSucceeded ? TextId::kWriteSuccess
                                                                          : TextId::kTransferFailed;
     QWidget* owner =
         progress_ && progress_->Exists() ? static_cast<QWidget*>(progress_.get()) : mainWindow_;
-    Prompts().Inform(owner, MessageCaption(), Text(message), PromptIcon::kNone);
+    if (look_.sayOutcome) {
+        Prompts().Inform(owner, MessageCaption(), Text(message), PromptIcon::kNone);
+    }
     if (onOutcome_) {
         onOutcome_(outcome);
     }

@@ -22,8 +22,17 @@ class TransferProgress : public QObject, private TransferListener {
     // date and the window refreshes what it shows of it.
     using OutcomeHandler = std::function<void(TransferOutcome)>;
 
+    // How the window shows a transfer: the read and write commands with the progress
+    // title and outcome messages they have always had; the reads around a write (backup,
+    // verify) and a comparison with a title of their own and no outcome message, as the
+    // window says what came of them.
+    struct Look {
+        TextId title = TextId::kTransferTitle;
+        bool sayOutcome = true;
+    };
+
     TransferProgress(KeyboardImage& image, TransferWorker& worker, const LanguageState& language,
-                     QWidget* mainWindow, OutcomeHandler onOutcome);
+                     QWidget* mainWindow, OutcomeHandler onOutcome, Look look);
     ~TransferProgress() override;
 
     TransferMonitor& Monitor() { return monitor_; }
@@ -32,6 +41,7 @@ class TransferProgress : public QObject, private TransferListener {
     void Show();
 
     bool Ended() const { return ended_; }
+    TransferOutcome Outcome() const { return outcome_; }
     CProgressWnd* ProgressWindow() const { return progress_.get(); }
 
   signals:
@@ -47,6 +57,8 @@ class TransferProgress : public QObject, private TransferListener {
     const LanguageState& language_;
     QWidget* mainWindow_;
     OutcomeHandler onOutcome_;
+    Look look_;
+    TransferOutcome outcome_ = TransferOutcome::kRunning;
     QTimer pollTimer_;
     std::unique_ptr<CProgressWnd> progress_;
     bool ended_ = false;

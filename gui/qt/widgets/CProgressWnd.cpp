@@ -72,13 +72,21 @@ CProgressWnd::~CProgressWnd() {
     }
 }
 
+void CProgressWnd::AddMenuBar(QMenuBar* menu) {
+    menuBar_ = menu;
+    menuBar_->setParent(this);
+    menuBar_->show();
+    LayOut();
+}
+
 void CProgressWnd::LayOut() {
     const QFontMetrics metrics(font());
+    const int top = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
     // The text is never cut: a line wider than the usual width widens the window.
     const int textWidth = std::max(
         kTextWidth,
         metrics.boundingRect(QRect(0, 0, 10000, 1000), Qt::AlignLeft, text_->text()).width());
-    const QRect text(kMargin, kMargin, textWidth,
+    const QRect text(kMargin, top + kMargin, textWidth,
                      metrics
                          .boundingRect(QRect(0, 0, textWidth, 1000), Qt::AlignLeft,
                                        QStringList(lineCount_, QStringLiteral("M")).join('\n'))
@@ -92,7 +100,10 @@ void CProgressWnd::LayOut() {
                     QPoint(button.left() - kMargin - 1, button.bottom() - kEdge));
 
     // The cancel button is never created: its place to the right of the bar stays empty.
-    setFixedSize(text.width() + 2 * kMargin, text.height() + button.height() + 3 * kMargin);
+    setFixedSize(text.width() + 2 * kMargin, top + text.height() + button.height() + 3 * kMargin);
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(0, 0, width(), top);
+    }
     bar_->setGeometry(bar);
     text_->setGeometry(text);
 }

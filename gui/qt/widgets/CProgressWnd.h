@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 #include <QProgressBar>
 #include <QString>
@@ -29,6 +30,10 @@ class CProgressWnd : public QWidget {
     void SetText(const QString& text);
     // Returns the bar's previous position. Once closed, only the value is kept.
     int SetPos(int value);
+    // A menu bar above the text, for what stays usable while the main window is disabled
+    // (the virtual keyboard's plug); the window takes it over and grows to hold it.
+    void AddMenuBar(QMenuBar* menu);
+    QMenuBar* MenuBar() const { return menuBar_; }
     // What Escape does: hide, close, give the main window the foreground.
     void Cancel();
 
@@ -51,6 +56,7 @@ class CProgressWnd : public QWidget {
     QPointer<QWidget> mainWindow_;
     QLabel* text_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     QString title_;
     bool stopRequested_ = false;
     bool modalFlag_ = false;

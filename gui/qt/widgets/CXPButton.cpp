@@ -21,6 +21,7 @@ const QColor CXPButton::kGradientLight(255, 255, 255);
 const QColor CXPButton::kGradientDark(0, 128, 255);
 const QColor CXPButton::kDropTargetColour(47, 158, 68);
 const QColor CXPButton::kFoundColour(220, 0, 120);
+const QColor CXPButton::kDiffersColour(230, 40, 20);
 
 namespace {
 
@@ -205,6 +206,13 @@ void CXPButton::paintEvent(QPaintEvent*) {
     if (isDropTarget_) {
         MarkFrame(painter, rect(), kDropTargetColour, kDropFrameWidth, /*tinted=*/true);
     }
+    if (differs_) {
+        // Inside the Find frame, so that a found button that also differs shows both.
+        QPen dashed(kDiffersColour, kFoundFrameWidth, Qt::DashLine);
+        painter.setPen(dashed);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
     if (isFound_) {
         MarkFrame(painter, rect(), kFoundColour, kFoundFrameWidth, /*tinted=*/false);
     }
@@ -246,6 +254,10 @@ void CXPButton::SetDropTarget(bool target) {
 
 void CXPButton::SetFound(bool found) {
     SetMark(isFound_, found);
+}
+
+void CXPButton::SetDiffers(bool differs) {
+    SetMark(differs_, differs);
 }
 
 void CXPButton::BecomeHot() {

@@ -1,8 +1,9 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
 // the pointer is over it, a green frame while a dragged button would land on it, a magenta
-// one while it is the hit Find has chosen, a dotted frame while it has the keyboard focus, its
-// number in a corner when asked, and its caption centred: on one line, or wrapped at
+// one while it is the hit Find has chosen, a dashed red one while a verify or comparison
+// found it different, a dotted frame while it has the keyboard focus, its number in a
+// corner when asked, and its caption centred: on one line, or wrapped at
 // its spaces when it is wider than the face and there is room, else ended with an ellipsis.
 #pragma once
 
@@ -31,6 +32,9 @@ class CXPButton : public QPushButton {
     // Marks the button as the hit Find has chosen.
     void SetFound(bool found);
     bool IsFound() const { return isFound_; }
+    // Marks the button as holding something else than what it is compared with.
+    void SetDiffers(bool differs);
+    bool Differs() const { return differs_; }
 
     static const QColor kBorderColour;
     static const QColor kHotColour;
@@ -43,6 +47,7 @@ class CXPButton : public QPushButton {
     static const QColor kGradientDark;
     static const QColor kDropTargetColour;
     static const QColor kFoundColour;
+    static const QColor kDiffersColour;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +63,7 @@ class CXPButton : public QPushButton {
     bool isHot_ = false;
     bool isDropTarget_ = false;
     bool isFound_ = false;
+    bool differs_ = false;
     int number_ = 0;
     bool numberShown_ = false;
 };

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
+#include <vector>
 
 namespace tolvane::gui {
 
@@ -69,6 +71,23 @@ class ScreenPrompter final : public Prompter {
         }
         return box.clickedButton() == discard ? UnsavedChangesAnswer::kDiscard
                                               : UnsavedChangesAnswer::kCancel;
+    }
+
+    int Choose(QWidget* parent, const QString& caption, const QString& text,
+               const QStringList& buttons) override {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+        std::vector<QPushButton*> pushed;
+        for (const QString& button : buttons) {
+            pushed.push_back(box.addButton(
+                button, pushed.empty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+        }
+        if (!pushed.empty()) {
+            box.setDefaultButton(pushed.front());
+            box.setEscapeButton(pushed.back());
+        }
+        box.exec();
+        const auto chosen = std::find(pushed.begin(), pushed.end(), box.clickedButton());
+        return chosen == pushed.end() ? -1 : static_cast<int>(chosen - pushed.begin());
     }
 
     // An item triggered without the pointer or the keys (through the accessibility

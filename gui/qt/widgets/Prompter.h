@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -37,6 +38,10 @@ class Prompter {
     virtual UnsavedChangesAnswer AskSaveDiscardCancel(QWidget* parent, const QString& caption,
                                                       const QString& text,
                                                       const std::array<QString, 3>& buttons) = 0;
+    // A message with buttons of its own, the first the default; the index of the one
+    // pressed, -1 when the box is closed without one.
+    virtual int Choose(QWidget* parent, const QString& caption, const QString& text,
+                       const QStringList& buttons) = 0;
     // Shows the menu at a screen position and returns the chosen action, or null.
     virtual QAction* PopUp(QMenu& menu, const QPoint& screenPosition) = 0;
     // Runs the dialog modally and returns its result code.

@@ -55,6 +55,7 @@ class GuiFixture : public ::testing::Test {
         gui::ProgramSetup setup;
         setup.programFolder = folder.path();
         setup.userConfigFolder = folder / "user";
+        setup.backupFolder = folder / "backups";
         setup.virtualKeyboard = &rig;
         window = std::make_unique<gui::CTolvaneDlg>(*image, language, setup);
         window->show();

@@ -16,6 +16,7 @@ struct Prompt {
         kInform,
         kAsk,
         kSaveDiscardCancel,
+        kChoose,
         kPopUp,
         kDialog,
         kOpenFile,
@@ -57,6 +58,12 @@ class ScriptedPrompter : public gui::Prompter {
         saveDiscardCancelButtons = buttons;
         return Next(unsavedAnswers, gui::UnsavedChangesAnswer::kCancel);
     }
+    int Choose(QWidget*, const QString& caption, const QString& text,
+               const QStringList& buttons) override {
+        Record({Prompt::Kind::kChoose, caption, text, {}});
+        choiceButtons = buttons;
+        return Next(choices, -1);
+    }
     QAction* PopUp(QMenu& menu, const QPoint&) override {
         Record({Prompt::Kind::kPopUp, {}, menu.objectName(), {}});
         return onPopUp ? onPopUp(menu) : nullptr;
@@ -89,6 +96,8 @@ class ScriptedPrompter : public gui::Prompter {
     std::deque<gui::UnsavedChangesAnswer> unsavedAnswers;  // Cancel when empty
     std::array<QString, 2> proceedCancelButtons;           // as the last such question had them
     std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
+    std::deque<int> choices;                               // closed (-1) when empty
+    QStringList choiceButtons;                             // as the last Choose had them
     std::deque<QString> fileNames;                         // cancelled when empty
     bool documentOpens = true;                             // whether a viewer takes documents
     QString saveSuffix;                                    // the last save dialog's default suffix
