@@ -18,7 +18,7 @@
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/EditSession.h"
-#include "gui/qt/app/ProgramSetup.h"
+#include "gui/model/ProgramSetup.h"
 #include "gui/qt/app/TransferProgress.h"
 #include "gui/qt/widgets/CTrueColorToolBar.h"
 #include "gui/qt/widgets/CXPButton.h"

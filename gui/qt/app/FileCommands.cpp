@@ -1,7 +1,5 @@
 #include "gui/qt/app/FileCommands.h"
 
-#include <QFileInfo>
-
 #include "gui/kit/ControlNames.h"
 #include "gui/qt/widgets/Prompter.h"
 
@@ -17,13 +15,14 @@ QString ToQString(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-void TellFailure(QWidget* mainWindow, const LanguageState& language, TextId text,
-                 const std::string& reason) {
-    QString message = FromUtf8(language.Text(text));
-    if (!reason.empty()) {
-        message += "\n\n" + QString::fromStdString(reason);
+void Tell(QWidget* mainWindow, const LanguageState& language,
+          const std::vector<FileMessage>& messages) {
+    for (const FileMessage& message : messages) {
+        Prompts().Inform(
+            mainWindow, MessageCaption(),
+            FromUtf8(FileMessageText(message, language.interfaceLanguage)),
+            message.kind == FileMessageKind::kStop ? PromptIcon::kStop : PromptIcon::kWarning);
     }
-    Prompts().Inform(mainWindow, MessageCaption(), message, PromptIcon::kWarning);
 }
 
 }  // namespace
@@ -40,27 +39,9 @@ bool RunOpenCommand(QWidget* mainWindow, KeyboardImage& image, LegendLabels& lab
 
 bool LoadDataFile(QWidget* mainWindow, KeyboardImage& image, LegendLabels& labels,
                   DataFileCommands& files, const LanguageState& language, const QString& file) {
-    const DataFileLoadResult result = files.Load(image, ToPath(file));
-    switch (result.status) {
-        case DataFileLoadStatus::kLoaded: {
-            const LabelsLoadReport report = DataFileCommands::LoadLabels(ToPath(file), labels);
-            if (report.message) {
-                TellFailure(mainWindow, language, *report.message, report.details);
-            }
-            return true;
-        }
-        case DataFileLoadStatus::kInvalidHeader:
-            Prompts().Inform(mainWindow, MessageCaption(), FromUtf8(kInvalidArgumentText),
-                             PromptIcon::kStop);
-            return false;
-        case DataFileLoadStatus::kCannotOpen:
-        case DataFileLoadStatus::kReadFailed:
-        case DataFileLoadStatus::kTooLong:
-            // Nothing of the file was loaded.
-            TellFailure(mainWindow, language, TextId::kDataFileOpenFailed, result.error);
-            return false;
-    }
-    return false;
+    const FileCommandOutcome outcome = OpenDataFile(image, labels, files, ToPath(file));
+    Tell(mainWindow, language, outcome.messages);
+    return outcome.done;
 }
 
 bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const LegendLabels& labels,
@@ -70,18 +51,10 @@ bool RunSaveCommand(QWidget* mainWindow, const KeyboardImage& image, const Legen
     if (chosen.isEmpty()) {
         return false;
     }
-    const std::string fileName = QFileInfo(chosen).fileName().toStdString();
-    const FileWriteResult saved = files.Save(image, ToPath(chosen), fileName, LocalTimeNow());
-    if (!saved) {
-        TellFailure(mainWindow, language, TextId::kDataFileSaveFailed, saved.error);
-        return false;
-    }
-    // The labels not kept are changes not saved: the window goes on showing them unsaved.
-    const FileWriteResult labelsSaved = DataFileCommands::SaveLabels(labels, ToPath(chosen));
-    if (!labelsSaved) {
-        TellFailure(mainWindow, language, TextId::kLabelsFileSaveFailed, labelsSaved.error);
-    }
-    return labelsSaved.ok;
+    const FileCommandOutcome outcome =
+        SaveDataFile(image, labels, files, ToPath(chosen), LocalTimeNow());
+    Tell(mainWindow, language, outcome.messages);
+    return outcome.done;
 }
 
 std::string DisplayedFileName(const std::filesystem::path& path) {

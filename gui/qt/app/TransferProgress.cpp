@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/MainWindowRules.h"
 #include "gui/qt/widgets/Prompter.h"
 
 namespace tolvane::gui {
@@ -45,9 +46,7 @@ void TransferProgress::OnProgress(std::uint32_t reportCount) {
 void TransferProgress::OnOutcome(TransferOutcome outcome) {
     pollTimer_.stop();
     ended_ = true;
-    const TextId message = outcome == TransferOutcome::kReadSucceeded    ? TextId::kReadSuccess
-                           : outcome == TransferOutcome::kWriteSucceeded ? TextId::kWriteSuccess
-                                                                         : TextId::kTransferFailed;
+    const TextId message = TransferOutcomeText(outcome);
     QWidget* owner =
         progress_ && progress_->Exists() ? static_cast<QWidget*>(progress_.get()) : mainWindow_;
     Prompts().Inform(owner, MessageCaption(), Text(message), PromptIcon::kNone);
