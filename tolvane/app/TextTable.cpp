@@ -169,6 +169,8 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"找到%1处", "%1 found"},
     {"未找到", "Nothing found"},
     {"（不在面板上）", "(not on the panel)"},
+    {"本机没有可以打开用户手册（PDF 文件）的程序。",
+     "No program on this computer opens the user manual (a PDF file)."},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

@@ -174,6 +174,9 @@ enum class TextId : std::uint8_t {
     kFindNothing,
     kFindNotOnPanel,
 
+    // The Windows window: the user manual found, but no program on the system opens PDF files.
+    kNoManualViewer,
+
     kCount
 };
 
