@@ -72,10 +72,11 @@ CTolvaneDlg::~CTolvaneDlg() {
     m_pReadWorker.Stop();
     m_pWriteWorker.Stop();
     if (const HWND window = window_.exchange(nullptr); window != nullptr && ::IsWindow(window)) {
+        ::SetMenu(window, nullptr);  // the menus are destroyed below, not with the window
         ::DestroyWindow(window);
     }
     for (const HMENU menu : menus_) {
-        if (menu != nullptr && menu != ::GetMenu(window_.load())) {
+        if (menu != nullptr) {
             ::DestroyMenu(menu);
         }
     }
@@ -499,7 +500,7 @@ void CTolvaneDlg::Close() {
     m_pWriteWorker.Stop();
     closed_ = true;
     const HWND window = window_.exchange(nullptr);
-    ::SetMenu(window, nullptr);  // both menus are destroyed with the window object
+    ::SetMenu(window, nullptr);  // both menus are destroyed with this object
     ::DestroyWindow(window);
     // Wakes the message loop, which then sees the window closed.
     ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
