@@ -5,6 +5,7 @@
 
 #include "cli/KeyboardTransfer.h"
 #include "cli/ProgrammingView.h"
+#include "tolvane/files/DataFileCheck.h"
 #include "tolvane/files/DataFileLoader.h"
 #include "tolvane/files/DataFileWriter.h"
 
@@ -60,21 +61,8 @@ std::unique_ptr<KeyboardImage> NewImage() {
     return std::make_unique<KeyboardImage>();
 }
 
-struct CheckedFile {
-    DataFileLoadResult result;
-    std::vector<DataFileProblem> problems;
-
-    bool clean() const { return result.ok() && problems.empty(); }
-};
-
-CheckedFile CheckFile(const std::string& file) {
-    CheckedFile checked;
-    DataFileLoadHooks hooks;
-    hooks.onProblem = [&checked](const DataFileProblem& problem) {
-        checked.problems.push_back(problem);
-    };
-    checked.result = LoadDataFile(*NewImage(), file, hooks);
-    return checked;
+DataFileCheck CheckFile(const std::string& file) {
+    return CheckDataFile(*NewImage(), file);
 }
 
 std::string ProblemLine(const std::string& file, const DataFileProblem& problem) {
@@ -144,7 +132,7 @@ void Commands::ReportLoadError(const std::string& file, const DataFileLoadResult
 
 int Commands::RefuseFileWithProblems(const std::string& file) {
     constexpr std::size_t kProblemsShown = 5;
-    const CheckedFile checked = CheckFile(file);
+    const DataFileCheck checked = CheckFile(file);
     if (!checked.result.ok()) {
         ReportLoadError(file, checked.result);
         return kExitFailed;
@@ -243,7 +231,7 @@ int Commands::Show(const std::string& file, std::optional<int> layer) {
 }
 
 int Commands::Check(const std::string& file) {
-    const CheckedFile checked = CheckFile(file);
+    const DataFileCheck checked = CheckFile(file);
     if (options_.json) {
         nlohmann::json list = nlohmann::json::array();
         for (const DataFileProblem& problem : checked.problems) {

@@ -75,6 +75,8 @@ constexpr auto kCommands = std::to_array<CommandEntry>({
     {kUndo, Command::kUndo},
     {kRedo, Command::kRedo},
     {kFindCommand, Command::kFind},
+    {kUnshownButtonsCommand, Command::kUnshownButtons},
+    {kViewButtonNumbers, Command::kToggleButtonNumbers},
 });
 
 constexpr auto kKnownIds = [] {
@@ -99,7 +101,8 @@ constexpr std::array<MenuItem, 8> kCnFile = {{
     kSeparator,
     {kCnQuit, "退出(&X)\tCtrl+Q"},
 }};
-constexpr std::array<MenuItem, 7> kCnKeyboard = {{
+constexpr MenuItem kUnshownButtonsItem{kUnshownButtonsCommand, {}, TextId::kMenuHiddenButtons};
+constexpr std::array<MenuItem, 9> kCnKeyboard = {{
     {kCnRead, "读键盘\tCtrl+Alt+R"},
     {kCnWrite, "写键盘\tCtrl+Alt+W"},
     kSeparator,
@@ -107,10 +110,13 @@ constexpr std::array<MenuItem, 7> kCnKeyboard = {{
     {kCnKeyboardSettings, "发声设置\tCtrl+Alt+V"},
     kSeparator,
     {kCnClearAll, "清除全部设置\tCtrl+Alt+C"},
+    kSeparator,
+    kUnshownButtonsItem,
 }};
 // The View menu the program added, the same in both languages but for its texts.
-constexpr std::array<MenuItem, 1> kView = {{
+constexpr std::array<MenuItem, 2> kView = {{
     {kViewLegendLabels, {}, TextId::kMenuShowLegendLabels, true},
+    {kViewButtonNumbers, {}, TextId::kMenuShowButtonNumbers, true},
 }};
 constexpr MenuPopup kViewPopup{{}, kView, TextId::kMenuView};
 
@@ -164,7 +170,7 @@ constexpr std::array<MenuItem, 8> kEnFile = {{
     kSeparator,
     {kEnQuit, "Quit"},
 }};
-constexpr std::array<MenuItem, 7> kEnKeyboard = {{
+constexpr std::array<MenuItem, 9> kEnKeyboard = {{
     {kEnRead, "Read Keyboard"},
     {kEnWrite, "Write Keyboard"},
     kSeparator,
@@ -172,6 +178,8 @@ constexpr std::array<MenuItem, 7> kEnKeyboard = {{
     {kEnKeyboardSettings, "Keyboard Setting"},
     kSeparator,
     {kEnClearAll, "Clear all settings"},
+    kSeparator,
+    kUnshownButtonsItem,
 }};
 constexpr std::array<MenuItem, 2> kEnLanguage = {{
     {kEnChinese, "中文简体"},

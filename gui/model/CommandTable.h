@@ -37,6 +37,8 @@ enum class Command {
     kCopyButton,
     kPaste,
     kFind,  // over every layer of every button
+    kUnshownButtons,
+    kToggleButtonNumbers,
 };
 
 // The command a number runs; none for a number the window does not know.

@@ -19,4 +19,12 @@ std::span<const ControlPlace> MainWindowControls();
 DialogRect KeyButtonPlace(int button);
 bool IsKeyButtonShown(int button);
 
+// The panel from the keyboard: the arrow keys move the focus to the nearest shown button in
+// their direction, as the buttons sit on the screen (nearer in the arrow's direction first,
+// then less off its line). At the panel's edge, and from a button not shown, the focus stays.
+enum class PanelDirection { kLeft, kRight, kUp, kDown };
+int NeighbourKeyButton(int button, PanelDirection direction);
+// The button the Tab key reaches the panel at first: the top left key.
+inline constexpr int kFirstPanelFocusButton = 67;
+
 }  // namespace tolvane::gui

@@ -13,5 +13,7 @@ inline constexpr const char* kShowLegendLabelsOption = "ShowLegendLabels";
 inline constexpr const char* kLegendPaperOption = "LegendPaper";
 inline constexpr const char* kLegendKeyPitchOption = "LegendKeyPitch";
 inline constexpr const char* kLegendUseLabelsOption = "LegendUseLabels";
+// The View option that shows each panel button's number in a corner of it.
+inline constexpr const char* kShowButtonNumbersOption = "ShowButtonNumbers";
 
 }  // namespace tolvane::gui

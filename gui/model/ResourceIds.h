@@ -223,6 +223,15 @@ inline constexpr int kFindEdit = 1251;
 inline constexpr int kFindHitList = 1252;
 inline constexpr int kFindCount = 1253;
 
+// Every button reachable: the KeyBoardSet menu's list of the buttons not on the panel (both
+// languages), its window, and the View option that shows each panel button's number.
+inline constexpr int kUnshownButtonsCommand = 33050;
+inline constexpr int kViewButtonNumbers = 33051;
+inline constexpr int kUnshownButtonsDialog = 197;
+inline constexpr int kUnshownButtonsHint = 1270;
+inline constexpr int kUnshownButtonsList = 1271;
+inline constexpr int kUnshownButtonsClose = 1272;
+
 // Object name of the window element with this number, e.g. "id1140": how tests and
 // accessibility tools find it.
 inline constexpr const char* kObjectNamePrefix = "id";

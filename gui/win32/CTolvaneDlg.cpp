@@ -516,7 +516,10 @@ void CTolvaneDlg::OnUserManual() {
                    setup_.documentationFolders.end());
     if (const auto manual = FindUserManual(folders)) {
         if (!Prompts().OpenDocument(window_, manual->wstring())) {
-            Inform(TextId::kNoManualViewer, MB_ICONINFORMATION);
+            Prompts().Inform(window_, MessageCaption(),
+                             Wide(FillIn(language_.Text(TextId::kManualNotOpened),
+                                         {Utf8(manual->wstring())})),
+                             MB_ICONWARNING);
         }
     }
 }

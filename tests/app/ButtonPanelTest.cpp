@@ -129,14 +129,34 @@ TEST_F(ButtonPanelTest, ALabelShowsFirstInTheToolTipAndOnThePanelOnlyWhenAsked) 
     EXPECT_EQ(PanelCaption(image, *labels, 28, true), "SUBTOTAL");
     EXPECT_EQ(PanelCaption(image, *labels, 30, true), "");
     EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kEnglish),
-              "SUBTOTAL\nLayer1:LShift+T+O+LShift+Enter");
-    EXPECT_EQ(ToolTipText(image, *labels, 29, InterfaceLanguage::kEnglish), "VOID");
-    EXPECT_EQ(ToolTipText(image, *labels, 30, InterfaceLanguage::kEnglish), "");
+              "Button 28\nSUBTOTAL\nLayer1:LShift+T+O+LShift+Enter");
+    EXPECT_EQ(ToolTipText(image, *labels, 29, InterfaceLanguage::kEnglish), "Button 29\nVOID");
+    EXPECT_EQ(ToolTipText(image, *labels, 30, InterfaceLanguage::kEnglish), "Button 30");
+    EXPECT_EQ(ToolTipText(image, *labels, 85, InterfaceLanguage::kEnglish), "");
     // The labels are the current layer's.
     image.selection.currentLayer = 2;
     EXPECT_EQ(PanelCaption(image, *labels, 28, true), "");
     EXPECT_EQ(ToolTipText(image, *labels, 28, InterfaceLanguage::kChinese),
-              "第1层：LShift+T+O+LShift+Enter");
+              "按键 28\n第1层：LShift+T+O+LShift+Enter");
+}
+
+TEST_F(ButtonPanelTest, AccessibleNamesCarryTheCaptionAndTheUnshownButtonsListEveryLayer) {
+    EXPECT_EQ(PanelButtonAccessibleName(67, "Enter", InterfaceLanguage::kEnglish),
+              "Button 67: Enter");
+    EXPECT_EQ(PanelButtonAccessibleName(7, "L4", InterfaceLanguage::kChinese), "按键 7：L4");
+    EXPECT_EQ(PanelButtonAccessibleName(3, "", InterfaceLanguage::kEnglish), "Button 3");
+
+    Assign(6, 1, {CodeNamed("a")});
+    Assign(6, 3, {kLeftShift, CodeNamed("b")});
+    const std::vector<UnshownButtonRow> rows = UnshownButtonRows(image);
+    std::vector<int> buttons;
+    for (const UnshownButtonRow& row : rows) {
+        buttons.push_back(row.button);
+    }
+    EXPECT_EQ(buttons, (std::vector<int>{6, 12, 18, 24, 30, 36, 42, 48, 54, 60, 66, 72, 73, 74, 75,
+                                         76, 77, 78}));
+    EXPECT_EQ(rows[0].layerTexts,
+              (std::array<std::string, LayerCount>{"a", "", "LShift+B", "", "", ""}));
 }
 
 }  // namespace

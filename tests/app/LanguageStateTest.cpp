@@ -66,7 +66,7 @@ TEST_F(LanguageStateTest, SwitchesWriteTheBareWordAndSurviveARestart) {
     EXPECT_EQ(ReadBytes(settings), "Chinese");
 }
 
-TEST_F(LanguageStateTest, MissingOrEmptyFileFollowsTheLocaleAndBothSwitchesWork) {
+TEST_F(LanguageStateTest, MissingFileFollowsTheLocaleAnEmptyLineIsChineseAndBothSwitchesWork) {
     state.ReadSetting(folder / "none.ini", "zh_CN.UTF-8");
     EXPECT_EQ(state.languageSetting, "Chinese");
     state.ReadSetting(folder / "none.ini", "de_DE.UTF-8");
@@ -74,8 +74,11 @@ TEST_F(LanguageStateTest, MissingOrEmptyFileFollowsTheLocaleAndBothSwitchesWork)
     EXPECT_TRUE(state.SwitchToChinese(settings).switched);
     EXPECT_TRUE(state.SwitchToEnglish(settings).switched);
 
-    ReadFile("\r\nEnglish", "Chinese (Simplified)_China.936");
-    EXPECT_EQ(state.languageSetting, "Chinese");
+    for (const std::string_view empty : {"\r\nEnglish", "", "\n"}) {
+        ReadFile(empty, "en_US.UTF-8");
+        EXPECT_EQ(state.interfaceLanguage, InterfaceLanguage::kChinese) << empty;
+        EXPECT_TRUE(state.SwitchToEnglish(settings).switched) << empty;
+    }
     state.ReadSetting(folder.path(), "");  // a folder cannot be read as the file
     EXPECT_EQ(state.languageSetting, "English");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -298,6 +299,29 @@ TEST_F(DataFileLoadTest, SilentLoadNeedsNoHooks) {
     const DataFileLoadResult result = LoadDataFile(image, folder / "a.dat");
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(CodesOf(image, 1, 1), (std::vector<KeyCode>{4, 0, 0}));
+}
+
+TEST_F(DataFileLoadTest, CheckGathersEveryProblemAndTheSummaryListsTenWithTheirLines) {
+    TemporaryFolder folder;
+    std::string keys;
+    for (int i = 0; i < 12; ++i) {
+        keys += "<99 1 >\r\n";  // a button outside the image, one problem each
+    }
+    WriteBytes(folder / "bad.dat", WithSections(keys));
+    const DataFileCheck check = CheckDataFile(image, folder / "bad.dat");
+    ASSERT_TRUE(check.result.ok());
+    EXPECT_FALSE(check.clean());
+    EXPECT_FALSE(check.HasRecords());
+    ASSERT_EQ(check.problems.size(), 12u);
+
+    const std::string english = DataFileProblemSummary(check.problems, InterfaceLanguage::kEnglish);
+    EXPECT_EQ(std::ranges::count(english, '\n'), 10);
+    EXPECT_TRUE(english.starts_with("Line 15: ")) << english;
+    EXPECT_TRUE(english.ends_with("\n... and 2 more")) << english;
+    const std::string chinese = DataFileProblemSummary(check.problems, InterfaceLanguage::kChinese);
+    EXPECT_TRUE(chinese.starts_with("第15行：")) << chinese;
+    EXPECT_TRUE(chinese.ends_with("……另有2处问题")) << chinese;
+    EXPECT_EQ(DataFileProblemSummary({}, InterfaceLanguage::kEnglish), "");
 }
 
 }  // namespace

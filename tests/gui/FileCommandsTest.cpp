@@ -109,6 +109,65 @@ TEST_F(FileCommandsTest, AFileThatDoesNotLoadChangesNothingAndIsExplained) {
     }
 }
 
+// A damaged file is never taken without a word: the problems are listed and Cancel, the
+// default, leaves the image, the title and the undo history as they were; Load takes what
+// could be read as one undo step. A file without a single record is refused.
+TEST_F(FileCommandsTest, ADamagedFileIsShownAndLoadedOnlyWhenTheUserSaysSo) {
+    WriteSetting("English");
+    OpenWindow();
+    Program();
+    const auto whole = folder / "whole.dat";
+    prompter.fileNames = {QPath(whole)};
+    TriggerAction(ids::kEnSave);
+    const std::string saved = ReadBytes(whole);
+    WriteBytes(folder / "cut.dat", saved.substr(0, saved.size() / 2));
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);  // fixed, so the test repeats
+    }
+    WriteBytes(folder / "noise.dat", noise);
+    WriteBytes(folder / "empty.dat", saved.substr(0, saved.find("<1 1")) + "nothing here\r\n");
+    image->StoreOptions({1, 1, 0, 1});  // what a damaged file must not quietly reset
+    const auto before = image->TakeProgramming();
+    const QString title = window->windowTitle();
+    const std::size_t steps = window->Session().History().UndoSteps();
+
+    struct Case {
+        std::filesystem::path file;
+        QString starts;
+        bool asked;
+    };
+    const std::vector<Case> cases = {
+        {folder / "cut.dat", "The file \"cut.dat\" has problems:\n\nLine ", true},
+        {folder / "noise.dat", "The file \"noise.dat\" holds no keyboard data", false},
+        {folder / "empty.dat", "The file \"empty.dat\" holds no keyboard data", false},
+    };
+    for (const Case& c : cases) {
+        prompter.prompts.clear();
+        prompter.fileNames = {QPath(c.file)};
+        prompter.yesNoAnswers = {};
+        prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
+        TriggerAction(ids::kEnOpen);
+        // Whether to give up the changes, the file dialog, then the message.
+        ASSERT_EQ(prompter.prompts.size(), 3u) << c.file;
+        const Prompt& told = prompter.prompts[2];
+        EXPECT_EQ(told.kind, c.asked ? Kind::kAsk : Kind::kInform) << c.file;
+        EXPECT_TRUE(told.text.startsWith(c.starts)) << told.text.toStdString();
+        EXPECT_TRUE(image->TakeProgramming() == before) << c.file;
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(window->Session().History().UndoSteps(), steps);
+    }
+    EXPECT_EQ(prompter.proceedCancelButtons, (std::array<QString, 2>{"Load", "Cancel"}));
+
+    prompter.fileNames = {QPath(folder / "cut.dat")};
+    prompter.yesNoAnswers = {true};
+    prompter.unsavedAnswers = {gui::UnsavedChangesAnswer::kDiscard};
+    TriggerAction(ids::kEnOpen);
+    EXPECT_EQ(window->Session().History().UndoSteps(), steps + 1);
+    EXPECT_EQ(image->OptionBytes(), (std::array<std::uint8_t, 4>{1, 1, 0, 1}));
+    EXPECT_EQ(CaptionOf(13), "a+b");
+}
+
 #if defined(__unix__)
 // The folder is read-only; as root, which writes there all the same, a file size limit
 // makes the save fail half-way instead.

@@ -272,6 +272,37 @@ TEST(CommandTableTest, TheButtonMenuAndTheViewOptionComeFromTheTable) {
         EXPECT_EQ(MenuPopupTitle(view, language), Text(TextId::kMenuView, language));
         EXPECT_TRUE(view.items[0].toggle);
         EXPECT_EQ(CommandFor(view.items[0].id), Command::kToggleLegendLabels);
+        EXPECT_TRUE(view.items[1].toggle);
+        EXPECT_EQ(CommandFor(view.items[1].id), Command::kToggleButtonNumbers);
+        EXPECT_EQ(CommandFor(MainMenu(language)[2].items.back().id), Command::kUnshownButtons);
+    }
+}
+
+// The arrow keys follow the panel as it is drawn: along the rows of the grid, between rows in
+// a column, up from the grid's right columns to the small keys by the dial, and not off the
+// panel's edges.
+TEST(MainWindowLayoutTest, ArrowKeysMoveToTheNearestShownButtonInTheirDirection) {
+    struct Case {
+        int from;
+        PanelDirection direction;
+        int to;
+    };
+    using enum PanelDirection;
+    const std::vector<Case> cases = {
+        {67, kRight, 61}, {61, kLeft, 67}, {67, kLeft, 67}, {67, kUp, 67},
+        {67, kDown, 68},  {68, kDown, 71}, {69, kDown, 69}, {1, kRight, 1},
+        {1, kLeft, 7},    {2, kUp, 1},     {7, kUp, 79},    {79, kDown, 13},
+        {79, kUp, 84},    {84, kLeft, 83}, {83, kDown, 80}, {6, kRight, 6},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NeighbourKeyButton(c.from, c.direction), c.to)
+            << c.from << " " << static_cast<int>(c.direction);
+    }
+    for (int button = 1; button <= 84; ++button) {
+        for (const PanelDirection direction : {kLeft, kRight, kUp, kDown}) {
+            EXPECT_EQ(IsKeyButtonShown(NeighbourKeyButton(button, direction)),
+                      IsKeyButtonShown(button));
+        }
     }
 }
 

@@ -1,6 +1,9 @@
 // UTF-8 source: the Chinese texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -140,7 +143,8 @@ TEST_F(KeyPadDialogTest, ShowsItsCaptionsAndColumnsInTheInterfaceLanguage) {
     for (const Case& c : cases) {
         UseLanguage(c.setting);
         Run([&] {
-            EXPECT_EQ(dialog->windowTitle(), "keyboard");
+            EXPECT_EQ(dialog->windowTitle(), c.setting == "English" ? "keyboard - Button 7, Layer1"
+                                                                    : "keyboard - 按键 7，Layer1");
             QStringList captions;
             for (const int id :
                  {ids::kKeySettingGroup, ids::kSpecialKeyGroup, ids::kUserKeyGroup}) {
@@ -160,10 +164,39 @@ TEST_F(KeyPadDialogTest, ShowsItsCaptionsAndColumnsInTheInterfaceLanguage) {
             EXPECT_EQ(Rows(ids::kSpecialKeyList)[18], "18|Calculator|168");
             EXPECT_FALSE(Find<QPushButton>(ids::kKeyPadOk)->isVisible());
             EXPECT_FALSE(Find(ids::kFirstOnScreenKey + 107)->isEnabled());  // "Fn"
-            EXPECT_EQ(Find(ids::kFirstOnScreenKey + 14)->accessibleName(), "1");
+            EXPECT_EQ(Find(ids::kFirstOnScreenKey + 14)->accessibleName(), "! 1");
             dialog->reject();
         });
     }
+}
+
+// The Shift keys latch, and both show it as a pressed toggle that a screen reader hears as
+// checked; a Shift toggled through the accessibility interface latches as a click does.
+TEST_F(KeyPadDialogTest, BothShiftKeysShowTheLatch) {
+    const auto latched = [&] {
+        QList<bool> states;
+        for (const KeyCode shift : {kLeftShift, kRightShift}) {
+            auto* key = Find<QPushButton>(ids::kFirstOnScreenKey - 1 + shift);
+            states << (key->isChecked() &&
+                       QAccessible::queryAccessibleInterface(key)->state().checked);
+        }
+        return states;
+    };
+    EXPECT_TRUE(Run([&] {
+        EXPECT_EQ(latched(), (QList<bool>{false, false}));
+        ClickKey(kShift);
+        EXPECT_EQ(latched(), (QList<bool>{true, true}));
+        ClickKey(kA);
+        EXPECT_EQ(latched(), (QList<bool>{true, true}));
+        QAccessible::queryAccessibleInterface(Find(ids::kFirstOnScreenKey - 1 + kRightShift))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(latched(), (QList<bool>{false, false}));
+        ClickKey(kB);
+        EXPECT_EQ(Rows(ids::kKeySettingList),
+                  (QStringList{"0|LShift|55|1", "1|A|43|1", "2|RShift|66|1", "3|b|60|1"}));
+        Click(ids::kKeyPadConfirm);
+    }));
 }
 
 TEST_F(KeyPadDialogTest, ClickedKeysAreListedAndConfirmCountsThem) {
@@ -212,8 +245,8 @@ TEST_F(KeyPadDialogTest, KeySettingListMenuDeletesRowsAndAddsAUserKeyGroup) {
     EXPECT_TRUE(Run([&] {
         ChooseFromMenu(ids::kKeyListAddToUserKeys);
         RightClickRow(ids::kKeySettingList, 0);
-        EXPECT_EQ(menuTexts, (QStringList{"删除", "全部删除", "添加到常用组合键",
-                                          "添加到特殊按键 (disabled)"}));
+        EXPECT_EQ(menuTexts,
+                  (QStringList{"删除", "全部删除", "添加到常用组合键", "添加到特殊按键"}));
         EXPECT_EQ(Rows(ids::kUserKeyList), QStringList{"0|LCtrl+LAlt+Delete"});
 
         ChooseFromMenu(ids::kKeyListDelete);
@@ -466,9 +499,11 @@ TEST_F(KeyPadFromPanelTest, TypingCashAndEnterProgramsTheButtonAsThePanelThenSho
     };
     QTest::mouseClick(window->KeyButton(kButton), Qt::LeftButton);
     EXPECT_EQ(CaptionOf(kButton), "LShi...");
-    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "Layer1:LShift+C+A+S+H+LShift+Enter");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(),
+              QString("Button %1\nLayer1:LShift+C+A+S+H+LShift+Enter").arg(kButton));
     TriggerAction(ids::kEnChinese);
-    EXPECT_EQ(window->KeyButton(kButton)->toolTip(), "第1层：LShift+C+A+S+H+LShift+Enter");
+    EXPECT_EQ(window->KeyButton(kButton)->toolTip(),
+              QString("按键 %1\n第1层：LShift+C+A+S+H+LShift+Enter").arg(kButton));
     TriggerAction(ids::kCnEnglish);
     // The whole dialog, typed text and all, is one step of the history.
     TriggerAction(ids::kUndo);

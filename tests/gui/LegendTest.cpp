@@ -109,7 +109,8 @@ TEST_F(LegendTest, ALabelEditedInTheWindowShowsOnThePanelAndSurvivesSaveAndOpen)
     EditLabel(28, "SUBTOTAL");
     EXPECT_EQ(window->Labels().Of(28, 1), "SUBTOTAL");
     EXPECT_EQ(CaptionOf(28), "LShi...");  // the captions stay those of the key sequence
-    EXPECT_TRUE(window->KeyButton(28)->toolTip().startsWith("SUBTOTAL\nLayer1:LShift+T+O"));
+    EXPECT_TRUE(
+        window->KeyButton(28)->toolTip().startsWith("Button 28\nSUBTOTAL\nLayer1:LShift+T+O"));
 
     // A label edit is an edit like any other: unsaved until saved, and one undo step.
     EXPECT_EQ(window->windowTitle(), "MZR-40 - till.dat*");

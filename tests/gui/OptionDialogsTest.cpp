@@ -1,6 +1,8 @@
 // UTF-8 source: the Chinese texts are checked as the user sees them.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -59,7 +61,46 @@ class OptionDialogsTest : public DialogFixture {
     QCheckBox* Box(int id) const { return Find<QCheckBox>(id); }
     QString Edit(int id) const { return Find<QLineEdit>(id)->text(); }
     void Click(int id) { QTest::mouseClick(Find(id), Qt::LeftButton, {}, QPoint(6, 6)); }
+
+    // What a screen reader does with a control: its named action, no click.
+    void DoAction(int id, const QString& action) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Find(id));
+        ASSERT_TRUE(control != nullptr && control->actionInterface() != nullptr);
+        control->actionInterface()->doAction(action);
+    }
 };
+
+// A check box or radio set through the accessibility interface reaches the dialog's rules as
+// a click does: the sound box enables the radios and is kept, a track box switches its row.
+TEST_F(OptionDialogsTest, ControlsSetThroughTheAccessibilityInterfaceActAsClicked) {
+    for (const std::string setting : {"English", "Chinese"}) {
+        UseLanguage(setting);
+        image->StoreOptions({1, 0, 0, 0});
+        Run(RunKeyboardOptions, [&] {
+            ExpectCaptionsInAccessibleNames(*dialog);
+            DoAction(ids::kKeySoundBox, QAccessibleActionInterface::toggleAction());
+            EXPECT_TRUE(Find(ids::kEncodedKeysRadio)->isEnabled());
+            EXPECT_EQ(image->options.keyClick, 1);
+            DoAction(ids::kEncodedKeysRadio, QAccessibleActionInterface::pressAction());
+            ASSERT_TRUE(
+                WaitUntil([&] { return Find<QRadioButton>(ids::kEncodedKeysRadio)->isChecked(); }));
+            DoAction(ids::kKeyRepeatBox, QAccessibleActionInterface::toggleAction());
+            Click(ids::kKeyboardSetOk);
+        });
+        EXPECT_EQ(image->OptionBytes(), (Options{1, 1, 1, 1})) << setting;
+
+        Run(RunCardReader, [&] {
+            ExpectCaptionsInAccessibleNames(*dialog);
+            EXPECT_EQ(Find(ids::kEnterBoxes[2])->accessibleName(),
+                      setting == "English" ? "Track 3 Enter Key" : "Track 3 串尾回车");
+            DoAction(ids::kTrackBoxes[1], QAccessibleActionInterface::toggleAction());
+            EXPECT_FALSE(Find(ids::kPrefixEdits[1])->isEnabled());
+            Click(ids::kCardReaderOk);
+        });
+        EXPECT_EQ(image->tracks[1].enabled, 0) << setting;
+        image->tracks[1].enabled = 1;
+    }
+}
 
 // ---- Card reader settings ----
 
@@ -292,7 +333,7 @@ TEST_F(OptionDialogsTest, KeyboardSetWritesSoundAndCountryAtOnceTheRestOnOk) {
 
 TEST_F(OptionDialogsTest, KeyboardSetRefusesAScopeOutsideTheRadios) {
     const std::vector<std::pair<std::string, QString>> cases = {
-        {"English", "Please enter an integer between 0 and 1."},
+        {"English", "请输入一个 0 至 1 之间的整数。"},
         {"Chinese", "请输入一个 0 至 1 之间的整数。"},
     };
     for (const auto& [setting, message] : cases) {

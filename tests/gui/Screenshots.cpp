@@ -30,15 +30,18 @@
 #include "gui/qt/app/CLegendLabelDlg.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/CUnshownButtonsDlg.h"
 #include "gui/qt/app/LegendCommands.h"
 #include "gui/qt/app/LegendSettings.h"
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
 #include "gui/qt/options/CKeyBoardSetDlg.h"
 #include "gui/qt/options/CpellimoreDlg.h"
 #include "gui/qt/widgets/CProgressWnd.h"
+#include "gui/qt/widgets/Prompter.h"
 #include "pellimore/CAboutDlg.h"
 #include "pellimore/CPellimoreDlg.h"
 #include "pellimore/PellimoreIds.h"
+#include "tolvane/files/DataFileCheck.h"
 #include "tolvane/files/DataFileWriter.h"
 #include "tolvane/files/LabelsFile.h"
 #include "tolvane/legend/ReadableText.h"
@@ -242,7 +245,7 @@ void LegendDialogs(Studio& studio) {
         studio.Save(sheets, QString("legend-export-%1").arg(suffix));
     }
     for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
-        RememberShowLegendLabels(true);
+        RememberViewOption(gui::kShowLegendLabelsOption, true);
         auto window = studio.MainWindow(language, true);
         const QTemporaryDir files;
         const std::filesystem::path folder = files.path().toStdString();
@@ -256,7 +259,7 @@ void LegendDialogs(Studio& studio) {
         studio.Save(*window, QString("panel-%1-labels").arg(suffix));
         window->findChild<QComboBox*>(ObjectNameFor(ids::kLayerSelector))->setCurrentText("Layer2");
         studio.Save(*window, QString("panel-%1-labels-layer2").arg(suffix));
-        RememberShowLegendLabels(false);
+        RememberViewOption(gui::kShowLegendLabelsOption, false);
     }
 }
 
@@ -344,6 +347,61 @@ void KeyDialogs(Studio& studio) {
         studio.KeyDialog(language, KeyPadMode::kButton, QString("keypad-button-%1").arg(suffix));
         studio.KeyDialog(language, KeyPadMode::kCard, QString("keypad-card-%1").arg(suffix));
     }
+    // Shift latched: both Shift keys look pressed.
+    studio.KeyDialog(
+        "English", KeyPadMode::kButton, "keypad-shift-latched", [](KeyPadSetDlg& dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(
+                                  ObjectNameFor(ids::kFirstOnScreenKey - 1 + kLeftShift)),
+                              Qt::LeftButton);
+        });
+}
+
+// The window that tells the truth: the list of the buttons no key shows, the panel with the
+// button numbers and a keyboard focus, and the question before a damaged file is loaded.
+void UnshownButtonsAndDamagedFile(Studio& studio) {
+    for (const auto& [language, suffix] : {std::pair{"Chinese", "zh"}, {"English", "en"}}) {
+        auto window = studio.MainWindow(language, true);
+        const QTemporaryDir files;
+        const std::filesystem::path till =
+            std::filesystem::path(files.path().toStdString()) / "till.dat";
+        std::filesystem::copy_file(std::filesystem::path(TOLVANE_SOURCE_DIR) / "examples/till.dat",
+                                   till);
+        window->OpenDataFile(QString::fromStdString(till.string()));
+        const InterfaceLanguage shown = std::string(language) == "English"
+                                            ? InterfaceLanguage::kEnglish
+                                            : InterfaceLanguage::kChinese;
+        CUnshownButtonsDlg unshown(
+            studio.Image(), shown, [](int) {}, [](int, const QPoint&) {}, window.get());
+        unshown.show();
+        studio.Save(unshown, QString("unshown-buttons-%1").arg(suffix));
+        unshown.hide();
+
+        window->OnCommand(ids::kViewButtonNumbers);
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            std::fprintf(stderr, "the window did not become active: no focus frame drawn\n");
+        }
+        window->KeyButton(31)->setFocus(Qt::TabFocusReason);
+        QTest::mouseMove(window.get(), QPoint(1, 1));
+        studio.Save(*window, QString("panel-%1-numbers-focus").arg(suffix));
+        window->OnCommand(ids::kViewButtonNumbers);
+
+        std::ifstream in(till, std::ios::binary);
+        const std::string whole((std::istreambuf_iterator<char>(in)), {});
+        std::ofstream(till, std::ios::binary) << whole.substr(0, whole.size() / 2);
+        auto scratch = std::make_unique<KeyboardImage>();
+        const DataFileCheck check = CheckDataFile(*scratch, till);
+        QMessageBox box(
+            QMessageBox::Warning, MessageCaption(),
+            FromUtf8(FillIn(Text(TextId::kDataFileProblems, shown),
+                            {"till.dat", DataFileProblemSummary(check.problems, shown)})),
+            QMessageBox::NoButton, window.get());
+        box.addButton(FromUtf8(Text(TextId::kLoadAnyway, shown)), QMessageBox::AcceptRole);
+        box.setDefaultButton(
+            box.addButton(FromUtf8(Text(TextId::kAnswerCancel, shown)), QMessageBox::RejectRole));
+        box.show();
+        studio.Save(box, QString("damaged-file-%1").arg(suffix));
+    }
 }
 
 // Faster key entry: "CASH" and Enter typed and added, "Total 1" typed, both lists filtered
@@ -417,6 +475,7 @@ int main(int argc, char** argv) {
     tolvane::gui::KeyDialogs(studio);
     tolvane::gui::KeyDialogsWithTypedText(studio);
     tolvane::gui::OptionDialogs(studio);
+    tolvane::gui::UnshownButtonsAndDamagedFile(studio);
     tolvane::gui::CardReaderTool(studio);
     return studio.Failed() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "tolvane/app/ButtonPanel.h"
 
+#include "tolvane/image/ButtonPlaces.h"
+
 namespace tolvane {
 
 namespace {
@@ -88,9 +90,46 @@ std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguag
 
 std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
                         InterfaceLanguage language) {
-    const std::string& label = labels.Of(button, image.selection.currentLayer);
-    const std::string layers = ToolTipText(image, button, language);
-    return label.empty() || layers.empty() ? label + layers : label + "\n" + layers;
+    if (!IsValidButton(button)) {
+        return {};
+    }
+    std::string text = ButtonNumberText(button, language);
+    for (const std::string& part :
+         {labels.Of(button, image.selection.currentLayer), ToolTipText(image, button, language)}) {
+        if (!part.empty()) {
+            text += "\n" + part;
+        }
+    }
+    return text;
+}
+
+std::string ButtonNumberText(int button, InterfaceLanguage language) {
+    return FillIn(Text(TextId::kButtonNumber, language), {std::to_string(button)});
+}
+
+std::string PanelButtonAccessibleName(int button, std::string_view caption,
+                                      InterfaceLanguage language) {
+    if (caption.empty()) {
+        return ButtonNumberText(button, language);
+    }
+    return FillIn(Text(TextId::kPanelButtonAccessibleName, language),
+                  {std::to_string(button), std::string(caption)});
+}
+
+std::vector<UnshownButtonRow> UnshownButtonRows(const KeyboardImage& image) {
+    std::vector<UnshownButtonRow> rows;
+    for (int button = 1; button <= ButtonCount; ++button) {
+        if (IsButtonShown(button)) {
+            continue;
+        }
+        UnshownButtonRow row{button, {}};
+        for (int layer = 1; layer <= LayerCount; ++layer) {
+            row.layerTexts[static_cast<std::size_t>(layer - 1)] =
+                LayerTextOf(image.buttons[button].Codes(layer));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
 }
 
 void PrepareKeyDialogForButton(KeyboardImage& image, int button) {

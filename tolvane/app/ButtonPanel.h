@@ -4,6 +4,7 @@
 // refreshes the captions of the buttons a call reports as touched.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,9 +34,28 @@ std::string HoverText(const KeyboardImage& image, int button, InterfaceLanguage 
 // prefix, so that a caption cut to "LAlt..." is never the end of the story. Empty for a button
 // with nothing on any layer, and outside 1..84.
 std::string ToolTipText(const KeyboardImage& image, int button, InterfaceLanguage language);
-// The same, with the button's legend label on the current layer first, on a line of its own.
+// The window's tool tip: the button's number first ("Button 67"), then its legend label on the
+// current layer on a line of its own, then the layers' texts.
 std::string ToolTipText(const KeyboardImage& image, const LegendLabels& labels, int button,
                         InterfaceLanguage language);
+
+// "Button 67": how the window names a button where its number matters (its tool tip, the
+// key dialog's title, the list of the buttons not on the panel).
+std::string ButtonNumberText(int button, InterfaceLanguage language);
+
+// What a screen reader hears for a panel button: its number and the caption it shows
+// ("Button 67: Enter"), the number alone when the caption is empty. The description is the
+// hover text.
+std::string PanelButtonAccessibleName(int button, std::string_view caption,
+                                      InterfaceLanguage language);
+
+// A row of the list of the eighteen buttons no key shows: the button and every layer's whole
+// text, so that what the panel cannot show can still be read, programmed and cleared.
+struct UnshownButtonRow {
+    int button = 0;
+    std::array<std::string, LayerCount> layerTexts;
+};
+std::vector<UnshownButtonRow> UnshownButtonRows(const KeyboardImage& image);
 
 // Before the key dialog opens for a button on the current layer.
 void PrepareKeyDialogForButton(KeyboardImage& image, int button);

@@ -43,11 +43,16 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 void LanguageState::ReadSetting(const std::filesystem::path& settingsFile,
                                 std::string_view systemLocale) {
+    // Only a file that is not there (or cannot be read) leaves the choice to the system's
+    // language. An empty first line is a setting like any word but "English": Chinese. It is
+    // taken as "Chinese", not kept empty, so that the English command still switches.
     const std::optional<std::string> firstLine = ReadFirstLine(settingsFile);
-    if (firstLine && !firstLine->empty()) {
-        Apply(*firstLine);
-    } else {
+    if (!firstLine) {
         Apply(SettingForLocale(systemLocale));
+    } else if (firstLine->empty()) {
+        Apply(kChineseSetting);
+    } else {
+        Apply(*firstLine);
     }
 }
 

@@ -90,7 +90,7 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"添加到常用组合键", "Add to the user key list"},
     {"添加到特殊按键", "Add to the special key list"},
     {"一层最多55个键，本次输入未添加！", "A layer holds at most 55 keys; nothing was added."},
-    {"请输入一个 0 至 1 之间的整数。", "Please enter an integer between 0 and 1."},
+    {"请输入一个 0 至 1 之间的整数。", "请输入一个 0 至 1 之间的整数。"},
     {"无法读取常用组合键文件，列表为空！", "The user key list cannot be read; it is shown empty."},
 
     {"键帽标签...", "Legend label..."},
@@ -169,8 +169,26 @@ constexpr std::array<TextPair, kTextCount> kTexts = {{
     {"找到%1处", "%1 found"},
     {"未找到", "Nothing found"},
     {"（不在面板上）", "(not on the panel)"},
-    {"本机没有可以打开用户手册（PDF 文件）的程序。",
-     "No program on this computer opens the user manual (a PDF file)."},
+
+    {"文件“%1”有以下问题：\n\n%2\n\n是否载入能读出的内容？文件中没有的设置保持现有值。",
+     "The file \"%1\" has problems:\n\n%2\n\nLoad what could be read? What the file does not "
+     "give keeps its present value."},
+    {"第%1行：%2", "Line %1: %2"},
+    {"……另有%1处问题", "... and %1 more"},
+    {"载入", "Load"},
+    {"文件“%1”中没有键盘数据，未载入任何内容！",
+     "The file \"%1\" holds no keyboard data; nothing was loaded."},
+    {"面板外的按键...", "Buttons not on the panel..."},
+    {"面板外的按键", "Buttons not on the panel"},
+    {"双击一行编程该按键，右击打开按键菜单。",
+     "Double-click a row to program the button; right-click for its menu."},
+    {"关闭", "Close"},
+    {"按键 %1", "Button %1"},
+    {"显示按键编号", "Button Numbers"},
+    {"%1 - 按键 %2，%3", "%1 - Button %2, %3"},
+    {"按键 %1：%2", "Button %1: %2"},
+    {"无法打开用户手册：没有找到打开PDF文件的程序。\n\n%1",
+     "The user manual could not be opened: no program for PDF files was found.\n\n%1"},
 }};
 
 constexpr std::array<std::string_view, 6> kLayerNames = {"Layer1", "Layer2", "Layer3",

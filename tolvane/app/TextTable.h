@@ -174,8 +174,24 @@ enum class TextId : std::uint8_t {
     kFindNothing,
     kFindNotOnPanel,
 
-    // The Windows window: the user manual found, but no program on the system opens PDF files.
-    kNoManualViewer,
+    // A window that tells the truth: a damaged data file's problems before it is loaded (%1
+    // the file's name, %2 the list), the buttons that have no place on the panel, button
+    // numbers, the key dialog's title, a panel button's accessible name and the manual that
+    // no program opened.
+    kDataFileProblems,
+    kDataFileProblemLine,   // %1: the line, %2: what is wrong
+    kDataFileMoreProblems,  // %1: how many more
+    kLoadAnyway,
+    kDataFileNoRecords,  // %1: the file's name
+    kMenuHiddenButtons,
+    kHiddenButtonsCaption,
+    kHiddenButtonsHint,
+    kDialogClose,
+    kButtonNumber,  // %1: the button
+    kMenuShowButtonNumbers,
+    kKeyDialogTitle,             // %1: the dialog's caption, %2: the button, %3: the layer
+    kPanelButtonAccessibleName,  // %1: the button, %2: its caption
+    kManualNotOpened,            // %1: the manual's path
 
     kCount
 };

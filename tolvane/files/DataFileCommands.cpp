@@ -12,22 +12,47 @@ FileWriteResult DataFileCommands::Save(const KeyboardImage& image,
     return SaveDataFile(image, path, fileName, createDate);
 }
 
+namespace {
+
+// What the file does not mention keeps its contents, so the copy starts as the image.
+std::unique_ptr<KeyboardImage> ProgrammingCopy(const KeyboardImage& image) {
+    auto copy = std::make_unique<KeyboardImage>();
+    copy->buttons = image.buttons;
+    copy->tracks = image.tracks;
+    copy->options = image.options;
+    copy->selection = image.selection;
+    return copy;
+}
+
+void TakeProgramming(KeyboardImage& image, KeyboardImage& loaded) {
+    image.buttons = std::move(loaded.buttons);
+    image.tracks = loaded.tracks;
+    image.options = loaded.options;
+}
+
+}  // namespace
+
 DataFileLoadResult DataFileCommands::Load(KeyboardImage& image, const std::filesystem::path& path,
                                           const DataFileLoadHooks& hooks) {
     lastDataFilePath = path;
-    // What the file does not mention keeps its contents, so the copy starts as the image.
-    auto scratch = std::make_unique<KeyboardImage>();
-    scratch->buttons = image.buttons;
-    scratch->tracks = image.tracks;
-    scratch->options = image.options;
-    scratch->selection = image.selection;
+    auto scratch = ProgrammingCopy(image);
     DataFileLoadResult result = LoadDataFile(*scratch, path, hooks);
     if (result.ok()) {
-        image.buttons = std::move(scratch->buttons);
-        image.tracks = scratch->tracks;
-        image.options = scratch->options;
+        TakeProgramming(image, *scratch);
     }
     return result;
+}
+
+PendingLoad DataFileCommands::ReadForLoad(const KeyboardImage& image,
+                                          const std::filesystem::path& path) {
+    PendingLoad pending{path, {}, ProgrammingCopy(image)};
+    pending.check = CheckDataFile(*pending.loaded, path);
+    return pending;
+}
+
+void DataFileCommands::TakeLoad(KeyboardImage& image, PendingLoad& pending) {
+    lastDataFilePath = pending.path;
+    TakeProgramming(image, *pending.loaded);
 }
 
 LabelsLoadReport DataFileCommands::LoadLabels(const std::filesystem::path& dataFile,

@@ -9,10 +9,12 @@
 
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "tolvane/files/DataFileCheck.h"
 #include "tolvane/files/DataFileLoader.h"
 #include "tolvane/files/DataFileWriter.h"
 #include "tolvane/files/LabelsFile.h"
@@ -24,6 +26,14 @@ namespace tolvane {
 struct LabelsLoadReport {
     std::optional<TextId> message;
     std::string details;
+};
+
+// A file read into a copy of the image's programming, with what the check found, that the
+// image has not taken yet: a window asks the user about the problems first.
+struct PendingLoad {
+    std::filesystem::path path;
+    DataFileCheck check;
+    std::unique_ptr<KeyboardImage> loaded;  // the image's programming with the file applied
 };
 
 class DataFileCommands {
@@ -39,6 +49,11 @@ class DataFileCommands {
     // the whole load succeeded. The hooks hear of the copy, before the image takes it.
     DataFileLoadResult Load(KeyboardImage& image, const std::filesystem::path& path,
                             const DataFileLoadHooks& hooks = {});
+
+    // The same load in two steps: read and check the file without touching the image, then,
+    // once the user agreed, let the image take it (which makes the file the last one opened).
+    static PendingLoad ReadForLoad(const KeyboardImage& image, const std::filesystem::path& path);
+    void TakeLoad(KeyboardImage& image, PendingLoad& pending);
 
     // After a data file was loaded: the labels of the labels file beside it replace the
     // window's. No file means no labels; a file that cannot be read gives none either; the

@@ -103,6 +103,10 @@ std::optional<KeyPadSession> KeyPadSession::ForTrackPart(KeyboardImage& image, i
     return session;
 }
 
+bool KeyPadSession::ShiftLatched() const {
+    return mode_ == KeyPadMode::kButton ? Record().shiftToggle != 0 : Track().shiftToggle != 0;
+}
+
 bool KeyPadSession::IsKeyEnabled(KeyCode code) const {
     if (code < 1 || code >= kFnKey) {
         return false;

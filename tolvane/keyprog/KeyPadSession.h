@@ -84,6 +84,13 @@ class KeyPadSession {
                                                      TrackPart part);
 
     KeyPadMode Mode() const { return mode_; }
+    // The button and layer a button-mode session edits, so the dialog can say which; button 0
+    // in card mode.
+    int Button() const { return mode_ == KeyPadMode::kButton ? button_ : 0; }
+    int Layer() const { return layer_; }
+    // Whether the next key is named shifted: the on-screen Shift keys latch until pressed
+    // again (or until a Shift code in the composition flips it back).
+    bool ShiftLatched() const;
 
     // Whether the on-screen key of this code (1..108) takes clicks: card mode leaves only
     // the keys a prefix or suffix can be (the punctuation and digit keys and both Shifts).

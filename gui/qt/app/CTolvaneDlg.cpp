@@ -42,7 +42,8 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
                        QMetaObject::invokeMethod(
                            this, [this, event] { OnDeviceChange(event); }, Qt::QueuedConnection);
                    }),
-      showLegendLabels_(ReadShowLegendLabels()),
+      showLegendLabels_(ReadViewOption(kShowLegendLabelsOption)),
+      showButtonNumbers_(ReadViewOption(kShowButtonNumbersOption)),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kMainDialog));
     setWindowTitle(kWindowTitle);
@@ -204,6 +205,10 @@ void CTolvaneDlg::CreateClientArea() {
     layerSelector_->setCurrentIndex(0);
     layerSelector_->setAccessibleName(QStringLiteral("Layer"));
     keyInfo_->setAccessibleName(QStringLiteral("Key information"));
+    // The right button over the box reaches the hidden buttons under it, not the box's own
+    // Copy and Select All.
+    keyInfo_->setContextMenuPolicy(Qt::NoContextMenu);
+    keyInfo_->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
     layerPicture_->setAccessibleName(QStringLiteral("Layer dial"));
     CreateKeyButtons(*client);
     connect(layerSelector_, &QComboBox::currentTextChanged, this, &CTolvaneDlg::OnLayerSelected);
@@ -234,6 +239,7 @@ void CTolvaneDlg::CreateKeyButtons(QWidget& client) {
         connect(key, &QPushButton::clicked, this, [this, button] { OnKeyButtonClicked(button); });
         m_keyButtons[static_cast<std::size_t>(button)] = key;
     }
+    m_keyButtons[kFirstPanelFocusButton]->setFocusPolicy(Qt::TabFocus);
 }
 
 CXPButton* CTolvaneDlg::KeyButton(int button) const {
@@ -245,9 +251,7 @@ void CTolvaneDlg::ResetImage() {
     image_.selection.currentButton = 0;
     image_.selection.currentLayer = 1;
     ShowLayerPicture(1);
-    for (int button = 1; button <= ButtonCount; ++button) {
-        m_keyButtons[static_cast<std::size_t>(button)]->setText(QString());
-    }
+    RefreshAllButtons();
 }
 
 void CTolvaneDlg::ShowConnectionPicture(ConnectionPicture picture) {
@@ -379,6 +383,12 @@ void CTolvaneDlg::RunCommand(Command command) {
         case Command::kFind:
             OnFind();
             break;
+        case Command::kUnshownButtons:
+            OnUnshownButtons();
+            break;
+        case Command::kToggleButtonNumbers:
+            OnToggleButtonNumbers();
+            break;
     }
 }
 
@@ -470,8 +480,12 @@ void CTolvaneDlg::OnUserManual() {
     folders.insert(folders.end(), setup_.documentationFolders.begin(),
                    setup_.documentationFolders.end());
     if (const auto manual = FindUserManual(folders)) {
-        // Whether a viewer opened it is not reported: a missing viewer shows nothing.
-        Prompts().OpenDocument(QString::fromStdString(manual->string()));
+        if (!Prompts().OpenDocument(QString::fromStdString(manual->string()))) {
+            Prompts().Inform(
+                this, MessageCaption(),
+                FromUtf8(FillIn(language_.Text(TextId::kManualNotOpened), {manual->string()})),
+                PromptIcon::kWarning);
+        }
     }
 }
 
@@ -556,7 +570,14 @@ void CTolvaneDlg::UpdateVirtualKeyboardMenu() {
 
 void CTolvaneDlg::OnToggleLegendLabels() {
     showLegendLabels_ = !showLegendLabels_;
-    RememberShowLegendLabels(showLegendLabels_);
+    RememberViewOption(kShowLegendLabelsOption, showLegendLabels_);
+    UpdateToggleItems();
+    RefreshAllButtons();
+}
+
+void CTolvaneDlg::OnToggleButtonNumbers() {
+    showButtonNumbers_ = !showButtonNumbers_;
+    RememberViewOption(kShowButtonNumbersOption, showButtonNumbers_);
     UpdateToggleItems();
     RefreshAllButtons();
 }
@@ -567,8 +588,11 @@ void CTolvaneDlg::UpdateToggleItems() {
         if (bar == nullptr) {
             continue;
         }
-        if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(ids::kViewLegendLabels))) {
-            item->setChecked(showLegendLabels_);
+        for (const auto& [id, on] : {std::pair{ids::kViewLegendLabels, showLegendLabels_},
+                                     std::pair{ids::kViewButtonNumbers, showButtonNumbers_}}) {
+            if (QAction* item = bar->findChild<QAction*>(ObjectNameFor(id))) {
+                item->setChecked(on);
+            }
         }
     }
 }

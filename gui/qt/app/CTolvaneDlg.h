@@ -105,7 +105,9 @@ class CTolvaneDlg : public QDialog {
     void OnVirtualKeyboard(bool plugIn);
     void UpdateVirtualKeyboardMenu();
     void OnToggleLegendLabels();
+    void OnToggleButtonNumbers();
     void UpdateToggleItems();
+    void OnUnshownButtons();
 
     // Device notices, on the GUI thread.
     void DeviceCheck();
@@ -119,6 +121,16 @@ class CTolvaneDlg : public QDialog {
     void OnKeyButtonClicked(int button);
     void OnHover(const QPoint& screenPoint);
     void OnContextMenu(const QPoint& screenPoint);
+    void OnButtonContextMenu(int button, const QPoint& screenPoint);
+    // The key information box shows this button's hover text (0: empty); the pointer and the
+    // keyboard focus choose it, and a refresh of that button shows it again.
+    void ShowKeyInfo(int button);
+    // Only the shown button under the pointer is hot.
+    void UpdateHotButton(int button);
+    // The arrow keys between the panel's buttons; true when the key was one of them.
+    bool OnPanelKey(int button, const QKeyEvent& key);
+    void FocusKeyButton(int button);
+    int KeyButtonOf(const QObject* watched) const;
     int ChooseLayerKey(const QPoint& screenPoint);
     void OnEditLegendLabel(int button);
     void RefreshButtons(const std::vector<int>& buttons);
@@ -164,7 +176,9 @@ class CTolvaneDlg : public QDialog {
     DataFileCommands dataFiles_;
     // The legend labels of the layout: not the keyboard's programming, so not in the image.
     std::unique_ptr<LegendLabels> labels_ = std::make_unique<LegendLabels>();
-    bool showLegendLabels_ = false;  // the View option, remembered
+    bool showLegendLabels_ = false;   // the View option, remembered
+    bool showButtonNumbers_ = false;  // the View option, remembered
+    int infoButton_ = 0;              // whose text the key information box shows
     DialogUnitConverter converter_;
     EditSession session_;
     ButtonClipboard clipboard_;

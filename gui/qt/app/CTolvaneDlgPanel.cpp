@@ -1,5 +1,6 @@
 // The main window's button panel: layer selection, hover text, button clicks, the button
-// context menu, copy and paste, and drops. What each does to the image is decided by the
+// context menu, copy and paste, drops, the arrow keys between the buttons and the list of the
+// buttons the panel does not show. What each does to the image is decided by the
 // core's ButtonPanel and ButtonClipboard; this file turns pointer and menu events into those
 // calls, refreshes what they touched and records each change as one undo step.
 #include <QMenu>
@@ -8,10 +9,12 @@
 
 #include "gui/kit/ControlNames.h"
 #include "gui/model/CommandTable.h"
+#include "gui/model/MainWindowLayout.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
 #include "gui/qt/app/CLegendLabelDlg.h"
 #include "gui/qt/app/CTolvaneDlg.h"
+#include "gui/qt/app/CUnshownButtonsDlg.h"
 #include "gui/qt/app/PanelDrag.h"
 #include "gui/qt/keyprog/RunKeyDialog.h"
 #include "gui/qt/widgets/Artwork.h"
@@ -75,8 +78,65 @@ bool CTolvaneDlg::eventFilter(QObject* watched, QEvent* event) {
             // Released over any part of the window, or pressed on the window's own surface.
             OnContextMenu(screenPoint);
         }
+    } else if (type == QEvent::FocusIn || (type == QEvent::KeyPress && !dragTakesIt)) {
+        const int button = KeyButtonOf(watched);
+        if (button != 0 && type == QEvent::FocusIn) {
+            ShowKeyInfo(button);  // the hover text follows the keyboard focus
+        } else if (button != 0 && OnPanelKey(button, *static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
     }
     return dragTakesIt || QDialog::eventFilter(watched, event);
+}
+
+int CTolvaneDlg::KeyButtonOf(const QObject* watched) const {
+    for (int button = 1; button <= ButtonCount; ++button) {
+        if (m_keyButtons[static_cast<std::size_t>(button)] == watched) {
+            return button;
+        }
+    }
+    return 0;
+}
+
+bool CTolvaneDlg::OnPanelKey(int button, const QKeyEvent& key) {
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) {
+        return false;
+    }
+    PanelDirection direction{};
+    switch (key.key()) {
+        case Qt::Key_Left:
+            direction = PanelDirection::kLeft;
+            break;
+        case Qt::Key_Right:
+            direction = PanelDirection::kRight;
+            break;
+        case Qt::Key_Up:
+            direction = PanelDirection::kUp;
+            break;
+        case Qt::Key_Down:
+            direction = PanelDirection::kDown;
+            break;
+        default:
+            return false;
+    }
+    FocusKeyButton(NeighbourKeyButton(button, direction));
+    return true;
+}
+
+// One panel button at a time is in the Tab chain, the one last focused: Tab reaches the
+// panel once and the arrow keys move about it.
+void CTolvaneDlg::FocusKeyButton(int button) {
+    CXPButton* target = KeyButton(button);
+    if (target == nullptr) {
+        return;
+    }
+    for (CXPButton* key : m_keyButtons) {
+        if (key != nullptr && key != target) {
+            key->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    target->setFocusPolicy(Qt::TabFocus);
+    target->setFocus(Qt::TabFocusReason);
 }
 
 int CTolvaneDlg::ButtonAt(const QPoint& screenPoint) const {
@@ -91,10 +151,23 @@ int CTolvaneDlg::ButtonAt(const QPoint& screenPoint) const {
 
 void CTolvaneDlg::OnHover(const QPoint& screenPoint) {
     const int button = ButtonAt(screenPoint);
+    UpdateHotButton(button);
+    ShowKeyInfo(button);
+}
+
+void CTolvaneDlg::ShowKeyInfo(int button) {
+    infoButton_ = button;
     const QString text =
         button == 0 ? QString() : FromUtf8(HoverText(image_, button, language_.interfaceLanguage));
     if (keyInfo_->toPlainText() != text) {
         keyInfo_->setPlainText(text);
+    }
+}
+
+void CTolvaneDlg::UpdateHotButton(int button) {
+    for (int other = 1; other <= ButtonCount; ++other) {
+        CXPButton* key = m_keyButtons[static_cast<std::size_t>(other)];
+        key->SetHot(other == button && key->isVisible());
     }
 }
 
@@ -117,10 +190,12 @@ void CTolvaneDlg::OnKeyButtonClicked(int button) {
 }
 
 void CTolvaneDlg::OnContextMenu(const QPoint& screenPoint) {
-    const int button = ButtonAt(screenPoint);
-    if (button == 0) {
-        return;
+    if (const int button = ButtonAt(screenPoint)) {
+        OnButtonContextMenu(button, screenPoint);
     }
+}
+
+void CTolvaneDlg::OnButtonContextMenu(int button, const QPoint& screenPoint) {
     QMenu menu(this);
     menu.setObjectName("buttonContextMenu");
     for (const MenuItem& item : ButtonContextMenu()) {
@@ -227,13 +302,29 @@ void CTolvaneDlg::OnEditLegendLabel(int button) {
 }
 
 void CTolvaneDlg::RefreshButtons(const std::vector<int>& buttons) {
+    const InterfaceLanguage language = language_.interfaceLanguage;
     for (const int button : buttons) {
-        if (CXPButton* key = KeyButton(button)) {
-            key->setText(FromUtf8(PanelCaption(image_, *labels_, button, showLegendLabels_)));
-            key->setToolTip(
-                FromUtf8(ToolTipText(image_, *labels_, button, language_.interfaceLanguage)));
+        CXPButton* key = KeyButton(button);
+        if (key == nullptr) {
+            continue;
+        }
+        const std::string caption = PanelCaption(image_, *labels_, button, showLegendLabels_);
+        key->setText(FromUtf8(caption));
+        key->setToolTip(FromUtf8(ToolTipText(image_, *labels_, button, language)));
+        key->setAccessibleName(FromUtf8(PanelButtonAccessibleName(button, caption, language)));
+        key->setAccessibleDescription(FromUtf8(HoverText(image_, button, language)));
+        key->SetNumber(button, showButtonNumbers_);
+        if (button == infoButton_) {
+            ShowKeyInfo(button);
         }
     }
+}
+
+void CTolvaneDlg::OnUnshownButtons() {
+    CUnshownButtonsDlg dialog(
+        image_, language_.interfaceLanguage, [this](int button) { OnKeyButtonClicked(button); },
+        [this](int button, const QPoint& at) { OnButtonContextMenu(button, at); }, this);
+    Prompts().RunModal(dialog);
 }
 
 void CTolvaneDlg::RefreshAllButtons() {

@@ -29,16 +29,16 @@ std::optional<bool> StoredFlag(const QSettings& settings, const char* name) {
 
 }  // namespace
 
-bool ReadShowLegendLabels() {
+bool ReadViewOption(const char* name) {
     QSettings settings;
     settings.beginGroup(kRememberedOptionsSection);
-    return StoredFlag(settings, kShowLegendLabelsOption).value_or(false);
+    return StoredFlag(settings, name).value_or(false);
 }
 
-void RememberShowLegendLabels(bool show) {
+void RememberViewOption(const char* name, bool on) {
     QSettings settings;
     settings.beginGroup(kRememberedOptionsSection);
-    settings.setValue(kShowLegendLabelsOption, show);
+    settings.setValue(name, on);
 }
 
 RememberedLegendChoices ReadLegendChoices() {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "gui/model/LegendExport.h"
+#include "gui/model/RememberedOptions.h"
 
 namespace tolvane::gui {
 
-bool ReadShowLegendLabels();
-void RememberShowLegendLabels(bool show);
+// The View menu's options, by their names in RememberedOptions.h; off when never set.
+bool ReadViewOption(const char* name);
+void RememberViewOption(const char* name, bool on);
 
 RememberedLegendChoices ReadLegendChoices();
 void RememberLegendChoices(const RememberedLegendChoices& choices);

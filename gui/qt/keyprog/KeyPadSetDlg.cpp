@@ -51,8 +51,12 @@ QString KeyLegend(KeyCode code) {
     return FromUtf8(OnScreenKeyCaption(code)).replace('&', QStringLiteral("&&"));
 }
 
+// The legend as the key shows it, so a speech user can say what they see, with the key's own
+// name after it where the legend does not hold it ("~ 、 `").
 QString KeyAccessibleName(KeyCode code) {
-    return code == kFnKey ? QStringLiteral("Fn") : FromUtf8(KeyName(code, false));
+    const QString legend = FromUtf8(OnScreenKeyCaption(code)).simplified();
+    const QString name = code == kFnKey ? QStringLiteral("Fn") : FromUtf8(KeyName(code, false));
+    return legend.contains(name, Qt::CaseInsensitive) ? legend : legend + ' ' + name;
 }
 
 }  // namespace
@@ -63,8 +67,15 @@ KeyPadSetDlg::KeyPadSetDlg(KeyPadSession session, const LanguageState& language,
       language_(language.interfaceLanguage),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kKeyPadDialog));
-    setWindowTitle(kDialogCaption);
-    setAccessibleName(kDialogCaption);
+    // Which button and layer the dialog edits, since a technician who clicked the wrong
+    // button must see it before confirming.
+    const QString title = session_.Button() == 0
+                              ? QString(kDialogCaption)
+                              : FromUtf8(FillIn(tolvane::Text(TextId::kKeyDialogTitle, language_),
+                                                {kDialogCaption, std::to_string(session_.Button()),
+                                                 std::string(LayerName(session_.Layer()))}));
+    setWindowTitle(title);
+    setAccessibleName(title);
     setFont(DialogFont());
     const PixelRect client = converter_.ToPixels(kKeyPadClient);
     setFixedSize(client.width, client.height);
@@ -112,7 +123,14 @@ void KeyPadSetDlg::CreateKeys() {
         key->setAutoDefault(false);
         key->setEnabled(session_.IsKeyEnabled(keyCode));
         PlaceControl(*key, converter_, OnScreenKeyPlace(keyCode));
-        connect(key, &QPushButton::clicked, this, [this, keyCode] { OnKeyClicked(keyCode); });
+        if (IsShiftCode(keyCode)) {
+            // The Shift keys latch: they toggle, and a toggle through the accessibility
+            // interface (which is no click) counts as a click too.
+            key->setCheckable(true);
+            connect(key, &QPushButton::toggled, this, [this, keyCode] { OnKeyClicked(keyCode); });
+        } else {
+            connect(key, &QPushButton::clicked, this, [this, keyCode] { OnKeyClicked(keyCode); });
+        }
         keys_[keyCode] = key;
     }
 }
@@ -206,12 +224,24 @@ void KeyPadSetDlg::FillSpecialKeyList() {
 // ---- Showing the session ----
 
 void KeyPadSetDlg::ShowRows() {
+    ShowShiftLatch();
     keySettingList_->DeleteAllItems();
     for (const KeyPadRow& row : session_.Rows()) {
         keySettingList_->AppendRow(
             {FromUtf8(row.number), FromUtf8(row.name), FromUtf8(row.value), FromUtf8(row.layer)});
     }
     keySettingList_->scrollToBottom();
+}
+
+// Both Shift keys look pressed while the next key is named shifted, and a screen reader hears
+// them as checked.
+void KeyPadSetDlg::ShowShiftLatch() {
+    for (const KeyCode shift : {kLeftShift, kRightShift}) {
+        if (QPushButton* key = OnScreenKey(shift)) {
+            const QSignalBlocker quiet(key);
+            key->setChecked(session_.ShiftLatched());
+        }
+    }
 }
 
 void KeyPadSetDlg::ShowUserKeyRows() {
@@ -270,12 +300,13 @@ void KeyPadSetDlg::OnKeyListRightClick(int row, const QPoint& position) {
     if (row < 0) {
         return;
     }
-    // Special keys come from the keyboard's own table; the user cannot add to it.
+    // Special keys come from the keyboard's own table: "Add to the special key list" is
+    // offered as it always was and, chosen, does nothing.
     const std::array<MenuEntry, 4> entries = {{
         {ids::kKeyListDelete, TextId::kMenuDelete},
         {ids::kKeyListDeleteAll, TextId::kMenuDeleteAll},
         {ids::kKeyListAddToUserKeys, TextId::kMenuAddToUserKeyList},
-        {ids::kKeyListAddToSpecialKeys, TextId::kMenuAddToSpecialKeyList, false},
+        {ids::kKeyListAddToSpecialKeys, TextId::kMenuAddToSpecialKeyList},
     }};
     switch (PopUpMenu(entries, position)) {
         case ids::kKeyListDelete:

@@ -58,6 +58,7 @@ class KeyPadSetDlg : public QDialog {
     void FillSpecialKeyList();
 
     void ShowRows();
+    void ShowShiftLatch();
     void ShowUserKeyRows();
     void Tell(std::optional<TextId> message);
     QString Text(TextId id) const;

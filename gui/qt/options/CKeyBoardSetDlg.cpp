@@ -66,14 +66,19 @@ void CKeyBoardSetDlg::CreateControls() {
     countryList_->resize(countryList_->width(), countryList_->sizeHint().height());
     countryLabel->setBuddy(countryList_);
 
-    connect(soundBox_, &QCheckBox::clicked, this, [this](bool ticked) {
+    // The state changes, not the clicks: a box or radio set through the accessibility
+    // interface is no click, and must count all the same.
+    connect(soundBox_, &QCheckBox::toggled, this, [this](bool ticked) {
         settings_.SetSound(ticked);
         ShowSettings();
     });
-    connect(repeatBox_, &QCheckBox::clicked, this,
+    connect(repeatBox_, &QCheckBox::toggled, this,
             [this](bool ticked) { settings_.SetRepeat(ticked); });
-    connect(scopeRadios_, &QButtonGroup::idClicked, this,
-            [this](int id) { settings_.SelectScope(static_cast<SoundScope>(id)); });
+    connect(scopeRadios_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            settings_.SelectScope(static_cast<SoundScope>(id));
+        }
+    });
     connect(countryList_, &QComboBox::activated, this, [this](int index) {
         settings_.SelectCountry(countryList_->itemText(index).toStdString());
         ShowSettings();
@@ -127,6 +132,10 @@ QWidget* CKeyBoardSetDlg::CreateControl(int id, const QString& caption) {
 }
 
 void CKeyBoardSetDlg::ShowSettings() {
+    // Showing the settings is no change of them.
+    const QSignalBlocker quietRepeat(repeatBox_);
+    const QSignalBlocker quietSound(soundBox_);
+    const QSignalBlocker quietScope(scopeRadios_);
     repeatBox_->setChecked(settings_.RepeatTicked());
     soundBox_->setChecked(settings_.SoundTicked());
     for (QAbstractButton* radio : scopeRadios_->buttons()) {

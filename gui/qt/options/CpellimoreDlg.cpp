@@ -75,7 +75,8 @@ QWidget* CpellimoreDlg::CreateControl(int id) {
     if (const int track = RowOfControl(ids::kTrackBoxes, id); track >= 0) {
         auto* box = trackBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
         NameControl(*box, id, caption);
-        connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
+        // Toggled, not clicked: a box ticked through the accessibility interface is no click.
+        connect(box, &QCheckBox::toggled, this, [this, track](bool ticked) {
             settings_.SetTrackEnabled(track, ticked);
             ShowRow(track);
         });
@@ -83,8 +84,9 @@ QWidget* CpellimoreDlg::CreateControl(int id) {
     }
     if (const int track = RowOfControl(ids::kEnterBoxes, id); track >= 0) {
         auto* box = enterBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
-        NameControl(*box, id, QStringLiteral("Track %1 Enter").arg(track + 1));
-        connect(box, &QCheckBox::clicked, this, [this, track](bool ticked) {
+        // Three boxes share the caption: the name says which track, and holds the caption.
+        NameControl(*box, id, QStringLiteral("Track %1 %2").arg(track + 1).arg(caption));
+        connect(box, &QCheckBox::toggled, this, [this, track](bool ticked) {
             settings_.SetEnterAtEnd(track, ticked);
             ShowRow(track);
         });
@@ -134,8 +136,13 @@ QWidget* CpellimoreDlg::CreateControl(int id) {
 void CpellimoreDlg::ShowRow(int track) {
     const CardTrackRow& row = settings_.Row(track);
     const auto t = static_cast<std::size_t>(track);
-    trackBoxes_[t]->setChecked(row.trackTicked);
-    enterBoxes_[t]->setChecked(row.enterTicked);
+    {
+        // Showing the settings is no change of them.
+        const QSignalBlocker quietTrack(trackBoxes_[t]);
+        const QSignalBlocker quietEnter(enterBoxes_[t]);
+        trackBoxes_[t]->setChecked(row.trackTicked);
+        enterBoxes_[t]->setChecked(row.enterTicked);
+    }
     for (QWidget* control :
          {static_cast<QWidget*>(prefixEdits_[t]), static_cast<QWidget*>(suffixEdits_[t]),
           static_cast<QWidget*>(enterBoxes_[t])}) {

@@ -177,6 +177,19 @@ QString FittedCaption(const QString& text, const QFontMetrics& metrics, const QS
     return metrics.elidedText(text, Qt::ElideRight, width);
 }
 
+// Inside the border and the hover ring, so the focus frame shows on every look.
+constexpr int kFocusInset = 4;
+
+// The number small in the top left corner, clear of a centred one-line caption.
+void DrawNumber(QPainter& painter, const QRect& rect, int number, const QColor& colour) {
+    QFont small = painter.font();
+    small.setPixelSize(std::max(7, rect.height() / 4));
+    painter.setFont(small);
+    painter.setPen(colour);
+    painter.drawText(rect.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     QString::number(number));
+}
+
 }  // namespace
 
 void CXPButton::paintEvent(QPaintEvent*) {
@@ -195,9 +208,29 @@ void CXPButton::paintEvent(QPaintEvent*) {
     if (isFound_) {
         MarkFrame(painter, rect(), kFoundColour, kFoundFrameWidth, /*tinted=*/false);
     }
+    if (hasFocus()) {
+        painter.setPen(QPen(kBorderColour, 1, Qt::DotLine));
+        painter.drawRect(
+            rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+    }
     painter.setPen(caption);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, FittedCaption(text(), fontMetrics(), size()));
+    if (numberShown_) {
+        DrawNumber(painter, rect(), number_, caption);
+    }
+}
+
+void CXPButton::SetHot(bool hot) {
+    SetMark(isHot_, hot);
+}
+
+void CXPButton::SetNumber(int number, bool shown) {
+    if (number_ != number || numberShown_ != shown) {
+        number_ = number;
+        numberShown_ = shown;
+        update();
+    }
 }
 
 void CXPButton::SetMark(bool& mark, bool on) {

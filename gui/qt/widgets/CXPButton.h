@@ -1,7 +1,8 @@
 // The push button of the button panel. It draws itself: a vertical gradient inside a
 // rounded dark border, the gradient turned upside down while pressed, an orange ring while
 // the pointer is over it, a green frame while a dragged button would land on it, a magenta
-// one while it is the hit Find has chosen, and its caption centred: on one line, or wrapped at
+// one while it is the hit Find has chosen, a dotted frame while it has the keyboard focus, its
+// number in a corner when asked, and its caption centred: on one line, or wrapped at
 // its spaces when it is wider than the face and there is room, else ended with an ellipsis.
 #pragma once
 
@@ -17,6 +18,12 @@ class CXPButton : public QPushButton {
     explicit CXPButton(QWidget* parent = nullptr);
 
     bool IsHot() const { return isHot_; }
+    // The panel decides which button the pointer is over: only that one is hot.
+    void SetHot(bool hot);
+
+    // The button's number, drawn small in its top left corner while shown.
+    void SetNumber(int number, bool shown);
+    bool NumberShown() const { return numberShown_; }
 
     // Marks the button as where a dragged button would land.
     void SetDropTarget(bool target);
@@ -51,6 +58,8 @@ class CXPButton : public QPushButton {
     bool isHot_ = false;
     bool isDropTarget_ = false;
     bool isFound_ = false;
+    int number_ = 0;
+    bool numberShown_ = false;
 };
 
 // Fills rect row by row from colour `from` towards `to`: every channel moves by the integer

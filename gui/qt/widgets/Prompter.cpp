@@ -43,6 +43,17 @@ class ScreenPrompter final : public Prompter {
         return box.exec() == QMessageBox::Yes;
     }
 
+    bool AskProceedOrCancel(QWidget* parent, const QString& caption, const QString& text,
+                            const QString& proceed, const QString& cancel) override {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(proceed, QMessageBox::AcceptRole);
+        QPushButton* no = box.addButton(cancel, QMessageBox::RejectRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+
     UnsavedChangesAnswer AskSaveDiscardCancel(QWidget* parent, const QString& caption,
                                               const QString& text,
                                               const std::array<QString, 3>& buttons) override {
@@ -60,8 +71,18 @@ class ScreenPrompter final : public Prompter {
                                               : UnsavedChangesAnswer::kCancel;
     }
 
+    // An item triggered without the pointer or the keys (through the accessibility
+    // interface, which only triggers it) is taken too, and closes the menu.
     QAction* PopUp(QMenu& menu, const QPoint& screenPosition) override {
-        return menu.exec(screenPosition);
+        QAction* triggered = nullptr;
+        const QMetaObject::Connection taken =
+            QObject::connect(&menu, &QMenu::triggered, &menu, [&triggered, &menu](QAction* item) {
+                triggered = item;
+                menu.close();
+            });
+        QAction* chosen = menu.exec(screenPosition);
+        QObject::disconnect(taken);
+        return chosen != nullptr ? chosen : triggered;
     }
 
     int RunModal(QDialog& dialog) override { return dialog.exec(); }

@@ -28,6 +28,10 @@ class Prompter {
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text,
                           PromptIcon icon) = 0;
+    // A question whose buttons are captioned `proceed` and `cancel`, with Cancel the default
+    // (what Enter and closing the box give); true for `proceed`.
+    virtual bool AskProceedOrCancel(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& proceed, const QString& cancel) = 0;
     // A question with Save, Discard and Cancel buttons, captioned in that order by
     // `buttons`; Cancel too when the box is closed.
     virtual UnsavedChangesAnswer AskSaveDiscardCancel(QWidget* parent, const QString& caption,

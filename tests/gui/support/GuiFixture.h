@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
@@ -29,6 +30,17 @@ namespace tolvane::testing {
 template <typename Condition>
 bool WaitUntil(Condition condition, int timeoutMs = 10000) {
     return QTest::qWaitFor(condition, timeoutMs);
+}
+
+// Every control under root that shows a caption carries it in its accessible name, so a
+// speech user can say what they see; context may be added around it.
+inline void ExpectCaptionsInAccessibleNames(const QWidget& root) {
+    for (const QAbstractButton* control : root.findChildren<QAbstractButton*>()) {
+        const QString caption = control->text().remove('&').simplified();
+        EXPECT_TRUE(control->accessibleName().simplified().contains(caption))
+            << control->objectName().toStdString() << ": \"" << caption.toStdString()
+            << "\" not in \"" << control->accessibleName().toStdString() << '"';
+    }
 }
 
 class GuiFixture : public ::testing::Test {

@@ -43,6 +43,13 @@ class ScriptedPrompter : public gui::Prompter {
         Record({Prompt::Kind::kAsk, caption, text, icon});
         return Next(yesNoAnswers, false);
     }
+    // Answered from yesNoAnswers, Cancel when empty.
+    bool AskProceedOrCancel(QWidget*, const QString& caption, const QString& text,
+                            const QString& proceed, const QString& cancel) override {
+        Record({Prompt::Kind::kAsk, caption, text, gui::PromptIcon::kWarning});
+        proceedCancelButtons = {proceed, cancel};
+        return Next(yesNoAnswers, false);
+    }
     gui::UnsavedChangesAnswer AskSaveDiscardCancel(QWidget*, const QString& caption,
                                                    const QString& text,
                                                    const std::array<QString, 3>& buttons) override {
@@ -74,14 +81,16 @@ class ScriptedPrompter : public gui::Prompter {
     }
     bool OpenDocument(const QString& path) override {
         Record({Prompt::Kind::kDocument, {}, path, {}});
-        return true;
+        return documentOpens;
     }
 
     std::vector<Prompt> prompts;
     std::deque<bool> yesNoAnswers;                         // No when empty
     std::deque<gui::UnsavedChangesAnswer> unsavedAnswers;  // Cancel when empty
+    std::array<QString, 2> proceedCancelButtons;           // as the last such question had them
     std::array<QString, 3> saveDiscardCancelButtons;       // as the last such question had them
     std::deque<QString> fileNames;                         // cancelled when empty
+    bool documentOpens = true;                             // whether a viewer takes documents
     QString saveSuffix;                                    // the last save dialog's default suffix
     std::function<int(QDialog&)> onDialog;
     std::function<QAction*(QMenu&)> onPopUp;
