@@ -22,9 +22,10 @@ TOLVANE_PACKAGE_CHECK_PACKAGES=(
 )
 
 # The windows preset: the cross compiler (posix threads), GoogleTest's sources to build with
-# it, and wine to run the programs.
+# it, wine to run the programs, a virtual X display for the window tests, and the SVG
+# rasteriser that turns the artwork into the Windows program's pictures.
 TOLVANE_WINDOWS_PACKAGES=(
-    g++-mingw-w64-x86-64-posix googletest wine wine64
+    g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth librsvg2-bin
 )
 
 # The fuzz preset's compiler; libFuzzer itself comes with clang's runtime libraries.

@@ -144,6 +144,12 @@ constexpr std::array<MenuItem, 4> kButtonContextMenu = {{
     {kContextLegendLabel, {}, TextId::kMenuLegendLabel},
 }};
 
+constexpr std::array<ClipboardMenuItem, 3> kClipboardItems = {{
+    {kContextCopyButton, TextId::kMenuCopyButton, Command::kCopyButton},
+    {kContextCopyLayer, TextId::kMenuCopyLayer, Command::kNothing},
+    {kContextPaste, TextId::kMenuPaste, Command::kPaste},
+}};
+
 constexpr std::array<MenuItem, 2> kCnLanguage = {{
     {kCnChinese, "中文简体(&CN)"},
     {kCnEnglish, "English(&EN)"},
@@ -270,6 +276,10 @@ std::string_view MenuPopupTitle(const MenuPopup& popup, InterfaceLanguage langua
 
 std::span<const MenuItem> ButtonContextMenu() {
     return kButtonContextMenu;
+}
+
+std::span<const ClipboardMenuItem> ButtonClipboardMenu() {
+    return kClipboardItems;
 }
 
 std::string_view ToolbarLabel(const ToolbarButton& button, InterfaceLanguage language) {

@@ -83,6 +83,15 @@ int MainMenuId(InterfaceLanguage language);
 // The button context menu, in order; "Button layer set" opens the layer submenu.
 std::span<const MenuItem> ButtonContextMenu();
 
+// After a separator in the button context menu: copy and paste, with the shortcut that does
+// the same on the focused button named after a tab (kNothing: none).
+struct ClipboardMenuItem {
+    int id;
+    TextId text;
+    Command shortcut;
+};
+std::span<const ClipboardMenuItem> ButtonClipboardMenu();
+
 // The eight buttons of toolbar 180 (Chinese) or 175 (English), left to right: new, open,
 // save, write, read, card reader settings, user manual, quit; then undo and redo, a group of
 // their own. The label is drawn into the button's picture under the icon.

@@ -11,6 +11,11 @@
 
 namespace tolvane::gui {
 
+// Where the per-user settings keep the window's upper-left corner between runs.
+inline constexpr const char* kProgressSettingsSection = "Settings";
+inline constexpr const char* kProgressXValue = "X";
+inline constexpr const char* kProgressYValue = "Y";
+
 // The whole percentage of value within lower..upper; 0 for an empty range.
 int ProgressPercent(int value, int lower, int upper);
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include "gui/model/ArtworkLayout.h"
 #include "gui/qt/widgets/CXPButton.h"
 
 namespace tolvane::gui {
@@ -60,6 +61,20 @@ TEST(GradientFillTest, StepsFromTheFirstColourBeforeEachRow) {
     GradientFill(wrapPainter, wrap.rect(), QColor(10, 0, 0), QColor(0, 0, 0), 1);
     wrapPainter.end();
     EXPECT_EQ(wrap.pixelColor(0, 2), QColor(256 - 20, 0, 0));
+}
+
+// The dial's lighter segments are computed without Qt, for every front end: they stay within a
+// rounding of Qt's own lighter colour.
+TEST(ArtworkLayoutTest, LighterDialSegmentsMatchQtsLighterColour) {
+    for (int segment = 0; segment < 6; ++segment) {
+        const Rgb own = DialSegments()[static_cast<std::size_t>(segment)].colour;
+        const QColor expected = QColor(own.red, own.green, own.blue).lighter(160);
+        const Rgb fill = DialSegmentFill(segment, false);
+        EXPECT_NEAR(fill.red, expected.red(), 2) << segment;
+        EXPECT_NEAR(fill.green, expected.green(), 2) << segment;
+        EXPECT_NEAR(fill.blue, expected.blue(), 2) << segment;
+        EXPECT_EQ(DialSegmentFill(segment, true), own);
+    }
 }
 
 TEST_F(CXPButtonTest, RestLookIsLightAboveDarkBelowWithBlackText) {

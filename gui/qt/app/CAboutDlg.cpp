@@ -1,4 +1,3 @@
-// UTF-8 source: the title and the button carry Chinese text in both languages.
 #include "gui/qt/app/CAboutDlg.h"
 
 #include <QLabel>
@@ -7,24 +6,15 @@
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
 #include "gui/kit/DialogUnits.h"
+#include "gui/model/AboutLayout.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/Artwork.h"
 
 namespace tolvane::gui {
 
-namespace {
-
-constexpr DialogRect kAboutSize{0, 0, 170, 62};
-constexpr DialogRect kIconPlace{11, 17, 20, 20};
-constexpr DialogRect kVersionPlace{40, 14, 119, 8};
-constexpr DialogRect kDatePlace{40, 26, 119, 8};
-constexpr DialogRect kOkPlace{113, 41, 50, 14};
-
-}  // namespace
-
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(ObjectNameFor(ids::kAboutDialog));
-    setWindowTitle(QString::fromUtf8("关于 MZR-40"));
+    setWindowTitle(QString::fromUtf8(kAboutTitle));
     setAccessibleName(windowTitle());
     setFont(DialogFont());
     const DialogUnitConverter converter = ConverterFor(font());
@@ -32,20 +22,20 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setFixedSize(size.width, size.height);
 
     auto* icon = new QLabel(this);
-    const PixelRect iconPlace = converter.ToPixels(kIconPlace);
+    const PixelRect iconPlace = converter.ToPixels(kAboutIconPlace);
     icon->setPixmap(ProgramIcon().pixmap(iconPlace.width, iconPlace.height));
-    PlaceControl(*icon, converter, kIconPlace);
+    PlaceControl(*icon, converter, kAboutIconPlace);
     icon->setAccessibleName("MZR-40");
 
-    auto* version = new QLabel("Quandor V1.3", this);
-    PlaceControl(*version, converter, kVersionPlace);
-    auto* date = new QLabel("Last Updata 2013-12-19", this);
-    PlaceControl(*date, converter, kDatePlace);
+    auto* version = new QLabel(kAboutVersion, this);
+    PlaceControl(*version, converter, kAboutVersionPlace);
+    auto* date = new QLabel(kAboutDate, this);
+    PlaceControl(*date, converter, kAboutDatePlace);
 
-    auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
+    auto* ok = new QPushButton(QString::fromUtf8(kAboutOk), this);
     NameControl(*ok, 1, ok->text());
     ok->setDefault(true);
-    PlaceControl(*ok, converter, kOkPlace);
+    PlaceControl(*ok, converter, kAboutOkPlace);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "gui/kit/DialogFont.h"
+#include "gui/model/VirtualKeyboardRig.h"
 #include "gui/qt/app/CTolvaneDlg.h"
-#include "gui/qt/app/VirtualKeyboardRig.h"
 #include "tolvane/app/FileLocations.h"
 #include "tolvane/files/Backups.h"
 
@@ -21,38 +21,6 @@ static void RegisterArtwork() {
 }
 
 namespace tolvane::gui {
-
-namespace {
-
-constexpr std::string_view kVirtualKeyboardOption = "--virtual-keyboard";
-constexpr const char* kUsage =
-    "Usage: tolvane [--virtual-keyboard[=STATE_FILE]] [DATA_FILE]\n"
-    "  --virtual-keyboard  run on the built-in virtual keyboard instead of USB; with\n"
-    "                      =STATE_FILE its programming is kept in that file between runs\n"
-    "  DATA_FILE           a keyboard data file (.dat) to load at start, as Open would\n";
-
-}  // namespace
-
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-    CommandLine line;
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            line.help = true;
-        } else if (argument == kVirtualKeyboardOption) {
-            line.virtualKeyboard = true;
-        } else if (argument.starts_with(std::string(kVirtualKeyboardOption) + "=")) {
-            line.virtualKeyboard = true;
-            line.stateFile = argument.substr(kVirtualKeyboardOption.size() + 1);
-        } else if (argument.starts_with("-")) {
-            line.error = "unknown option: " + argument;
-        } else if (line.dataFile.empty()) {
-            line.dataFile = argument;
-        } else {
-            line.error = "only one data file can be loaded: " + argument;
-        }
-    }
-    return line;
-}
 
 void CTolvaneApp::Initialise() {
     RegisterArtwork();
@@ -76,7 +44,7 @@ int CTolvaneApp::Run(int argc, char** argv) {
         if (!line.error.empty()) {
             std::fprintf(stderr, "tolvane: %s\n", line.error.c_str());
         }
-        std::fputs(kUsage, line.help ? stdout : stderr);
+        std::fputs(kCommandLineUsage, line.help ? stdout : stderr);
         return line.help ? 0 : 2;
     }
 

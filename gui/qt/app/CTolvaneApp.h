@@ -3,27 +3,16 @@
 // main window until it closes.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
+#include "gui/model/CommandLine.h"
+#include "gui/model/MainWindowRules.h"
 
 namespace tolvane::gui {
-
-struct CommandLine {
-    bool virtualKeyboard = false;
-    std::string stateFile;  // with --virtual-keyboard=STATE
-    std::string dataFile;   // loaded at start, as if opened with the Open command
-    std::string error;      // set when the arguments could not be understood
-    bool help = false;
-};
-
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 class CTolvaneApp {
   public:
     // The per-user settings live under this organisation and the program's name.
-    static constexpr const char* kSettingsOrganisation = "应用程序向导生成的本地应用程序";
-    static constexpr const char* kApplicationName = "Tolvane";
+    static constexpr const char* kSettingsOrganisation = gui::kSettingsOrganisation;
+    static constexpr const char* kApplicationName = gui::kApplicationName;
     // The installed desktop entry (and icon) without ".desktop": lets Wayland desktops match
     // the window to its menu entry.
     static constexpr const char* kDesktopEntryName = "org.tolvane.Tolvane";

@@ -9,14 +9,15 @@
 #include "gui/kit/DialogFont.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/MainWindowLayout.h"
+#include "gui/model/MainWindowRules.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/model/VirtualKeyboardRig.h"
 #include "gui/qt/app/CAboutDlg.h"
 #include "gui/qt/app/CFindDlg.h"
 #include "gui/qt/app/FileCommands.h"
 #include "gui/qt/app/LegendCommands.h"
 #include "gui/qt/app/LegendSettings.h"
 #include "gui/qt/app/PanelDrag.h"
-#include "gui/qt/app/VirtualKeyboardRig.h"
 #include "gui/qt/options/RunOptionDialogs.h"
 #include "gui/qt/widgets/Artwork.h"
 #include "gui/qt/widgets/Prompter.h"
@@ -26,16 +27,6 @@ namespace tolvane::gui {
 namespace {
 
 constexpr const char* kWindowTitle = EditSession::kProgramTitle;
-constexpr const char* kManualFileName = "MZR-40 User Manual.pdf";
-
-int ConnectionPictureId(ConnectionPicture picture, InterfaceLanguage language) {
-    const bool english = language == InterfaceLanguage::kEnglish;
-    if (picture == ConnectionPicture::kFound) {
-        return english ? ids::kEnglishFoundPicture : ids::kChineseFoundPicture;
-    }
-    return english ? ids::kEnglishNotFoundPicture : ids::kChineseNotFoundPicture;
-}
-
 }  // namespace
 
 CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramSetup setup,
@@ -541,18 +532,12 @@ void CTolvaneDlg::OnUserManual() {
     std::vector<std::filesystem::path> folders{setup_.programFolder};
     folders.insert(folders.end(), setup_.documentationFolders.begin(),
                    setup_.documentationFolders.end());
-    for (const std::filesystem::path& folder : folders) {
-        const std::filesystem::path manual = folder / kManualFileName;
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(manual, ignored)) {
-            const QString path = QString::fromStdString(manual.string());
-            if (!Prompts().OpenDocument(path)) {
-                Prompts().Inform(
-                    this, MessageCaption(),
-                    FromUtf8(FillIn(language_.Text(TextId::kManualNotOpened), {manual.string()})),
-                    PromptIcon::kWarning);
-            }
-            return;
+    if (const auto manual = FindUserManual(folders)) {
+        if (!Prompts().OpenDocument(QString::fromStdString(manual->string()))) {
+            Prompts().Inform(
+                this, MessageCaption(),
+                FromUtf8(FillIn(language_.Text(TextId::kManualNotOpened), {manual->string()})),
+                PromptIcon::kWarning);
         }
     }
 }

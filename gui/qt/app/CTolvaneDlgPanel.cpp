@@ -26,19 +26,6 @@ namespace tolvane::gui {
 
 namespace {
 
-// After a separator: copy and paste, with the shortcuts that do the same on the focused
-// button named after the tab.
-struct ClipboardItem {
-    int id;
-    TextId text;
-    Command shortcut;
-};
-constexpr std::array<ClipboardItem, 3> kClipboardItems = {{
-    {ids::kContextCopyButton, TextId::kMenuCopyButton, Command::kCopyButton},
-    {ids::kContextCopyLayer, TextId::kMenuCopyLayer, Command::kNothing},
-    {ids::kContextPaste, TextId::kMenuPaste, Command::kPaste},
-}};
-
 QAction* AddItem(QMenu& menu, int id, const QString& text) {
     QAction* action = menu.addAction(text);
     action->setObjectName(ObjectNameFor(id));
@@ -215,7 +202,7 @@ void CTolvaneDlg::OnButtonContextMenu(int button, const QPoint& screenPoint) {
         AddItem(menu, item.id, FromUtf8(MenuItemText(item, language_.interfaceLanguage)));
     }
     menu.addSeparator();
-    for (const ClipboardItem& item : kClipboardItems) {
+    for (const ClipboardMenuItem& item : ButtonClipboardMenu()) {
         const std::string shortcut = ShortcutLabel(item.shortcut);
         AddItem(menu, item.id,
                 Text(item.text) + (shortcut.empty() ? QString() : "\t" + FromUtf8(shortcut)))

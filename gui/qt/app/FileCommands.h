@@ -5,15 +5,11 @@
 
 #include <QWidget>
 
+#include "gui/model/FileCommandRules.h"
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/files/DataFileCommands.h"
 
 namespace tolvane::gui {
-
-// The data files' filter in the file dialogs.
-inline constexpr const char* kDataFileFilter = "Dat Files(*.dat)";
-inline constexpr const char* kSaveSuggestion = "UserSave";
-inline constexpr const char* kDataFileSuffix = "dat";
 
 // Loads a file the user chooses. True when the image took the file, so the captions must be
 // refreshed; a load that fails at any point changes nothing.

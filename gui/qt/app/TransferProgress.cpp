@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/MainWindowRules.h"
 #include "gui/qt/widgets/Prompter.h"
 
 namespace tolvane::gui {
@@ -47,9 +48,7 @@ void TransferProgress::OnOutcome(TransferOutcome outcome) {
     pollTimer_.stop();
     ended_ = true;
     outcome_ = outcome;
-    const TextId message = outcome == TransferOutcome::kReadSucceeded    ? TextId::kReadSuccess
-                           : outcome == TransferOutcome::kWriteSucceeded ? TextId::kWriteSuccess
-                                                                         : TextId::kTransferFailed;
+    const TextId message = TransferOutcomeText(outcome);
     QWidget* owner =
         progress_ && progress_->Exists() ? static_cast<QWidget*>(progress_.get()) : mainWindow_;
     if (look_.sayOutcome) {

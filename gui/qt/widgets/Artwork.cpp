@@ -21,40 +21,9 @@ namespace tolvane::gui {
 
 namespace {
 
-enum class ToolbarLook { kNormal, kHot, kDisabled };
-
-struct ToolbarStrip {
-    int id;
-    InterfaceLanguage language;
-    ToolbarLook look;
-};
-
-constexpr std::array<ToolbarStrip, 6> kToolbarStrips = {{
-    {ids::kChineseToolbarNormal, InterfaceLanguage::kChinese, ToolbarLook::kNormal},
-    {ids::kChineseToolbarHot, InterfaceLanguage::kChinese, ToolbarLook::kHot},
-    {ids::kChineseToolbarDisabled, InterfaceLanguage::kChinese, ToolbarLook::kDisabled},
-    {ids::kEnglishToolbarNormal, InterfaceLanguage::kEnglish, ToolbarLook::kNormal},
-    {ids::kEnglishToolbarHot, InterfaceLanguage::kEnglish, ToolbarLook::kHot},
-    {ids::kEnglishToolbarDisabled, InterfaceLanguage::kEnglish, ToolbarLook::kDisabled},
-}};
-
-// The icons of the toolbar's buttons, in the toolbar's order.
-constexpr std::array<const char*, kToolbarButtonCount> kToolbarIcons = {
-    "new", "open", "save", "write", "read", "card", "help", "quit", "undo", "redo"};
-
-struct ConnectionPicture {
-    int id;
-    bool connected;
-    bool chinese;
-    const char* caption;
-};
-
-constexpr std::array<ConnectionPicture, 4> kConnectionPictures = {{
-    {ids::kChineseFoundPicture, true, true, "USB已连接..."},
-    {ids::kEnglishFoundPicture, true, false, "USB Connected..."},
-    {ids::kChineseNotFoundPicture, false, true, "USB未连接..."},
-    {ids::kEnglishNotFoundPicture, false, false, "USB Unconnected..."},
-}};
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
 
 // Words in pictures: the Chinese face for Chinese words, else the dialog's face, which
 // is much quicker to load than a CJK face on the English interface's first paint.
@@ -62,9 +31,9 @@ QFont PictureFont(bool chinese) {
     return chinese ? HeitiFont(9) : DialogFont();
 }
 
-const QColor kInk(0x24, 0x41, 0x5f);
-const QColor kAlarm(0xc9, 0x2a, 0x2a);
-const QColor kHotBackground(0xff, 0xe3, 0xc2);
+const QColor kInk = ToQColor(kArtworkInk);
+const QColor kAlarm = ToQColor(kArtworkAlarm);
+const QColor kHotBackground = ToQColor(kToolbarHotBackground);
 
 QString ArtworkPath(const char* name) {
     return QStringLiteral(":/artwork/%1.svg").arg(QLatin1String(name));
@@ -91,7 +60,9 @@ QPixmap Greyed(const QPixmap& source) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor colour = image.pixelColor(x, y);
-            const int grey = 160 + qGray(colour.rgb()) * 95 / 255;
+            const int grey = DisabledGrey(Rgb{static_cast<std::uint8_t>(colour.red()),
+                                              static_cast<std::uint8_t>(colour.green()),
+                                              static_cast<std::uint8_t>(colour.blue())});
             image.setPixelColor(x, y, QColor(grey, grey, grey, colour.alpha() / 2));
         }
     }
@@ -108,72 +79,35 @@ QPixmap DrawToolbarImage(const ToolbarStrip& strip, int index) {
             painter.setBrush(kHotBackground);
             painter.drawRoundedRect(QRectF(0.5, 0.5, 35, 35), 4, 4);
         }
-        RenderSvg(painter, kToolbarIcons[static_cast<std::size_t>(index)], QRectF(8, 1, 20, 20));
+        RenderSvg(painter, ToolbarIconNames()[static_cast<std::size_t>(index)],
+                  QRectF(ToQRect(kToolbarIconPlace)));
         painter.setFont(PictureFont(strip.language == InterfaceLanguage::kChinese));
         painter.setPen(kInk);
         const auto label = ToolbarLabel(
             MainToolbar(strip.language)[static_cast<std::size_t>(index)], strip.language);
-        painter.drawText(QRect(0, 21, kToolbarImageSize, 15), Qt::AlignHCenter | Qt::AlignTop,
+        painter.drawText(ToQRect(kToolbarLabelPlace), Qt::AlignHCenter | Qt::AlignTop,
                          FromUtf8(label));
     }
     return strip.look == ToolbarLook::kDisabled ? Greyed(pixmap) : pixmap;
 }
 
-QPixmap DrawConnectionPicture(const ConnectionPicture& picture) {
+QPixmap DrawConnectionPicture(const ConnectionArtwork& picture) {
     QPixmap pixmap = Transparent(kConnectionPictureWidth, kConnectionPictureHeight);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    RenderSvg(painter, picture.connected ? "usb-connected" : "usb-unconnected",
-              QRectF(0, 0, 190, kConnectionPictureHeight));
+    RenderSvg(painter, std::string(picture.artwork).c_str(),
+              QRectF(ToQRect(kConnectionArtworkPlace)));
     painter.setFont(PictureFont(picture.chinese));
     painter.setPen(picture.connected ? kInk : kAlarm);
     // The caption is the picture's face enlarged, not a face of its own size: every other
     // size would be one more font to look up before the window first shows.
-    constexpr double kCaptionScale = 1.4;
+    constexpr double kCaptionScale = kConnectionCaptionScale;
     painter.scale(kCaptionScale, kCaptionScale);
-    const QRectF caption(192 / kCaptionScale, 0, (kConnectionPictureWidth - 192) / kCaptionScale,
+    const QRectF caption(kConnectionCaptionLeft / kCaptionScale, 0,
+                         (kConnectionPictureWidth - kConnectionCaptionLeft) / kCaptionScale,
                          kConnectionPictureHeight / kCaptionScale);
-    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(picture.caption));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(picture.caption));
     return pixmap;
-}
-
-// The keyboard's key-lock dial: a ring of six coloured segments, one per layer, with the
-// pointer on the layer shown.
-struct LayerDial {
-    int id;
-    int layer;
-};
-
-constexpr std::array<LayerDial, 6> kLayerDials = {{
-    {ids::kLayer1Picture, 1},
-    {ids::kLayer2Picture, 2},
-    {ids::kLayer3Picture, 3},
-    {ids::kLayer4Picture, 4},
-    {ids::kLayer5Picture, 5},
-    {ids::kLayer6Picture, 6},
-}};
-
-constexpr int kDialWidth = 93;
-constexpr int kDialHeight = 90;
-
-struct DialSegment {
-    const char* label;
-    QColor colour;
-};
-
-const std::array<DialSegment, 6> kDialSegments = {{
-    {"L", QColor(0x4a, 0x90, 0xd9)},
-    {"P", QColor(0x2f, 0x9e, 0x44)},
-    {"X", QColor(0xf0, 0x8a, 0x24)},
-    {"Z", QColor(0xc9, 0x2a, 0x2a)},
-    {"SU", QColor(0x70, 0x48, 0xe8)},
-    {"SP", QColor(0x10, 0x98, 0xad)},
-}};
-
-// Segment k (0 = L) is centred at 150 - 60k degrees, counter-clockwise from three o'clock:
-// L at the upper left, then clockwise round the dial.
-double SegmentAngle(int segment) {
-    return 150.0 - 60.0 * segment;
 }
 
 QPixmap DrawLayerDial(int layer) {
@@ -181,32 +115,33 @@ QPixmap DrawLayerDial(int layer) {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(kDialWidth / 2.0, kDialHeight / 2.0);
-    const double outer = 43;
-    const double inner = 24;
+    const double outer = kDialOuterRadius;
+    const double inner = kDialInnerRadius;
     const QRectF outerBox(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer);
     const QRectF innerBox(centre.x() - inner, centre.y() - inner, 2 * inner, 2 * inner);
     painter.setFont(PictureFont(false));
     for (int segment = 0; segment < 6; ++segment) {
-        const DialSegment& look = kDialSegments[static_cast<std::size_t>(segment)];
-        const double start = SegmentAngle(segment) - 29;
+        const DialSegment& look = DialSegments()[static_cast<std::size_t>(segment)];
+        const double start = DialSegmentAngle(segment) - kDialSegmentSweep / 2;
         QPainterPath path;
         path.arcMoveTo(outerBox, start);
-        path.arcTo(outerBox, start, 58);
-        path.arcTo(innerBox, start + 58, -58);
+        path.arcTo(outerBox, start, kDialSegmentSweep);
+        path.arcTo(innerBox, start + kDialSegmentSweep, -kDialSegmentSweep);
         path.closeSubpath();
         const bool current = segment == layer - 1;
         painter.setPen(QPen(kInk, current ? 2.0 : 1.0));
-        painter.setBrush(current ? look.colour : look.colour.lighter(160));
+        painter.setBrush(ToQColor(DialSegmentFill(segment, current)));
         painter.drawPath(path);
-        const double radians = qDegreesToRadians(SegmentAngle(segment));
+        const double radians = qDegreesToRadians(DialSegmentAngle(segment));
         const double middle = (outer + inner) / 2;
         const QPointF at(centre.x() + middle * std::cos(radians),
                          centre.y() - middle * std::sin(radians));
         painter.setPen(current ? Qt::white : kInk);
-        painter.drawText(QRectF(at.x() - 12, at.y() - 8, 24, 16), Qt::AlignCenter, look.label);
+        painter.drawText(QRectF(at.x() - 12, at.y() - 8, 24, 16), Qt::AlignCenter,
+                         FromUtf8(look.label));
     }
     // The pointer from the hub to the current segment.
-    const double radians = qDegreesToRadians(SegmentAngle(layer - 1));
+    const double radians = qDegreesToRadians(DialSegmentAngle(layer - 1));
     const QPointF tip(centre.x() + (inner - 3) * std::cos(radians),
                       centre.y() - (inner - 3) * std::sin(radians));
     painter.setPen(QPen(kInk, 3.5, Qt::SolidLine, Qt::RoundCap));
@@ -227,24 +162,14 @@ QPixmap DrawCardBack() {
     return pixmap;
 }
 
-template <typename Table>
-auto FindById(const Table& table, int id) -> std::optional<typename Table::value_type> {
-    for (const auto& entry : table) {
-        if (entry.id == id) {
-            return entry;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 QPixmap Picture(int resourceId) {
-    if (const auto picture = FindById(kConnectionPictures, resourceId)) {
+    if (const auto picture = FindConnectionArtwork(resourceId)) {
         return DrawConnectionPicture(*picture);
     }
-    if (const auto dial = FindById(kLayerDials, resourceId)) {
-        return DrawLayerDial(dial->layer);
+    if (const int layer = LayerOfPicture(resourceId); layer != 0) {
+        return DrawLayerDial(layer);
     }
     if (resourceId == ids::kCardBackPicture) {
         return DrawCardBack();
@@ -252,17 +177,8 @@ QPixmap Picture(int resourceId) {
     return {};
 }
 
-int LayerPictureId(int layer) {
-    for (const LayerDial& dial : kLayerDials) {
-        if (dial.layer == layer) {
-            return dial.id;
-        }
-    }
-    return 0;
-}
-
 QPixmap ToolbarImage(int stripId, int index) {
-    const auto strip = FindById(kToolbarStrips, stripId);
+    const auto strip = FindToolbarStrip(stripId);
     if (!strip || index < 0 || index >= kToolbarButtonCount) {
         return {};
     }
@@ -270,8 +186,8 @@ QPixmap ToolbarImage(int stripId, int index) {
 }
 
 QString PictureCaption(int resourceId) {
-    if (const auto picture = FindById(kConnectionPictures, resourceId)) {
-        return QString::fromUtf8(picture->caption);
+    if (const auto picture = FindConnectionArtwork(resourceId)) {
+        return FromUtf8(picture->caption);
     }
     return {};
 }

@@ -8,19 +8,15 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "gui/model/ArtworkLayout.h"
+
 namespace tolvane::gui {
 
-inline constexpr int kToolbarImageSize = 36;
-inline constexpr int kConnectionPictureWidth = 362;
-inline constexpr int kConnectionPictureHeight = 67;
 inline constexpr int kCardBackWidth = 281;
 inline constexpr int kCardBackHeight = 177;
 
 // A picture by number; a null pixmap for a number that names no picture.
 QPixmap Picture(int resourceId);
-
-// The picture of the key-lock dial on a layer 1..6; 0 outside them.
-int LayerPictureId(int layer);
 
 // One of the eight 36 x 36 images of a toolbar strip (normal, hot or disabled).
 QPixmap ToolbarImage(int stripId, int index);

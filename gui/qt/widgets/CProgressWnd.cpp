@@ -111,8 +111,8 @@ void CProgressWnd::LayOut() {
 void CProgressWnd::RestorePosition() {
     QSettings settings;
     settings.beginGroup(kSettingsSection);
-    const int x = settings.value("X", -1).toInt();
-    const int y = settings.value("Y", -1).toInt();
+    const int x = settings.value(kProgressXValue, -1).toInt();
+    const int y = settings.value(kProgressYValue, -1).toInt();
     settings.endGroup();
 
     std::optional<ScreenPoint> saved;
@@ -134,8 +134,8 @@ void CProgressWnd::RestorePosition() {
 void CProgressWnd::SavePosition() {
     QSettings settings;
     settings.beginGroup(kSettingsSection);
-    settings.setValue("X", pos().x());
-    settings.setValue("Y", pos().y());
+    settings.setValue(kProgressXValue, pos().x());
+    settings.setValue(kProgressYValue, pos().y());
     settings.endGroup();
 }
 

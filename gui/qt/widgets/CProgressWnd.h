@@ -13,6 +13,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "gui/model/ProgressRules.h"
+
 namespace tolvane::gui {
 
 class CProgressWnd : public QWidget {
@@ -42,7 +44,7 @@ class CProgressWnd : public QWidget {
     int Position() const { return position_; }
 
     // Where the settings keep the window's upper-left corner.
-    static constexpr const char* kSettingsSection = "Settings";
+    static constexpr const char* kSettingsSection = kProgressSettingsSection;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

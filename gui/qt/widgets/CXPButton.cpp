@@ -8,37 +8,40 @@
 #include <map>
 #include <tuple>
 
+#include "gui/model/ButtonLook.h"
+
 namespace tolvane::gui {
 
-const QColor CXPButton::kBorderColour(0, 64, 128);
-const QColor CXPButton::kHotColour(255, 120, 80);
-const QColor CXPButton::kHotTextColour(255, 255, 255);
-const QColor CXPButton::kTextColour(0, 0, 0);
-const QColor CXPButton::kPressedTextColour(255, 255, 255);
-const QColor CXPButton::kEdgeLightColour(230, 230, 230);
-const QColor CXPButton::kEdgeShadowColour(128, 128, 128);
-const QColor CXPButton::kGradientLight(255, 255, 255);
-const QColor CXPButton::kGradientDark(0, 128, 255);
+namespace {
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace
+
+const QColor CXPButton::kBorderColour = ToQColor(kButtonBorderColour);
+const QColor CXPButton::kHotColour = ToQColor(kButtonHotColour);
+const QColor CXPButton::kHotTextColour = ToQColor(kButtonHotTextColour);
+const QColor CXPButton::kTextColour = ToQColor(kButtonTextColour);
+const QColor CXPButton::kPressedTextColour = ToQColor(kButtonPressedTextColour);
+const QColor CXPButton::kEdgeLightColour = ToQColor(kButtonEdgeLightColour);
+const QColor CXPButton::kEdgeShadowColour = ToQColor(kButtonEdgeShadowColour);
+const QColor CXPButton::kGradientLight = ToQColor(kButtonGradientLight);
+const QColor CXPButton::kGradientDark = ToQColor(kButtonGradientDark);
 const QColor CXPButton::kDropTargetColour(47, 158, 68);
 const QColor CXPButton::kFoundColour(220, 0, 120);
 const QColor CXPButton::kDiffersColour(230, 40, 20);
 
 namespace {
 
-constexpr int kHotRingWidth = 3;
+constexpr int kHotRingWidth = kButtonHotRingWidth;
 constexpr int kDropFrameWidth = 3;
 constexpr int kFoundFrameWidth = 2;
 
-struct Channels {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
 // The lower end of the hover ring, brightened for its upper end.
 QColor BrightenedHot() {
-    const QColor hot = CXPButton::kHotColour;
-    return QColor(hot.red(), (hot.green() + 100) & 0xFF, (hot.blue() + 100) & 0xFF);
+    return ToQColor(kButtonHotRingTop);
 }
 
 // A rounded outline along rect's edge with 3 x 3 corners, nothing filled.
@@ -69,18 +72,15 @@ QRect DrawBorder(QPainter& painter, const QRect& rect, QColor upperLeft, QColor 
 }  // namespace
 
 void GradientFill(QPainter& painter, const QRect& rect, QColor from, QColor to, int span) {
-    const int divisor = span != 0 ? span : 1;
-    const int stepRed = (from.red() - to.red()) / divisor;
-    const int stepGreen = (from.green() - to.green()) / divisor;
-    const int stepBlue = (from.blue() - to.blue()) / divisor;
-    Channels colour{static_cast<std::uint8_t>(from.red()), static_cast<std::uint8_t>(from.green()),
-                    static_cast<std::uint8_t>(from.blue())};
+    const auto channels = [](QColor colour) {
+        return Rgb{static_cast<std::uint8_t>(colour.red()),
+                   static_cast<std::uint8_t>(colour.green()),
+                   static_cast<std::uint8_t>(colour.blue())};
+    };
+    const std::vector<Rgb> rows = GradientRows(channels(from), channels(to), span, rect.height());
     for (int row = 0; row < rect.height(); ++row) {
-        colour.red = static_cast<std::uint8_t>(colour.red - stepRed);
-        colour.green = static_cast<std::uint8_t>(colour.green - stepGreen);
-        colour.blue = static_cast<std::uint8_t>(colour.blue - stepBlue);
         painter.fillRect(rect.left(), rect.top() + row, rect.width(), 1,
-                         QColor(colour.red, colour.green, colour.blue));
+                         ToQColor(rows[static_cast<std::size_t>(row)]));
     }
 }
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/VirtualKeyboardRig.h"
 #include "gui/qt/app/CTolvaneDlg.h"
-#include "gui/qt/app/VirtualKeyboardRig.h"
 #include "tests/gui/support/ScriptedPrompter.h"
 #include "tests/support/TemporaryFolder.h"
 

@@ -1,4 +1,4 @@
-#include "gui/qt/app/VirtualKeyboardRig.h"
+#include "gui/model/VirtualKeyboardRig.h"
 
 namespace tolvane::gui {
 
