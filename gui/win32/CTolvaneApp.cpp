@@ -1,8 +1,9 @@
 #include "gui/win32/CTolvaneApp.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <memory>
 

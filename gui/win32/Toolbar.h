@@ -3,8 +3,9 @@
 // (normal, hot, disabled) from the program's artwork.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
