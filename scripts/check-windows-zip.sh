@@ -3,6 +3,8 @@
 #   - its file list against packaging/expected/windows-zip.txt;
 #   - unpacked into a fresh folder, tolvane-cli.exe writes the example layout into a virtual
 #     keyboard and verifies it, with nothing but the ZIP's own DLLs beside it;
+#   - pellimore.exe starts beside the ZIP's libvaskor.dll, which it cannot start without, and
+#     answers --help;
 #   - packaging/check/HostProgram.cpp builds against the ZIP's header and import library alone,
 #     and runs beside libvaskor.dll.
 # Runs the programs through cmake/windows/run-under-wine.sh (WINEPREFIX as set by the caller).
@@ -35,6 +37,10 @@ bin="$unpacked/$top/bin"
 cp examples/till.dat "$unpacked/till.dat"
 (cd "$unpacked" && "$wine" "$bin/tolvane-cli.exe" --virtual-keyboard --quiet \
     write till.dat --verify) || fail "tolvane-cli.exe from the ZIP could not write and verify"
+
+usage="$("$wine" "$bin/pellimore.exe" --help | tr -d '\r' | head -n 1)"
+[ "$usage" = "Usage: pellimore [--virtual-keyboard[=STATE_FILE]]" ] ||
+    fail "pellimore.exe from the ZIP did not start: $usage"
 
 x86_64-w64-mingw32-g++-posix -std=c++17 -Wall -Wextra -Werror \
     -I"$unpacked/$top/include" packaging/check/HostProgram.cpp \
