@@ -1,9 +1,12 @@
-// The keyboard options dialog on Windows, made modeless over the main window and driven by
-// clicks on its real controls, against the image it edits.
+// The keyboard options and card reader dialogs on Windows, each made modeless over the main window
+// and driven by clicks on its real controls, against the image it edits.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "gui/model/ResourceIds.h"
 #include "gui/win32/CKeyBoardSetDlg.h"
+#include "gui/win32/CpellimoreDlg.h"
 #include "tests/win32/support/WindowFixture.h"
 
 namespace tolvane::testing {
@@ -103,10 +106,73 @@ TEST_F(KeyboardSetTest, CaptionsFollowTheLanguageAndTheTitleStays) {
     }
 }
 
-TEST_F(WindowFixture, TheKeyboardSettingsCommandRunsTheOptionsDialog) {
+class CardReaderTest : public WindowFixture {
+  protected:
+    void Open(InterfaceLanguage language = InterfaceLanguage::kChinese) {
+        dialog_ = std::make_unique<gui::win32::CpellimoreDlg>(*image_, language);
+        ASSERT_TRUE(dialog_->Create(window_->Window()));
+        ::ShowWindow(dialog_->Window(), SW_SHOW);
+        Pump();
+    }
+    HWND Item(int id) const { return ::GetDlgItem(dialog_->Window(), id); }
+    void Click(int id) {
+        ::SendMessageW(Item(id), BM_CLICK, 0, 0);
+        Pump();
+    }
+    bool Ticked(int id) const { return ::IsDlgButtonChecked(dialog_->Window(), id) == BST_CHECKED; }
+    bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+
+    std::unique_ptr<gui::win32::CpellimoreDlg> dialog_;
+};
+
+TEST_F(CardReaderTest, ClicksAndTypingGoIntoTheImageAtOnceAndCancelKeepsThem) {
+    Open();
+    EXPECT_TRUE(Ticked(ids::kTrackBoxes[0]));
+    EXPECT_TRUE(Ticked(ids::kEnterBoxes[0]));
+    EXPECT_EQ(WindowText(Item(ids::kPrefixEdits[0])), L"?");
+    EXPECT_EQ(WindowText(Item(ids::kSuffixEdits[0])), L";");
+
+    Click(ids::kTrackBoxes[1]);
+    EXPECT_EQ(image_->tracks[1].enabled, 0);
+    EXPECT_FALSE(Enabled(ids::kPrefixEdits[1]));
+    EXPECT_FALSE(Enabled(ids::kEnterBoxes[1]));
+    Click(ids::kEnterBoxes[0]);
+    EXPECT_EQ(image_->tracks[0].enterAtEnd, 0u);
+
+    const HWND prefix = Item(ids::kPrefixEdits[0]);
+    ::SendMessageW(prefix, WM_CHAR, L'%', 1);
+    EXPECT_EQ(WindowText(prefix), L"%");
+    EXPECT_EQ(image_->tracks[0].prefixKey, 19);
+    ::SendMessageW(prefix, WM_CHAR, L'x', 1);  // no part can be a lower-case letter
+    EXPECT_EQ(prompter_.Messages().size(), 1u);
+    EXPECT_EQ(WindowText(prefix), L"%");
+    ::SendMessageW(Item(ids::kSuffixEdits[0]), WM_KEYDOWN, VK_DELETE, 1);
+    EXPECT_EQ(image_->tracks[0].suffixKey, 0);
+
+    Click(ids::kCardReaderCancel);
+    EXPECT_EQ(dialog_->Result(), IDCANCEL);
+    EXPECT_EQ(image_->tracks[1].enabled, 0) << "Cancel undoes nothing";
+    EXPECT_EQ(image_->tracks[0].prefixKey, 19);
+}
+
+TEST_F(CardReaderTest, CaptionsFollowTheLanguageAndTheTitleStays) {
+    for (const auto& [language, enter, screenshot] :
+         {std::tuple{InterfaceLanguage::kChinese, L"串尾回车", "card-reader-zh"},
+          std::tuple{InterfaceLanguage::kEnglish, L"Enter Key", "card-reader-en"}}) {
+        Open(language);
+        EXPECT_EQ(WindowText(dialog_->Window()), L"Pellimore");
+        EXPECT_EQ(WindowText(Item(ids::kEnterBoxes[2])), enter);
+        SaveScreenshot(dialog_->Window(), screenshot);
+    }
+}
+
+TEST_F(WindowFixture, TheOptionCommandsRunTheirDialogs) {
     Command(ids::kCnKeyboardSettings);
-    ASSERT_EQ(prompter_.prompts.size(), 1u);
-    EXPECT_EQ(prompter_.prompts.front().kind, Win32Prompt::Kind::kDialog);
+    Command(ids::kCnCardReaderSettings);
+    ASSERT_EQ(prompter_.prompts.size(), 2u);
+    for (const Win32Prompt& prompt : prompter_.prompts) {
+        EXPECT_EQ(prompt.kind, Win32Prompt::Kind::kDialog);
+    }
 }
 
 }  // namespace
