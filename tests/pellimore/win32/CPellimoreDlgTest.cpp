@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "gui/model/VirtualKeyboardRig.h"
+#include "gui/win32/AboutBox.h"
 #include "pellimore/PellimoreIds.h"
 #include "pellimore/win32/CPellimoreDlg.h"
 #include "tests/win32/support/ScriptedPrompter.h"
@@ -244,9 +245,23 @@ TEST_F(PellimoreWindowTest, TheSystemMenuOpensTheAboutBox) {
     wchar_t item[64] = {};
     ::GetMenuStringW(system, ids::kAboutCommand, item, 64, MF_BYCOMMAND);
     EXPECT_STREQ(item, L"&About Pellimore...");
+
+    prompter_.showDialogs = true;
+    std::wstring version;
+    HICON icon = nullptr;
+    prompter_.onPrompt = [&](const Win32Prompt& prompt) {
+        version = WindowText(::GetWindow(
+            ::GetDlgItem(prompt.window, tolvane::gui::win32::kAboutIconControl), GW_HWNDNEXT));
+        icon = reinterpret_cast<HICON>(::SendDlgItemMessageW(
+            prompt.window, tolvane::gui::win32::kAboutIconControl, STM_GETICON, 0, 0));
+        tolvane::testing::SaveScreenshot(prompt.window, "pellimore-about");
+    };
     ::SendMessageW(window_->Window(), WM_SYSCOMMAND, ids::kAboutCommand, 0);
     ASSERT_FALSE(prompter_.prompts.empty());
     EXPECT_EQ(prompter_.prompts.back().kind, Win32Prompt::Kind::kDialog);
+    EXPECT_EQ(prompter_.prompts.back().caption, L"About Pellimore");
+    EXPECT_EQ(version, L"Pellimore Version 1.0");
+    EXPECT_NE(icon, nullptr);
 }
 
 }  // namespace
