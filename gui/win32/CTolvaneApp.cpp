@@ -1,7 +1,7 @@
 #include "gui/win32/CTolvaneApp.h"
 
 #include <windows.h>
-
+// After windows.h, which they need.
 #include <commctrl.h>
 #include <shellapi.h>
 

@@ -34,6 +34,19 @@ bool HasWindow(Command command) {
            kCommandsWithoutWindow.end();
 }
 
+// Whether a font has a letter for every character of a text (without the system's font links).
+bool FontCovers(HWND window, HFONT font, const std::wstring& text) {
+    std::vector<WORD> glyphs(text.size());
+    const HDC dc = ::GetDC(window);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    const DWORD found = ::GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()),
+                                           glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window, dc);
+    return found != GDI_ERROR &&
+           std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+}
+
 int PointsToPixels(HWND window, int points) {
     const HDC dc = ::GetDC(window);
     const int pixels = ::MulDiv(points, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -60,10 +73,11 @@ CTolvaneDlg::~CTolvaneDlg() {
     m_pReadWorker.Stop();
     m_pWriteWorker.Stop();
     if (const HWND window = window_.exchange(nullptr); window != nullptr && ::IsWindow(window)) {
+        ::SetMenu(window, nullptr);  // the menus are destroyed below, not with the window
         ::DestroyWindow(window);
     }
     for (const HMENU menu : menus_) {
-        if (menu != nullptr && menu != ::GetMenu(window_.load())) {
+        if (menu != nullptr) {
             ::DestroyMenu(menu);
         }
     }
@@ -318,11 +332,27 @@ void CTolvaneDlg::AttachMenu(InterfaceLanguage language) {
 
 void CTolvaneDlg::ApplyLanguage() {
     AttachMenu(language_.interfaceLanguage);
-    ::SetDlgItemTextW(window_, ids::kLayerGroup, Text(TextId::kLayerGroupCaption).c_str());
+    SetCaption(ids::kLayerGroup, Text(TextId::kLayerGroupCaption));
     const bool connected = image_.status.keyboardConnected.load() == 1;
     ShowConnectionPicture(connected ? ConnectionPicture::kFound : ConnectionPicture::kNotFound);
     toolbar_->Load(language_.interfaceLanguage);
     UpdateEditState();
+}
+
+// A caption whose letters the dialog font lacks (Chinese where no font link supplies them)
+// is shown in the Hei face of the same size; the dialog's layout and base units stay.
+void CTolvaneDlg::SetCaption(int control, const std::wstring& text) {
+    const HWND window = Control(control);
+    const auto dialogFont = reinterpret_cast<HFONT>(::SendMessageW(window_, WM_GETFONT, 0, 0));
+    if (captionFont_ == nullptr) {
+        LOGFONTW face{};
+        ::GetObjectW(dialogFont, sizeof face, &face);
+        ::wcscpy_s(face.lfFaceName, kHeitiFace);
+        captionFont_ = ::CreateFontIndirectW(&face);
+    }
+    const HFONT font = FontCovers(window, dialogFont, text) ? dialogFont : captionFont_;
+    ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ::SetWindowTextW(window, text.c_str());
 }
 
 void CTolvaneDlg::ShowPicture(int control, int pictureId, std::string_view name) {
@@ -479,7 +509,7 @@ void CTolvaneDlg::Close() {
     m_pWriteWorker.Stop();
     closed_ = true;
     const HWND window = window_.exchange(nullptr);
-    ::SetMenu(window, nullptr);  // both menus are destroyed with the window object
+    ::SetMenu(window, nullptr);  // both menus are destroyed with this object
     ::DestroyWindow(window);
     // Wakes the message loop, which then sees the window closed.
     ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);

@@ -123,6 +123,7 @@ class CTolvaneDlg : private TransferListener {
     void ApplyLanguage();
     void AttachMenu(InterfaceLanguage language);
     void ShowPicture(int control, int pictureId, std::string_view name);
+    void SetCaption(int control, const std::wstring& text);
     void ShowConnectionPicture(ConnectionPicture picture);
     void ShowLayerPicture(int layer);
     std::wstring Text(TextId id) const;
@@ -195,6 +196,7 @@ class CTolvaneDlg : private TransferListener {
     HACCEL accelerators_ = nullptr;
     int toolbarShift_ = 0;
     HFONT keyInfoFont_ = nullptr;
+    HFONT captionFont_ = nullptr;
     HICON icon_ = nullptr;
     std::array<HBITMAP, 2> pictures_{};  // layer and connection picture shown
     int hotButton_ = 0;

@@ -2,8 +2,9 @@
 // windows.h leaves out, and min and max of their own.
 #pragma once
 
-#include <objidl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <objidl.h>
 
 #include <algorithm>
 namespace Gdiplus {

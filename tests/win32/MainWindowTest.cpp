@@ -55,6 +55,11 @@ TEST_F(MainWindowTest, StartsAsTheControlTableSaysWithTheChineseMenuAndEmptyButt
             EXPECT_EQ(actual.bottom, expected.bottom + shift) << place.id;
         }
     }
+    RECT whole{0, 0, gui::kMainWindowClient.width, gui::kMainWindowClient.height};
+    ::MapDialogRect(window, &whole);
+    // The dialog font's base units under this system's faces, for the record.
+    RecordProperty("dialog_pixels",
+                   std::to_string(whole.right) + "x" + std::to_string(whole.bottom));
     int shown = 0;
     for (int button = 1; button <= ButtonCount; ++button) {
         EXPECT_EQ(WindowText(Button(button)), L"") << button;

@@ -47,6 +47,10 @@ void SaveScreenshot(HWND window, const std::string& name) {
     ::GetWindowRect(window, &place);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
+    // Wine hands what the windows drew to the display when the thread looks for messages.
+    MSG waiting;
+    ::PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE);
+    ::GdiFlush();
     // The screen's pixels: printing a window does not draw its children under wine.
     const HDC screen = ::GetDC(nullptr);
     const HDC memory = ::CreateCompatibleDC(screen);
