@@ -15,10 +15,6 @@ namespace {
 
 constexpr DWORD kShown = WS_VISIBLE | WS_TABSTOP;
 
-// The dialog a modal run is opening: its initialisation carries no pointer. One at a time,
-// as modal dialogs come.
-CKeyBoardSetDlg* opening = nullptr;
-
 // Every control but the second radio starts a group, so the two radios form one.
 void AddControl(DialogTemplate& dialog, const ControlPlace& place, InterfaceLanguage language) {
     const std::wstring caption = Wide(CaptionText(KeyboardSetCaptions(), place.id, language));
@@ -69,60 +65,16 @@ DialogTemplate KeyboardSetTemplate(InterfaceLanguage language) {
 CKeyBoardSetDlg::CKeyBoardSetDlg(KeyboardImage& image, InterfaceLanguage language)
     : settings_(image), language_(language) {}
 
-CKeyBoardSetDlg::~CKeyBoardSetDlg() {
-    if (window_ != nullptr) {
-        ::DestroyWindow(window_);
+DialogTemplate CKeyBoardSetDlg::Template() const {
+    return KeyboardSetTemplate(language_);
+}
+
+std::optional<INT_PTR> CKeyBoardSetDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_COMMAND) {
+        return std::nullopt;
     }
-}
-
-bool CKeyBoardSetDlg::Create(HWND owner) {
-    const DialogTemplate dialog = KeyboardSetTemplate(language_);
-    return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
-                                        &Procedure, reinterpret_cast<LPARAM>(this)) != nullptr;
-}
-
-INT_PTR CKeyBoardSetDlg::DoModal(HWND owner) {
-    const DialogTemplate dialog = KeyboardSetTemplate(language_);
-    modal_ = true;
-    opening = this;
-    return Prompts().RunModal(owner, dialog.Get(), &Procedure);
-}
-
-void CKeyBoardSetDlg::End(INT_PTR result) {
-    result_ = result;
-    if (modal_) {
-        ::EndDialog(window_, result);
-    }
-}
-
-INT_PTR CALLBACK CKeyBoardSetDlg::Procedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = lParam != 0 ? reinterpret_cast<CKeyBoardSetDlg*>(lParam) : opening;
-        ::SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-        self->OnInitDialog();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<CKeyBoardSetDlg*>(::GetWindowLongPtrW(window, DWLP_USER));
-    return self != nullptr ? self->OnMessage(message, wParam) : FALSE;
-}
-
-INT_PTR CKeyBoardSetDlg::OnMessage(UINT message, WPARAM wParam) {
-    switch (message) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        case WM_CLOSE:
-            End(IDCANCEL);
-            return TRUE;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window_, DWLP_USER, 0);
-            window_ = nullptr;
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    OnCommand(LOWORD(wParam), HIWORD(wParam));
+    return TRUE;
 }
 
 void CKeyBoardSetDlg::OnInitDialog() {

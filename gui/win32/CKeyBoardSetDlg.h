@@ -8,42 +8,27 @@
 #include <windows.h>
 
 #include "gui/win32/DialogFontCharset.h"
+#include "gui/win32/TemplateDialog.h"
 #include "tolvane/app/TextTable.h"
 #include "tolvane/options/KeyboardSettings.h"
 
 namespace tolvane::gui::win32 {
 
-class CKeyBoardSetDlg {
+class CKeyBoardSetDlg final : public TemplateDialog {
   public:
     CKeyBoardSetDlg(KeyboardImage& image, InterfaceLanguage language);
-    ~CKeyBoardSetDlg();
-    CKeyBoardSetDlg(const CKeyBoardSetDlg&) = delete;
-    CKeyBoardSetDlg& operator=(const CKeyBoardSetDlg&) = delete;
-
-    // Runs the dialog modally over the owner, through the prompter; IDOK or IDCANCEL.
-    INT_PTR DoModal(HWND owner);
-
-    // Makes the dialog modeless (tests drive it by messages); false on failure.
-    bool Create(HWND owner);
-    HWND Window() const { return window_; }
-    // Set once OK or Cancel has ended the dialog: IDOK or IDCANCEL; 0 before.
-    INT_PTR Result() const { return result_; }
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam);
-    void OnInitDialog();
+    DialogTemplate Template() const override;
+    void OnInitDialog() override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
     void OnOk();
     void ShowSettings();
-    void End(INT_PTR result);
 
     KeyboardSettings settings_;
     const InterfaceLanguage language_;
-    DialogFontCharset font_;  // before window_: the controls go before their font
-    HWND window_ = nullptr;
-    INT_PTR result_ = 0;
-    bool modal_ = false;
+    DialogFontCharset font_;
 };
 
 }  // namespace tolvane::gui::win32

@@ -21,9 +21,6 @@ constexpr DWORD kShown = WS_VISIBLE | WS_TABSTOP;
 constexpr UINT_PTR kPartEditSubclass = 1;
 constexpr const char* kCardBackArtwork = "card-back";
 
-// The dialog a modal run is opening: its initialisation carries no pointer.
-CpellimoreDlg* opening = nullptr;
-
 template <std::size_t N>
 bool IsOneOf(const std::array<int, N>& ids, int id) {
     return RowOfControl(ids, id) >= 0;
@@ -73,62 +70,25 @@ CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, InterfaceLanguage language)
 
 CpellimoreDlg::~CpellimoreDlg() {
     if (window_ != nullptr) {
-        ::DestroyWindow(window_);
+        ::DestroyWindow(window_);  // before its picture goes
     }
     if (picture_ != nullptr) {
         ::DeleteObject(picture_);
     }
 }
 
-bool CpellimoreDlg::Create(HWND owner) {
-    const DialogTemplate dialog = CardReaderTemplate(language_);
-    return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), owner,
-                                        &Procedure, reinterpret_cast<LPARAM>(this)) != nullptr;
+DialogTemplate CpellimoreDlg::Template() const {
+    return CardReaderTemplate(language_);
 }
 
-INT_PTR CpellimoreDlg::DoModal(HWND owner) {
-    const DialogTemplate dialog = CardReaderTemplate(language_);
-    modal_ = true;
-    opening = this;
-    return Prompts().RunModal(owner, dialog.Get(), &Procedure);
-}
-
-void CpellimoreDlg::End(INT_PTR result) {
-    result_ = result;
-    if (modal_) {
-        ::EndDialog(window_, result);
+std::optional<INT_PTR> CpellimoreDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_COMMAND) {
+        return std::nullopt;
     }
-}
-
-INT_PTR CALLBACK CpellimoreDlg::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = lParam != 0 ? reinterpret_cast<CpellimoreDlg*>(lParam) : opening;
-        ::SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-        self->OnInitDialog();
-        return TRUE;
+    if (HIWORD(wParam) == BN_CLICKED) {
+        OnCommand(LOWORD(wParam));
     }
-    auto* self = reinterpret_cast<CpellimoreDlg*>(::GetWindowLongPtrW(window, DWLP_USER));
-    return self != nullptr ? self->OnMessage(message, wParam) : FALSE;
-}
-
-INT_PTR CpellimoreDlg::OnMessage(UINT message, WPARAM wParam) {
-    switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                OnCommand(LOWORD(wParam));
-            }
-            return TRUE;
-        case WM_CLOSE:
-            End(IDCANCEL);
-            return TRUE;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window_, DWLP_USER, 0);
-            window_ = nullptr;
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    return TRUE;
 }
 
 void CpellimoreDlg::OnInitDialog() {

@@ -71,7 +71,7 @@ int CPellimoreApp::Run() {
         virtualKeyboard = std::make_unique<tolvane::gui::VirtualKeyboardRig>(line.stateFile);
     }
     CPellimoreDlg window;  // goes before the virtual keyboard: its interface stops first
-    if (!window.Create()) {
+    if (!window.Open()) {
         return 1;
     }
     RunMessageLoop(window);

@@ -44,32 +44,20 @@ CPellimoreDlg::~CPellimoreDlg() {
     }
 }
 
-bool CPellimoreDlg::Create() {
-    const tolvane::gui::win32::DialogTemplate dialog = PellimoreTemplate();
-    const HWND made =
-        ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog.Get(), nullptr, &Procedure,
-                                     reinterpret_cast<LPARAM>(this));
-    if (made == nullptr) {
+bool CPellimoreDlg::Open() {
+    if (!Create(nullptr)) {
         return false;
     }
     created_ = true;
-    ::ShowWindow(made, SW_SHOW);
+    ::ShowWindow(window_, SW_SHOW);
     return true;
 }
 
-INT_PTR CALLBACK CPellimoreDlg::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrW(window, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<CPellimoreDlg*>(lParam);
-        self->window_ = window;
-        self->OnInitDialog();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<CPellimoreDlg*>(::GetWindowLongPtrW(window, DWLP_USER));
-    return self != nullptr ? self->OnMessage(message, wParam, lParam) : FALSE;
+tolvane::gui::win32::DialogTemplate CPellimoreDlg::Template() const {
+    return PellimoreTemplate();
 }
 
-INT_PTR CPellimoreDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<INT_PTR> CPellimoreDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
@@ -81,9 +69,9 @@ INT_PTR CPellimoreDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
                 ShowAbout();
                 return TRUE;
             }
-            return FALSE;
+            return std::nullopt;
         case WM_PAINT:
-            return OnPaintMinimised();
+            return OnPaintMinimised() ? std::optional<INT_PTR>(TRUE) : std::nullopt;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(bigIcon_);
         case WM_KB_PLUGIN:
@@ -94,18 +82,15 @@ INT_PTR CPellimoreDlg::OnMessage(UINT message, WPARAM wParam, LPARAM) {
         case WM_KB_REPORT_D2:
             return TRUE;
         case WM_CLOSE:
+            // The tool's window is its main window: closing it ends the program.
             ::DestroyWindow(window_);
             return TRUE;
         case WM_DESTROY:
             // Stops the reader, here in the window's own procedure: see the header.
             keyboard_.reset();
             return TRUE;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window_, DWLP_USER, 0);
-            window_ = nullptr;
-            return TRUE;
         default:
-            return FALSE;
+            return std::nullopt;
     }
 }
 

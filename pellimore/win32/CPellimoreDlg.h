@@ -19,21 +19,19 @@
 #include <memory>
 #include <string>
 
+#include "gui/win32/TemplateDialog.h"
 #include "vaskor/VX30Interface.h"
 
 namespace pellimore::win32 {
 
-class CPellimoreDlg {
+class CPellimoreDlg final : public tolvane::gui::win32::TemplateDialog {
   public:
     CPellimoreDlg();
-    ~CPellimoreDlg();
-    CPellimoreDlg(const CPellimoreDlg&) = delete;
-    CPellimoreDlg& operator=(const CPellimoreDlg&) = delete;
+    ~CPellimoreDlg() override;
 
     // Makes and shows the window and opens the keyboard interface; false when the window
     // could not be made.
-    bool Create();
-    HWND Window() const { return window_; }
+    bool Open();
     // The window has gone, and the interface with it.
     bool Closed() const { return created_ && window_ == nullptr; }
 
@@ -41,9 +39,9 @@ class CPellimoreDlg {
     void OnUpdate();
 
   private:
-    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
+    tolvane::gui::win32::DialogTemplate Template() const override;
+    void OnInitDialog() override;
+    std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id);
     void OnKeyboardMessage(UINT message);
     bool OnPaintMinimised();
@@ -52,7 +50,6 @@ class CPellimoreDlg {
     void ShowAbout();
     std::u16string SentinelText(int id) const;
 
-    HWND window_ = nullptr;
     bool created_ = false;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

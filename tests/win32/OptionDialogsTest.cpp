@@ -15,10 +15,12 @@ namespace {
 
 namespace ids = gui::ids;
 
-class KeyboardSetTest : public WindowFixture {
+// A dialog of type Dialog over the main window, made modeless and driven by real clicks.
+template <typename Dialog>
+class OptionDialogTest : public WindowFixture {
   protected:
     void Open(InterfaceLanguage language = InterfaceLanguage::kChinese) {
-        dialog_ = std::make_unique<gui::win32::CKeyBoardSetDlg>(*image_, language);
+        dialog_ = std::make_unique<Dialog>(*image_, language);
         ASSERT_TRUE(dialog_->Create(window_->Window()));
         ::ShowWindow(dialog_->Window(), SW_SHOW);
         Pump();
@@ -31,8 +33,11 @@ class KeyboardSetTest : public WindowFixture {
     bool Ticked(int id) const { return ::IsDlgButtonChecked(dialog_->Window(), id) == BST_CHECKED; }
     bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
 
-    std::unique_ptr<gui::win32::CKeyBoardSetDlg> dialog_;
+    std::unique_ptr<Dialog> dialog_;
 };
+
+using KeyboardSetTest = OptionDialogTest<gui::win32::CKeyBoardSetDlg>;
+using CardReaderTest = OptionDialogTest<gui::win32::CpellimoreDlg>;
 
 TEST_F(KeyboardSetTest, OpensOnTheImageAndCancelKeepsWhatOnlyOkWrites) {
     Open();
@@ -105,25 +110,6 @@ TEST_F(KeyboardSetTest, CaptionsFollowTheLanguageAndTheTitleStays) {
         SaveScreenshot(dialog_->Window(), c.screenshot);
     }
 }
-
-class CardReaderTest : public WindowFixture {
-  protected:
-    void Open(InterfaceLanguage language = InterfaceLanguage::kChinese) {
-        dialog_ = std::make_unique<gui::win32::CpellimoreDlg>(*image_, language);
-        ASSERT_TRUE(dialog_->Create(window_->Window()));
-        ::ShowWindow(dialog_->Window(), SW_SHOW);
-        Pump();
-    }
-    HWND Item(int id) const { return ::GetDlgItem(dialog_->Window(), id); }
-    void Click(int id) {
-        ::SendMessageW(Item(id), BM_CLICK, 0, 0);
-        Pump();
-    }
-    bool Ticked(int id) const { return ::IsDlgButtonChecked(dialog_->Window(), id) == BST_CHECKED; }
-    bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
-
-    std::unique_ptr<gui::win32::CpellimoreDlg> dialog_;
-};
 
 TEST_F(CardReaderTest, ClicksAndTypingGoIntoTheImageAtOnceAndCancelKeepsThem) {
     Open();

@@ -84,7 +84,7 @@ class PellimoreWindowTest : public ::testing::Test {
     // Opens the window and waits for the library's announcement of the keyboard.
     void Start() {
         window_ = std::make_unique<pellimore::win32::CPellimoreDlg>();
-        ASSERT_TRUE(window_->Create());
+        ASSERT_TRUE(window_->Open());
         ASSERT_TRUE(PumpUntil([this] { return !prompter_.Messages().empty(); }));
     }
     bool PumpUntil(const std::function<bool()>& condition) {
