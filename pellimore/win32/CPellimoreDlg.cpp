@@ -49,7 +49,6 @@ bool CPellimoreDlg::Open() {
         return false;
     }
     created_ = true;
-    ::ShowWindow(window_, SW_SHOW);
     return true;
 }
 
@@ -106,6 +105,9 @@ void CPellimoreDlg::OnInitDialog() {
     ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     ShowPicture();
+    // Shown before the library's threads start: whoever waits for the program to be ready for
+    // input finds its window up.
+    ::ShowWindow(window_, SW_SHOW);
     // The reader starts now; a keyboard already attached is announced at once.
     keyboard_->Open(window_);
 }
