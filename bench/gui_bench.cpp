@@ -30,9 +30,9 @@
 
 #include "gui/model/CommandTable.h"
 #include "gui/model/ResourceIds.h"
+#include "gui/model/VirtualKeyboardRig.h"
 #include "gui/qt/app/CTolvaneApp.h"
 #include "gui/qt/app/CTolvaneDlg.h"
-#include "gui/qt/app/VirtualKeyboardRig.h"
 #include "tests/gui/support/ScriptedPrompter.h"
 #include "tests/support/TemporaryFolder.h"
 
