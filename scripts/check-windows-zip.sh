@@ -4,7 +4,8 @@
 #   - unpacked into a fresh folder, tolvane-cli.exe writes the example layout into a virtual
 #     keyboard and verifies it, with nothing but the ZIP's own DLLs beside it;
 #   - tolvane.exe from the ZIP starts on the virtual keyboard under a virtual X display, shows
-#     its main window and ends when the window is closed;
+#     its main window and ends when the window is closed; pellimore.exe likewise, with no
+#     keyboard, beside the ZIP's libvaskor.dll, which it cannot start without;
 #   - packaging/check/HostProgram.cpp builds against the ZIP's header and import library alone,
 #     and runs beside libvaskor.dll.
 # Runs the programs through cmake/windows/run-under-wine.sh (WINEPREFIX as set by the caller).
@@ -41,11 +42,19 @@ cp examples/till.dat "$unpacked/till.dat"
 x86_64-w64-mingw32-g++-posix -std=c++17 -municode -static -Wall -Wextra -Werror \
     packaging/check/StartWindowsProgram.cpp -o "$unpacked/start-windows-program.exe" ||
     fail "the program starter does not build"
-started="$(cd "$unpacked" && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    WINEPREFIX="${WINEPREFIX:-${TMPDIR:-/tmp}/tolvane-wine-$(id -u)}" xvfb-run -a -s "-screen 0 1280x1024x24" \
-    wine start-windows-program.exe MZR-40 "$top/bin/tolvane.exe" --virtual-keyboard | tr -d '\r')" ||
+# A windowed program from the ZIP, started and closed by its window's title on a virtual display.
+start_program() {
+    (cd "$unpacked" && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+        WINEPREFIX="${WINEPREFIX:-${TMPDIR:-/tmp}/tolvane-wine-$(id -u)}" \
+        xvfb-run -a -s "-screen 0 1280x1024x24" \
+        wine start-windows-program.exe "$@" | tr -d '\r')
+}
+started="$(start_program MZR-40 "$top/bin/tolvane.exe" --virtual-keyboard)" ||
     fail "tolvane.exe from the ZIP did not start and close: $started"
 echo "check-windows-zip: tolvane.exe: $started"
+started="$(start_program Pellimore "$top/bin/pellimore.exe")" ||
+    fail "pellimore.exe from the ZIP did not start and close: $started"
+echo "check-windows-zip: pellimore.exe: $started"
 
 x86_64-w64-mingw32-g++-posix -std=c++17 -Wall -Wextra -Werror \
     -I"$unpacked/$top/include" packaging/check/HostProgram.cpp \

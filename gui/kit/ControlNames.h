@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <array>
 
+#include "gui/kit/ControlRows.h"
+
 namespace tolvane::gui {
 
 inline QString ObjectNameFor(int id) {
@@ -16,18 +18,6 @@ inline QString ObjectNameFor(int id) {
 inline void NameControl(QWidget& widget, int id, const QString& accessibleName) {
     widget.setObjectName(ObjectNameFor(id));
     widget.setAccessibleName(accessibleName);
-}
-
-// Where a control number sits in a per-row array of them (the track boxes of tracks 1, 2, 3);
-// -1 when it is not there.
-template <std::size_t N>
-int RowOfControl(const std::array<int, N>& ids, int id) {
-    for (std::size_t row = 0; row < N; ++row) {
-        if (ids[row] == id) {
-            return static_cast<int>(row);
-        }
-    }
-    return -1;
 }
 
 inline QString FromUtf8(std::string_view text) {

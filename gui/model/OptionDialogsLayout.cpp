@@ -1,3 +1,4 @@
+// UTF-8 source: the dialogs' Chinese captions are written as they are shown.
 #include "gui/model/OptionDialogsLayout.h"
 
 #include <array>
@@ -58,7 +59,39 @@ constexpr std::array<ControlPlace, 8> kKeyboardSetControls = {{
     {ids::kKeyboardSetCancel, {130, 102, 50, 14}},
 }};
 
+constexpr std::array<DialogCaption, 10> kCardReaderCaptions = {{
+    {ids::kTrackBoxes[0], "第一轨", "First"},
+    {ids::kTrackBoxes[1], "第二轨", "Second"},
+    {ids::kTrackBoxes[2], "第三轨", "Third"},
+    {ids::kEnterBoxes[0], "串尾回车", "Enter Key"},
+    {ids::kEnterBoxes[1], "串尾回车", "Enter Key"},
+    {ids::kEnterBoxes[2], "串尾回车", "Enter Key"},
+    {ids::kPrefixGroup, "前缀", "Prefix"},
+    {ids::kSuffixGroup, "后缀", "Suffix"},
+    {ids::kCardReaderOk, "确定", "Comfirm"},
+    {ids::kCardReaderCancel, "取消", "Cancel"},
+}};
+
+// The second radio's English caption ends with a blank, as it always has.
+constexpr std::array<DialogCaption, 7> kKeyboardSetCaptions = {{
+    {ids::kKeyRepeatBox, "按键连发", "Key Batter"},
+    {ids::kKeySoundBox, "击键发声", "Keystroke sounding"},
+    {ids::kAllKeysRadio, "所有按键", "For all Key"},
+    {ids::kEncodedKeysRadio, "已编码按键", "For Specified Key "},
+    {ids::kCountryCodeLabel, "国家代码", "Country Code"},
+    {ids::kKeyboardSetOk, "确定", "Comfirm"},
+    {ids::kKeyboardSetCancel, "取消", "Cancel"},
+}};
+
 }  // namespace
+
+std::span<const DialogCaption> CardReaderCaptions() {
+    return kCardReaderCaptions;
+}
+
+std::span<const DialogCaption> KeyboardSetCaptions() {
+    return kKeyboardSetCaptions;
+}
 
 std::span<const ControlPlace> CardReaderControls() {
     return kCardReaderControls;

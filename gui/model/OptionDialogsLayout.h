@@ -12,6 +12,7 @@
 #include <span>
 
 #include "gui/kit/DialogUnits.h"
+#include "gui/model/DialogCaptions.h"
 
 namespace tolvane::gui {
 
@@ -20,5 +21,11 @@ inline constexpr DialogRect kKeyboardSetClient{0, 0, 188, 123};
 
 std::span<const ControlPlace> CardReaderControls();
 std::span<const ControlPlace> KeyboardSetControls();
+
+// The dialogs' titles, the same in both languages, and their controls' captions.
+inline constexpr const char* kCardReaderTitle = "Pellimore";
+inline constexpr const char* kKeyboardSetTitle = "Keyboard Set";
+std::span<const DialogCaption> CardReaderCaptions();
+std::span<const DialogCaption> KeyboardSetCaptions();
 
 }  // namespace tolvane::gui

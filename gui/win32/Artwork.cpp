@@ -265,7 +265,11 @@ HBITMAP Picture(int resourceId) {
 }
 
 HICON ProgramIcon(int size) {
-    const auto bitmap = LoadArtwork("program");
+    return ArtworkIcon("program", size);
+}
+
+HICON ArtworkIcon(const char* name, int size) {
+    const auto bitmap = LoadArtwork(name);
     if (!bitmap) {
         return nullptr;
     }
@@ -278,6 +282,21 @@ HICON ProgramIcon(int size) {
     HICON icon = nullptr;
     scaled.GetHICON(&icon);
     return icon;
+}
+
+HBITMAP ArtworkBitmap(const char* name, COLORREF background) {
+    const auto bitmap = LoadArtwork(name);
+    if (!bitmap) {
+        return nullptr;
+    }
+    const int width = static_cast<int>(bitmap->GetWidth());
+    const int height = static_cast<int>(bitmap->GetHeight());
+    Canvas canvas(width, height, background);
+    {
+        Gdiplus::Graphics graphics(canvas.dc);
+        graphics.DrawImage(bitmap.get(), 0, 0, width, height);
+    }
+    return canvas.Take();
 }
 
 bool HasArtwork(const char* name) {

@@ -35,6 +35,12 @@ HBITMAP Picture(int resourceId);
 // The program icon at this size; the caller destroys it.
 HICON ProgramIcon(int size);
 
+// Any rasterised artwork of the running program, by the name of its SVG: as an icon of this
+// size, or as a 24-bit bitmap of the size it was rasterised at, over the background colour.
+// Null when the program does not carry it; the caller destroys or deletes it.
+HICON ArtworkIcon(const char* name, int size);
+HBITMAP ArtworkBitmap(const char* name, COLORREF background);
+
 // Whether the rasterised artwork is in the program: false means the build lost it.
 bool HasArtwork(const char* name);
 

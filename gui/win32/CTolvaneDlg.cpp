@@ -10,6 +10,8 @@
 #include "gui/model/VirtualKeyboardRig.h"
 #include "gui/win32/AboutBox.h"
 #include "gui/win32/Artwork.h"
+#include "gui/win32/CKeyBoardSetDlg.h"
+#include "gui/win32/CpellimoreDlg.h"
 #include "gui/win32/MainWindowTemplate.h"
 #include "gui/win32/Prompter.h"
 #include "gui/win32/Wide.h"
@@ -24,9 +26,8 @@ constexpr wchar_t kHeitiFace[] = L"黑体";
 constexpr int kKeyInfoPoints = 12;
 
 // Commands whose windows this front end does not have yet: their items are shown greyed.
-constexpr std::array<Command, 6> kCommandsWithoutWindow = {
-    Command::kCardReaderSettings, Command::kKeyboardSettings,   Command::kPrintLegends,
-    Command::kExportLegends,      Command::kToggleLegendLabels, Command::kFind};
+constexpr std::array<Command, 4> kCommandsWithoutWindow = {
+    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels, Command::kFind};
 
 bool HasWindow(Command command) {
     return std::find(kCommandsWithoutWindow.begin(), kCommandsWithoutWindow.end(), command) ==
@@ -427,6 +428,14 @@ void CTolvaneDlg::RunCommand(Command command) {
             break;
         case Command::kWrite:
             OnTransfer(TransferKind::kWrite);
+            break;
+        case Command::kCardReaderSettings:
+            CpellimoreDlg(image_, language_.interfaceLanguage).DoModal(window_);
+            RecordStep(EditStep::kCardReaderSettings);
+            break;
+        case Command::kKeyboardSettings:
+            CKeyBoardSetDlg(image_, language_.interfaceLanguage).DoModal(window_);
+            RecordStep(EditStep::kKeyboardSettings);
             break;
         case Command::kClearAll:
             OnClearAll();

@@ -7,6 +7,8 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "tolvane/app/TextTable.h"

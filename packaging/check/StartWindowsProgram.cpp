@@ -10,6 +10,7 @@
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 60000;
+constexpr DWORD kLookAgainMs = 100;
 
 struct Search {
     DWORD process;
@@ -56,8 +57,17 @@ int wmain(int argc, wchar_t** argv) {
         ::TerminateProcess(process.hProcess, 1);
         return 1;
     }
+    // Idle may come from a thread of a library before the window is up: look again until the
+    // window shows, the program ends or the time is up. Nothing signals another process's
+    // window, so the look is repeated at each short wait on the process.
     Search search{process.dwProcessId, argv[1], nullptr};
-    ::EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+    for (DWORD waited = 0; waited < kStartTimeoutMs; waited += kLookAgainMs) {
+        ::EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr ||
+            ::WaitForSingleObject(process.hProcess, kLookAgainMs) == WAIT_OBJECT_0) {
+            break;
+        }
+    }
     if (search.found == nullptr) {
         std::fputs("the program showed no main window\n", stderr);
         ::TerminateProcess(process.hProcess, 1);

@@ -1,4 +1,3 @@
-// UTF-8 source: the dialog's Chinese captions are written as they are shown.
 #include "gui/qt/options/CKeyBoardSetDlg.h"
 
 #include <QLabel>
@@ -16,19 +15,6 @@ namespace tolvane::gui {
 
 namespace {
 
-constexpr const char* kDialogCaption = "Keyboard Set";
-
-// The second radio's English caption ends with a blank, as it always has.
-constexpr std::array<DialogCaption, 7> kCaptions = {{
-    {ids::kKeyRepeatBox, "按键连发", "Key Batter"},
-    {ids::kKeySoundBox, "击键发声", "Keystroke sounding"},
-    {ids::kAllKeysRadio, "所有按键", "For all Key"},
-    {ids::kEncodedKeysRadio, "已编码按键", "For Specified Key "},
-    {ids::kCountryCodeLabel, "国家代码", "Country Code"},
-    {ids::kKeyboardSetOk, "确定", "Comfirm"},
-    {ids::kKeyboardSetCancel, "取消", "Cancel"},
-}};
-
 constexpr int ScopeId(SoundScope scope) {
     return static_cast<int>(scope);
 }
@@ -42,8 +28,8 @@ CKeyBoardSetDlg::CKeyBoardSetDlg(KeyboardImage& image, const LanguageState& lang
       language_(language.interfaceLanguage),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kKeyboardSetDialog));
-    setWindowTitle(kDialogCaption);
-    setAccessibleName(kDialogCaption);
+    setWindowTitle(kKeyboardSetTitle);
+    setAccessibleName(kKeyboardSetTitle);
     setFont(DialogFont());
     const PixelRect client = converter_.ToPixels(kKeyboardSetClient);
     setFixedSize(client.width, client.height);
@@ -55,7 +41,7 @@ void CKeyBoardSetDlg::CreateControls() {
     scopeRadios_ = new QButtonGroup(this);
     QLabel* countryLabel = nullptr;
     for (const ControlPlace& place : KeyboardSetControls()) {
-        const QString caption = CaptionOf(kCaptions, place.id, language_);
+        const QString caption = CaptionOf(KeyboardSetCaptions(), place.id, language_);
         QWidget* control = CreateControl(place.id, caption);
         PlaceControl(*control, converter_, place.rect);
         if (place.id == ids::kCountryCodeLabel) {

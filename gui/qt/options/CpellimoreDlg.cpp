@@ -1,4 +1,3 @@
-// UTF-8 source: the dialog's Chinese captions are written as they are shown.
 #include "gui/qt/options/CpellimoreDlg.h"
 
 #include <QGroupBox>
@@ -18,25 +17,6 @@
 
 namespace tolvane::gui {
 
-namespace {
-
-constexpr const char* kDialogCaption = "Pellimore";
-
-constexpr std::array<DialogCaption, 10> kCaptions = {{
-    {ids::kTrackBoxes[0], "第一轨", "First"},
-    {ids::kTrackBoxes[1], "第二轨", "Second"},
-    {ids::kTrackBoxes[2], "第三轨", "Third"},
-    {ids::kEnterBoxes[0], "串尾回车", "Enter Key"},
-    {ids::kEnterBoxes[1], "串尾回车", "Enter Key"},
-    {ids::kEnterBoxes[2], "串尾回车", "Enter Key"},
-    {ids::kPrefixGroup, "前缀", "Prefix"},
-    {ids::kSuffixGroup, "后缀", "Suffix"},
-    {ids::kCardReaderOk, "确定", "Comfirm"},
-    {ids::kCardReaderCancel, "取消", "Cancel"},
-}};
-
-}  // namespace
-
 CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language,
                              FileLocations locations, QWidget* parent)
     : QDialog(parent),
@@ -46,8 +26,8 @@ CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, const LanguageState& language
       settings_(image),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kCardReaderDialog));
-    setWindowTitle(kDialogCaption);
-    setAccessibleName(kDialogCaption);
+    setWindowTitle(kCardReaderTitle);
+    setAccessibleName(kCardReaderTitle);
     setFont(DialogFont());
     const PixelRect client = converter_.ToPixels(kCardReaderClient);
     setFixedSize(client.width, client.height);
@@ -71,7 +51,7 @@ void CpellimoreDlg::CreateControls() {
 
 QWidget* CpellimoreDlg::CreateControl(int id) {
     const InterfaceLanguage language = language_.interfaceLanguage;
-    const QString caption = CaptionOf(kCaptions, id, language);
+    const QString caption = CaptionOf(CardReaderCaptions(), id, language);
     if (const int track = RowOfControl(ids::kTrackBoxes, id); track >= 0) {
         auto* box = trackBoxes_[static_cast<std::size_t>(track)] = new QCheckBox(caption, this);
         NameControl(*box, id, caption);

@@ -25,6 +25,7 @@ struct Win32Prompt {
     Kind kind{};
     std::wstring caption;
     std::wstring text;  // message text, menu items (one a line), file dialog start, document path
+    HWND window = nullptr;  // a dialog made while its prompt is up (showDialogs)
 };
 
 class ScriptedWin32Prompter : public gui::win32::Prompter {
@@ -48,8 +49,22 @@ class ScriptedWin32Prompter : public gui::win32::Prompter {
         Record({Win32Prompt::Kind::kPopUp, {}, MenuItems(menu)});
         return Next(popUpAnswers, 0);
     }
-    INT_PTR RunModal(HWND, const DLGTEMPLATE*, DLGPROC) override {
-        Record({Win32Prompt::Kind::kDialog, {}, {}});
+    // With showDialogs the dialog is made, modeless, for as long as its prompt is up.
+    INT_PTR RunModal(HWND owner, const DLGTEMPLATE* dialog, DLGPROC procedure) override {
+        Win32Prompt prompt{Win32Prompt::Kind::kDialog, {}, {}};
+        if (showDialogs) {
+            prompt.window = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialog, owner,
+                                                         procedure, 0);
+            ::ShowWindow(prompt.window, SW_SHOW);
+            prompt.caption.resize(256);
+            prompt.caption.resize(static_cast<std::size_t>(
+                ::GetWindowTextW(prompt.window, prompt.caption.data(), 256)));
+        }
+        Record(prompt);
+        if (prompt.window != nullptr) {
+            ::DestroyWindow(prompt.window);
+            prompts.back().window = nullptr;
+        }
         return IDOK;
     }
     std::wstring OpenFileName(HWND, const std::wstring& start,
@@ -84,6 +99,7 @@ class ScriptedWin32Prompter : public gui::win32::Prompter {
     std::deque<int> popUpAnswers;
     std::deque<std::wstring> fileNames;
     bool documentOpens = true;
+    bool showDialogs = false;
     // Runs while a prompt is up, before it is answered (to look at the windows behind it).
     std::function<void(const Win32Prompt&)> onPrompt;
 

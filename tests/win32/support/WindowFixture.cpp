@@ -102,6 +102,11 @@ void WindowFixture::Pump() {
 
 bool WindowFixture::PumpUntil(const std::function<bool()>& condition,
                               std::chrono::milliseconds timeout) {
+    return tolvane::testing::PumpUntil([this] { Pump(); }, condition, timeout);
+}
+
+bool PumpUntil(const std::function<void()>& pump, const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         const auto left = deadline - std::chrono::steady_clock::now();
@@ -113,7 +118,7 @@ bool WindowFixture::PumpUntil(const std::function<bool()>& condition,
             0, nullptr, FALSE,
             static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(left).count()),
             QS_ALLINPUT);
-        Pump();
+        pump();
     }
     return true;
 }

@@ -26,6 +26,11 @@ std::wstring MenuTitle(HMENU bar, int position);
 // Prints the window, as it is on the screen, into build/windows/screenshots/<name>.png.
 void SaveScreenshot(HWND window, const std::string& name);
 
+// Runs pump, which handles the messages waiting, each time the thread is woken until the
+// condition holds; false after the time-out.
+bool PumpUntil(const std::function<void()>& pump, const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
 class WindowFixture : public ::testing::Test {
   protected:
     WindowFixture();
