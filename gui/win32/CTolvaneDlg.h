@@ -159,7 +159,7 @@ class CTolvaneDlg : private TransferListener {
     void SetHotButton(int button);
     void AppendContextItems(HMENU menu) const;
     void OnContextMenu(POINT screenPoint);
-    int ChooseLayerKey(POINT screenPoint);
+    int ChooseLayerEntry(POINT screenPoint);
     void OnPaste(int button);
     int FocusedKeyButton() const;
     void RefreshButtons(const std::vector<int>& buttons);

@@ -4,6 +4,7 @@
 // calls and refreshes what they touched.
 #include <numeric>
 
+#include "gui/model/ButtonMenuEdits.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
 #include "gui/win32/CTolvaneDlg.h"
@@ -178,20 +179,13 @@ void CTolvaneDlg::OnContextMenu(POINT screenPoint) {
     AppendContextItems(menu);
     const int chosen = Prompts().PopUp(window_, menu, screenPoint);
     ::DestroyMenu(menu);
+    if (const auto edit = ApplyButtonMenuEdit(image_, button, chosen,
+                                              [&] { return ChooseLayerEntry(screenPoint); })) {
+        RefreshButtons(edit->touched);
+        RecordStep(edit->step);
+        return;
+    }
     switch (chosen) {
-        case ids::kContextDeleteCurrentLayer:
-            RefreshButtons(DeleteCurrentLayer(image_, button));
-            RecordStep(EditStep::kDeleteCurrentLayer);
-            break;
-        case ids::kContextDeleteAllLayers:
-            RefreshButtons(DeleteAllLayers(image_, button));
-            RecordStep(EditStep::kDeleteAllLayers);
-            break;
-        case ids::kContextButtonLayerSet:
-            RefreshButtons(
-                MakeLayerKey(image_, button, static_cast<KeyCode>(ChooseLayerKey(screenPoint))));
-            RecordStep(EditStep::kButtonLayerSet);
-            break;
         case ids::kContextCopyButton:
             clipboard_.CopyButton(image_, button);
             break;
@@ -206,9 +200,8 @@ void CTolvaneDlg::OnContextMenu(POINT screenPoint) {
     }
 }
 
-// The layer submenu: the code of an entry is its number plus 8, taken modulo 256
-// (11108 gives 0x6C, "Layer1"). Nothing chosen gives 0, which is no layer key.
-int CTolvaneDlg::ChooseLayerKey(POINT screenPoint) {
+// The layer submenu: the id of the entry chosen, 0 when none.
+int CTolvaneDlg::ChooseLayerEntry(POINT screenPoint) {
     const HMENU layers = ::CreatePopupMenu();
     for (int layer = 1; layer <= LayerCount; ++layer) {
         ::AppendMenuW(layers, MF_STRING, static_cast<UINT_PTR>(ids::kContextFirstLayer + layer - 1),
@@ -216,7 +209,7 @@ int CTolvaneDlg::ChooseLayerKey(POINT screenPoint) {
     }
     const int chosen = Prompts().PopUp(window_, layers, screenPoint);
     ::DestroyMenu(layers);
-    return chosen == 0 ? 0 : (chosen + 8) % 256;
+    return chosen;
 }
 
 void CTolvaneDlg::OnPaste(int button) {

@@ -8,6 +8,7 @@
 
 #include "examples/TillLayout.h"
 #include "gui/kit/DialogUnits.h"
+#include "gui/model/ButtonMenuEdits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/FindWindow.h"
 #include "gui/model/KeyPadLayout.h"
@@ -276,6 +277,28 @@ TEST(CommandTableTest, TheButtonMenuAndTheViewOptionComeFromTheTable) {
         EXPECT_EQ(CommandFor(view.items[1].id), Command::kToggleButtonNumbers);
         EXPECT_EQ(CommandFor(MainMenu(language)[2].items.back().id), Command::kUnshownButtons);
     }
+}
+
+// The button menu's edits change the image and name their undo step; the layer submenu's
+// entries give the layer keys, and only "Button Layer Set" asks for one.
+TEST(ButtonMenuEditsTest, EachEditChangesTheImageAndNamesItsStep) {
+    EXPECT_EQ(LayerKeyOfEntry(ids::kContextFirstLayer), 0x6C);
+    EXPECT_EQ(LayerKeyOfEntry(ids::kContextFirstLayer + 5), 0x71);
+    EXPECT_EQ(LayerKeyOfEntry(0), 0);
+    auto owned = std::make_unique<KeyboardImage>();  // too large for the stack
+    KeyboardImage& image = *owned;
+    int asked = 0;
+    const auto chooseLayer2 = [&] { return ++asked, ids::kContextFirstLayer + 1; };
+    const auto layerSet = ApplyButtonMenuEdit(image, 67, ids::kContextButtonLayerSet, chooseLayer2);
+    ASSERT_TRUE(layerSet.has_value());
+    EXPECT_EQ(layerSet->step, EditStep::kButtonLayerSet);
+    EXPECT_FALSE(image.buttons[67].Codes(1).empty());
+    const auto cleared = ApplyButtonMenuEdit(image, 67, ids::kContextDeleteAllLayers, chooseLayer2);
+    ASSERT_TRUE(cleared.has_value());
+    EXPECT_EQ(cleared->step, EditStep::kDeleteAllLayers);
+    EXPECT_TRUE(image.buttons[67].Codes(1).empty());
+    EXPECT_FALSE(ApplyButtonMenuEdit(image, 67, ids::kContextPaste, chooseLayer2).has_value());
+    EXPECT_EQ(asked, 1);
 }
 
 // The arrow keys follow the panel as it is drawn: along the rows of the grid, between rows in

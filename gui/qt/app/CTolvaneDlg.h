@@ -138,7 +138,7 @@ class CTolvaneDlg : public QDialog {
     bool OnPanelKey(int button, const QKeyEvent& key);
     void FocusKeyButton(int button);
     int KeyButtonOf(const QObject* watched) const;
-    int ChooseLayerKey(const QPoint& screenPoint);
+    int ChooseLayerEntry(const QPoint& screenPoint);
     void OnEditLegendLabel(int button);
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();

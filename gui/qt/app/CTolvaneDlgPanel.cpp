@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "gui/kit/ControlNames.h"
+#include "gui/model/ButtonMenuEdits.h"
 #include "gui/model/CommandTable.h"
 #include "gui/model/MainWindowLayout.h"
 #include "gui/model/ResourceIds.h"
@@ -208,20 +209,14 @@ void CTolvaneDlg::OnButtonContextMenu(int button, const QPoint& screenPoint) {
                 Text(item.text) + (shortcut.empty() ? QString() : "\t" + FromUtf8(shortcut)))
             ->setEnabled(item.id != ids::kContextPaste || clipboard_.HasContent());
     }
-    switch (IdOf(Prompts().PopUp(menu, screenPoint))) {
-        case ids::kContextDeleteCurrentLayer:
-            RefreshButtons(DeleteCurrentLayer(image_, button));
-            RecordStep(EditStep::kDeleteCurrentLayer);
-            break;
-        case ids::kContextDeleteAllLayers:
-            RefreshButtons(DeleteAllLayers(image_, button));
-            RecordStep(EditStep::kDeleteAllLayers);
-            break;
-        case ids::kContextButtonLayerSet:
-            RefreshButtons(
-                MakeLayerKey(image_, button, static_cast<KeyCode>(ChooseLayerKey(screenPoint))));
-            RecordStep(EditStep::kButtonLayerSet);
-            break;
+    const int chosen = IdOf(Prompts().PopUp(menu, screenPoint));
+    if (const auto edit = ApplyButtonMenuEdit(image_, button, chosen,
+                                              [&] { return ChooseLayerEntry(screenPoint); })) {
+        RefreshButtons(edit->touched);
+        RecordStep(edit->step);
+        return;
+    }
+    switch (chosen) {
         case ids::kContextCopyButton:
             OnCopy(button, true);
             break;
@@ -274,16 +269,14 @@ int CTolvaneDlg::FocusedKeyButton() const {
     return hot;
 }
 
-// The layer submenu: the code of an entry is its number plus 8, taken modulo 256
-// (11108 gives 0x6C, "Layer1"). Nothing chosen gives 0, which is no layer key.
-int CTolvaneDlg::ChooseLayerKey(const QPoint& screenPoint) {
+// The layer submenu: the id of the entry chosen, 0 when none.
+int CTolvaneDlg::ChooseLayerEntry(const QPoint& screenPoint) {
     QMenu layers(this);
     layers.setObjectName("layerSubmenu");
     for (int layer = 1; layer <= LayerCount; ++layer) {
         AddItem(layers, ids::kContextFirstLayer + layer - 1, Text(*LayerMenuItem(layer)));
     }
-    const int chosen = IdOf(Prompts().PopUp(layers, screenPoint));
-    return chosen == 0 ? 0 : (chosen + 8) % 256;
+    return IdOf(Prompts().PopUp(layers, screenPoint));
 }
 
 // The label of the button on the current layer: not the keyboard's programming, but an edit
