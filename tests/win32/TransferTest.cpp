@@ -1,7 +1,7 @@
 // UTF-8 source: the transfer messages are checked as the user sees them.
 // Transfers on the virtual keyboard: a full write and a full read of the example layout to the
-// spec's messages, the progress window over the disabled main window with its position in the
-// registry, Escape on it, a keyboard that never answers, and plug-in and pull-out.
+// program's own messages, the progress window over the disabled main window with its position in
+// the registry, Escape on it, a keyboard that never answers, and plug-in and pull-out.
 #include "examples/TillLayout.h"
 #include "gui/model/ProgressRules.h"
 #include "gui/model/ResourceIds.h"

@@ -91,7 +91,9 @@ QWidget* CKeyBoardSetDlg::CreateControl(int id, const QString& caption) {
         }
         case ids::kCountryCodeList: {
             countryList_ = new QComboBox(this);
-            NameControl(*countryList_, id, QStringLiteral("Country code"));
+            // Named by the label beside it, so that a screen reader says what the user sees.
+            NameControl(*countryList_, id,
+                        CaptionOf(KeyboardSetCaptions(), ids::kCountryCodeLabel, language_));
             for (const std::string_view item : kCountryListItems) {
                 countryList_->addItem(FromUtf8(item));
             }
