@@ -20,4 +20,22 @@ std::filesystem::path FolderVariable(const EnvironmentLookup& environment, std::
     return std::filesystem::path(*value);
 }
 
+std::filesystem::path PerUserFolder(const EnvironmentLookup& environment,
+                                    const PerUserFolderRule& rule) {
+#if defined(_WIN32)
+    return FolderVariable(environment, rule.windowsVariable);
+#else
+    const auto underHome = [&](std::string_view folder) {
+        const std::filesystem::path home = FolderVariable(environment, "HOME");
+        return home.empty() ? home : home / folder;
+    };
+#if defined(__APPLE__)
+    return underHome(rule.macFolder);
+#else
+    const std::filesystem::path base = FolderVariable(environment, rule.xdgVariable);
+    return base.empty() || base.is_relative() ? underHome(rule.xdgFallback) : base;
+#endif
+#endif
+}
+
 }  // namespace tolvane

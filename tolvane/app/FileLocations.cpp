@@ -18,20 +18,10 @@ bool Exists(const fs::path& path) {
 }  // namespace
 
 fs::path UserConfigFolder(const EnvironmentLookup& environment) {
-    fs::path base;
-#if defined(_WIN32)
-    base = FolderVariable(environment, "APPDATA");
-#elif defined(__APPLE__)
-    const fs::path home = FolderVariable(environment, "HOME");
-    base = home.empty() ? home : home / "Library" / "Preferences";
-#else
-    base = FolderVariable(environment, "XDG_CONFIG_HOME");
-    // The XDG rule ignores a relative value.
-    if (base.empty() || base.is_relative()) {
-        const fs::path home = FolderVariable(environment, "HOME");
-        base = home.empty() ? home : home / ".config";
-    }
-#endif
+    const fs::path base = PerUserFolder(environment, {.windowsVariable = "APPDATA",
+                                                      .macFolder = "Library/Preferences",
+                                                      .xdgVariable = "XDG_CONFIG_HOME",
+                                                      .xdgFallback = ".config"});
     return base.empty() ? base : base / kProgramFolderName;
 }
 

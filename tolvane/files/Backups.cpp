@@ -65,19 +65,10 @@ std::vector<std::string> BackupNames(const fs::path& folder) {
 }  // namespace
 
 fs::path BackupFolder(const EnvironmentLookup& environment) {
-    fs::path base;
-#if defined(_WIN32)
-    base = FolderVariable(environment, "LOCALAPPDATA");
-#elif defined(__APPLE__)
-    const fs::path home = FolderVariable(environment, "HOME");
-    base = home.empty() ? home : home / "Library" / "Application Support";
-#else
-    base = FolderVariable(environment, "XDG_DATA_HOME");
-    if (base.empty() || base.is_relative()) {  // the XDG rule ignores a relative value
-        const fs::path home = FolderVariable(environment, "HOME");
-        base = home.empty() ? home : home / ".local" / "share";
-    }
-#endif
+    const fs::path base = PerUserFolder(environment, {.windowsVariable = "LOCALAPPDATA",
+                                                      .macFolder = "Library/Application Support",
+                                                      .xdgVariable = "XDG_DATA_HOME",
+                                                      .xdgFallback = ".local/share"});
     return base.empty() ? base : base / "Tolvane" / "backups";
 }
 
