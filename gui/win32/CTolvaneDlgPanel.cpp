@@ -8,6 +8,7 @@
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
 #include "gui/win32/CTolvaneDlg.h"
+#include "gui/win32/CUnshownButtonsDlg.h"
 #include "gui/win32/CXPButton.h"
 #include "gui/win32/Prompter.h"
 #include "gui/win32/Wide.h"
@@ -41,6 +42,11 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
     if (transfer_ != nullptr && transfer_->progress != nullptr && message.message == WM_KEYDOWN &&
         message.wParam == VK_ESCAPE && message.hwnd == transfer_->progress->Window()) {
         transfer_->progress->Cancel();
+        return true;
+    }
+    // The Find window beside the main window takes its own Tab, Enter and Escape.
+    if (const HWND find = FindWindowShown();
+        find != nullptr && ::IsDialogMessageW(find, &message) != FALSE) {
         return true;
     }
     if (!IsOwnWindow(message.hwnd)) {
@@ -93,10 +99,7 @@ void CTolvaneDlg::OnHover(POINT screenPoint) {
     const std::wstring text =
         button == 0 ? std::wstring() : Wide(HoverText(image_, button, language_.interfaceLanguage));
     const HWND box = Control(ids::kKeyInfoBox);
-    std::wstring shown(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-    shown.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(box, shown.data(), static_cast<int>(shown.size()))));
-    if (shown != text) {
+    if (WindowText(box) != text) {
         ::SetWindowTextW(box, text.c_str());
     }
     // Only a button on show lights up; a hidden one still names its layers above.
@@ -128,7 +131,7 @@ void CTolvaneDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (look == ButtonLook::kPressed && hotButton_ == button) {
         hotButton_ = 0;  // not hot again until the pointer moves
     }
-    DrawXPButton(item, look);
+    DrawXPButton(item, look, button == foundButton_);
 }
 
 void CTolvaneDlg::OnLayerSelected() {
@@ -146,9 +149,30 @@ void CTolvaneDlg::OnLayerSelected() {
 }
 
 void CTolvaneDlg::OnKeyButtonClicked(int button) {
-    // The key programming dialog comes with the Win32 dialogs; until then a click names the
-    // button's layers, as hovering does.
+    OpenKeyDialog(button, image_.selection.currentLayer);
+}
+
+void CTolvaneDlg::OpenKeyDialog(int button, int layer) {
+    // The key programming dialog comes with the Win32 dialogs; until then the button is
+    // shown on its layer and focused.
+    ShowLayer(layer);
     ::SetFocus(KeyButton(button));
+}
+
+// As if the layer had been chosen in the selector.
+void CTolvaneDlg::ShowLayer(int layer) {
+    if (IsValidLayer(layer) && layer != image_.selection.currentLayer) {
+        ::SendMessageW(Control(ids::kLayerSelector), CB_SETCURSEL, static_cast<WPARAM>(layer - 1),
+                       0);
+        OnLayerSelected();
+    }
+}
+
+void CTolvaneDlg::OnUnshownButtons() {
+    CUnshownButtonsDlg dialog(
+        image_, language_.interfaceLanguage, [this](int button) { OnKeyButtonClicked(button); },
+        [this](int button, POINT at) { OnButtonContextMenu(button, at); });
+    dialog.DoModal(window_);
 }
 
 void CTolvaneDlg::AppendContextItems(HMENU menu) const {
@@ -171,10 +195,12 @@ void CTolvaneDlg::AppendContextItems(HMENU menu) const {
 }
 
 void CTolvaneDlg::OnContextMenu(POINT screenPoint) {
-    const int button = ButtonAt(screenPoint);
-    if (button == 0) {
-        return;
+    if (const int button = ButtonAt(screenPoint)) {
+        OnButtonContextMenu(button, screenPoint);
     }
+}
+
+void CTolvaneDlg::OnButtonContextMenu(int button, POINT screenPoint) {
     const HMENU menu = ::CreatePopupMenu();
     AppendContextItems(menu);
     const int chosen = Prompts().PopUp(window_, menu, screenPoint);

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "gui/win32/CTolvaneApp.h"
+#include "gui/win32/Wide.h"
 
 namespace tolvane::testing {
 
@@ -28,10 +29,7 @@ std::filesystem::path FreshFolder() {
 }  // namespace
 
 std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return gui::win32::WindowText(window);
 }
 
 std::wstring MenuTitle(HMENU bar, int position) {
