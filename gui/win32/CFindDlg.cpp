@@ -49,6 +49,9 @@ DialogTemplate CFindDlg::Template() const {
 }
 
 void CFindDlg::OnInitDialog() {
+    for (const int control : {ids::kFindEdit, ids::kFindHitList}) {
+        font_.ApplyTo(window_, control);
+    }
     hitList_ = std::make_unique<CListCtrl_CellNav>(::GetDlgItem(window_, ids::kFindHitList));
     hitList_->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (const FindColumn& column : FindHitColumns()) {

@@ -78,6 +78,7 @@ class CTolvaneDlg : private TransferListener {
     bool TransferRunning() const { return transfer_ != nullptr; }
     const CProgressWnd* ProgressWindow() const;
     const EditSession& Session() const { return session_; }
+    const LegendLabels& Labels() const { return labels_; }
     int HotButton() const { return hotButton_; }
     const Toolbar& MainToolbar() const { return *toolbar_; }
 
@@ -172,6 +173,7 @@ class CTolvaneDlg : private TransferListener {
     void OnButtonContextMenu(int button, POINT screenPoint);
     int ChooseLayerEntry(POINT screenPoint);
     void OnPaste(int button);
+    void OnEditLegendLabel(int button);
     int FocusedKeyButton() const;
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();

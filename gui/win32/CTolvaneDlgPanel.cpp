@@ -7,12 +7,14 @@
 #include "gui/model/ButtonMenuEdits.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
+#include "gui/win32/CLegendLabelDlg.h"
 #include "gui/win32/CTolvaneDlg.h"
 #include "gui/win32/CUnshownButtonsDlg.h"
 #include "gui/win32/CXPButton.h"
 #include "gui/win32/Prompter.h"
 #include "gui/win32/Wide.h"
 #include "tolvane/app/ButtonPanel.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui::win32 {
 
@@ -178,9 +180,7 @@ void CTolvaneDlg::OnUnshownButtons() {
 void CTolvaneDlg::AppendContextItems(HMENU menu) const {
     const InterfaceLanguage language = language_.interfaceLanguage;
     for (const MenuItem& item : ButtonContextMenu()) {
-        // The legend label's dialog comes with the Win32 dialogs.
-        const UINT state = item.id == ids::kContextLegendLabel ? MF_GRAYED : MF_ENABLED;
-        ::AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(item.id),
+        ::AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id),
                       Wide(MenuItemText(item, language)).c_str());
     }
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -221,6 +221,9 @@ void CTolvaneDlg::OnButtonContextMenu(int button, POINT screenPoint) {
         case ids::kContextPaste:
             OnPaste(button);
             break;
+        case ids::kContextLegendLabel:
+            OnEditLegendLabel(button);
+            break;
         default:
             break;
     }
@@ -236,6 +239,21 @@ int CTolvaneDlg::ChooseLayerEntry(POINT screenPoint) {
     const int chosen = Prompts().PopUp(window_, layers, screenPoint);
     ::DestroyMenu(layers);
     return chosen;
+}
+
+// The label of the button on the current layer: not the keyboard's programming, but an edit
+// of the layout like any other, so one undo step.
+void CTolvaneDlg::OnEditLegendLabel(int button) {
+    const int layer = image_.selection.currentLayer;
+    CLegendLabelDlg dialog(
+        button, layer, labels_.Of(button, layer),
+        ReadableTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
+        language_.interfaceLanguage);
+    if (dialog.DoModal(window_) == IDOK) {
+        labels_.Set(button, layer, dialog.Label());
+        RefreshButtons({button});
+        RecordStep(EditStep::kLegendLabel, {std::to_string(button)});
+    }
 }
 
 void CTolvaneDlg::OnPaste(int button) {

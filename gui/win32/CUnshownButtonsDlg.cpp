@@ -49,6 +49,7 @@ DialogTemplate CUnshownButtonsDlg::Template() const {
 
 void CUnshownButtonsDlg::OnInitDialog() {
     font_.Apply(window_, language_);
+    font_.ApplyTo(window_, ids::kUnshownButtonsList);
     list_ = std::make_unique<CListCtrl_CellNav>(::GetDlgItem(window_, ids::kUnshownButtonsList));
     list_->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     const auto titles = UnshownButtonsTitles(language_);
