@@ -1,7 +1,9 @@
 #include "gui/model/CellNavigation.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "tolvane/app/Utf8Text.h"
+#include "tolvane/keyprog/KeySearch.h"
 
 namespace tolvane::gui {
 
@@ -9,20 +11,10 @@ namespace {
 
 constexpr auto kSearchWindow = std::chrono::seconds(2);
 
-std::size_t CharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-    }));
-}
-
 // Whether the text starts with the prefix, ASCII letters without case. Comparing bytes is
 // comparing characters: a UTF-8 character never begins inside another.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
+    return EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -74,7 +66,7 @@ std::optional<int> CellNavigation::TypeAhead(std::string_view typed, int focused
     }
     searchColumn_ = focusColumn_;
     lastKeyTime_ = now;
-    if (searchText_ != typed || CharacterCount(searchText_) != 1) {
+    if (searchText_ != typed || Utf8Length(searchText_) != 1) {
         searchText_ += typed;
     }
     const std::optional<int> found = FindInColumn(std::max(focusedRow, 0), rows, cellText);
