@@ -158,7 +158,11 @@ void CTolvaneDlg::OpenKeyDialog(int button, int layer) {
     // The key programming dialog comes with the Win32 dialogs; until then the button is
     // shown on its layer and focused.
     ShowLayer(layer);
-    ::SetFocus(KeyButton(button));
+    // Not from under a modal window, nor onto a button the panel does not show.
+    const HWND key = KeyButton(button);
+    if (::IsWindowEnabled(window_) && ::IsWindowVisible(key)) {
+        ::SetFocus(key);
+    }
 }
 
 // As if the layer had been chosen in the selector.

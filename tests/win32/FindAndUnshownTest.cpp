@@ -6,6 +6,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "gui/model/ButtonLook.h"
 #include "gui/model/ResourceIds.h"
 #include "tests/win32/support/WindowFixture.h"
 
@@ -84,8 +85,15 @@ TEST_F(FindAndUnshownTest, FindListsEveryLayerThatHoldsTheKeyAndChoosingAHitFram
     EXPECT_EQ(window_->FoundButton(), 70);
     ::SendMessageW(hits, WM_KEYDOWN, VK_UP, 0);  // the arrow keys walk the hits too
     ::SendMessageW(hits, WM_KEYDOWN, VK_UP, 0);
+    Pump();
     EXPECT_EQ(image_->selection.currentLayer, 4);
     EXPECT_EQ(window_->FoundButton(), 3);
+    RECT key{};
+    ::GetClientRect(window_->KeyButton(3), &key);
+    const COLORREF frame = ScreenPixel(window_->KeyButton(3), key.right / 2, 2);
+    EXPECT_EQ(frame, RGB(gui::kButtonFoundColour.red, gui::kButtonFoundColour.green,
+                         gui::kButtonFoundColour.blue))
+        << "the framed button on the screen";
     SaveScreenshot(find, "win32-find-zh");
     SaveScreenshot(window_->Window(), "win32-find-framed-zh");
 
