@@ -76,6 +76,8 @@ class CListCtrl_CellNav {
     std::optional<LRESULT> OnNotify(const NMHDR& header);
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
     void DrawFocusCell(HDC dc, int row);
+    void DrawCellUnselected(HDC dc, const RECT& cell, int row, int column) const;
+    UINT ColumnAlignment(int column) const;
     void Release();
 
     void ScrollToFocusCell();
