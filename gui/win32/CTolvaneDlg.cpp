@@ -10,6 +10,7 @@
 #include "gui/model/VirtualKeyboardRig.h"
 #include "gui/win32/AboutBox.h"
 #include "gui/win32/Artwork.h"
+#include "gui/win32/CFindDlg.h"
 #include "gui/win32/CKeyBoardSetDlg.h"
 #include "gui/win32/CpellimoreDlg.h"
 #include "gui/win32/MainWindowTemplate.h"
@@ -26,8 +27,8 @@ constexpr wchar_t kHeitiFace[] = L"黑体";
 constexpr int kKeyInfoPoints = 12;
 
 // Commands whose windows this front end does not have yet: their items are shown greyed.
-constexpr std::array<Command, 4> kCommandsWithoutWindow = {
-    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels, Command::kFind};
+constexpr std::array<Command, 3> kCommandsWithoutWindow = {
+    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels};
 
 bool HasWindow(Command command) {
     return std::find(kCommandsWithoutWindow.begin(), kCommandsWithoutWindow.end(), command) ==
@@ -69,6 +70,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
       }) {}
 
 CTolvaneDlg::~CTolvaneDlg() {
+    findDlg_.reset();
     transfer_.reset();
     m_pReadWorker.Stop();
     m_pWriteWorker.Stop();
@@ -394,6 +396,9 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
     }
     ApplyLanguage();
     RefreshAllButtons();
+    if (findDlg_ != nullptr) {
+        findDlg_->SetLanguage(language_.interfaceLanguage);
+    }
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved, MB_ICONWARNING);
     }
@@ -468,6 +473,12 @@ void CTolvaneDlg::RunCommand(Command command) {
         case Command::kRedo:
             OnRedo();
             break;
+        case Command::kFind:
+            OnFind();
+            break;
+        case Command::kUnshownButtons:
+            OnUnshownButtons();
+            break;
         case Command::kCopyButton:
             clipboard_.CopyButton(image_, FocusedKeyButton());
             break;
@@ -525,10 +536,10 @@ void CTolvaneDlg::OnUserManual() {
                    setup_.documentationFolders.end());
     if (const auto manual = FindUserManual(folders)) {
         if (!Prompts().OpenDocument(window_, manual->wstring())) {
-            Prompts().Inform(window_, MessageCaption(),
-                             Wide(FillIn(language_.Text(TextId::kManualNotOpened),
-                                         {Utf8(manual->wstring())})),
-                             MB_ICONWARNING);
+            Prompts().Inform(
+                window_, MessageCaption(),
+                Wide(FillIn(language_.Text(TextId::kManualNotOpened), {Utf8(manual->wstring())})),
+                MB_ICONWARNING);
         }
     }
 }
