@@ -430,7 +430,7 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
-            CpellimoreDlg(image_, language_.interfaceLanguage).DoModal(window_);
+            CpellimoreDlg(image_, language_.interfaceLanguage, locations_).DoModal(window_);
             RecordStep(EditStep::kCardReaderSettings);
             break;
         case Command::kKeyboardSettings:
@@ -525,10 +525,10 @@ void CTolvaneDlg::OnUserManual() {
                    setup_.documentationFolders.end());
     if (const auto manual = FindUserManual(folders)) {
         if (!Prompts().OpenDocument(window_, manual->wstring())) {
-            Prompts().Inform(window_, MessageCaption(),
-                             Wide(FillIn(language_.Text(TextId::kManualNotOpened),
-                                         {Utf8(manual->wstring())})),
-                             MB_ICONWARNING);
+            Prompts().Inform(
+                window_, MessageCaption(),
+                Wide(FillIn(language_.Text(TextId::kManualNotOpened), {Utf8(manual->wstring())})),
+                MB_ICONWARNING);
         }
     }
 }

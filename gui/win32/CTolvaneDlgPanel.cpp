@@ -10,6 +10,7 @@
 #include "gui/win32/CTolvaneDlg.h"
 #include "gui/win32/CXPButton.h"
 #include "gui/win32/Prompter.h"
+#include "gui/win32/RunKeyDialog.h"
 #include "gui/win32/Wide.h"
 #include "tolvane/app/ButtonPanel.h"
 
@@ -146,9 +147,12 @@ void CTolvaneDlg::OnLayerSelected() {
 }
 
 void CTolvaneDlg::OnKeyButtonClicked(int button) {
-    // The key programming dialog comes with the Win32 dialogs; until then a click names the
-    // button's layers, as hovering does.
-    ::SetFocus(KeyButton(button));
+    PrepareKeyDialogForButton(image_, button);
+    if (RunKeyDialogForButton(window_, image_, language_.interfaceLanguage, locations_, button)) {
+        RefreshButtons({image_.selection.currentButton});
+    }
+    // Cancel puts the button back as it was, so only a confirmed change makes a step.
+    RecordStep(EditStep::kKeyProgramming, {std::to_string(button)});
 }
 
 void CTolvaneDlg::AppendContextItems(HMENU menu) const {
