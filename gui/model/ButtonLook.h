@@ -24,6 +24,9 @@ inline constexpr Rgb kButtonEdgeShadowColour{128, 128, 128};
 inline constexpr Rgb kButtonGradientLight{255, 255, 255};
 inline constexpr Rgb kButtonGradientDark{0, 128, 255};
 inline constexpr int kButtonHotRingWidth = 3;
+// The frame of the button Find's chosen hit is on.
+inline constexpr Rgb kButtonFoundColour{220, 0, 120};
+inline constexpr int kButtonFoundFrameWidth = 2;
 
 // The upper end of the hover ring: the hot colour brightened.
 inline constexpr Rgb kButtonHotRingTop{kButtonHotColour.red,

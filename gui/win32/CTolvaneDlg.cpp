@@ -10,6 +10,7 @@
 #include "gui/model/VirtualKeyboardRig.h"
 #include "gui/win32/AboutBox.h"
 #include "gui/win32/Artwork.h"
+#include "gui/win32/CFindDlg.h"
 #include "gui/win32/CKeyBoardSetDlg.h"
 #include "gui/win32/CpellimoreDlg.h"
 #include "gui/win32/MainWindowTemplate.h"
@@ -26,8 +27,8 @@ constexpr wchar_t kHeitiFace[] = L"黑体";
 constexpr int kKeyInfoPoints = 12;
 
 // Commands whose windows this front end does not have yet: their items are shown greyed.
-constexpr std::array<Command, 4> kCommandsWithoutWindow = {
-    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels, Command::kFind};
+constexpr std::array<Command, 3> kCommandsWithoutWindow = {
+    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels};
 
 bool HasWindow(Command command) {
     return std::find(kCommandsWithoutWindow.begin(), kCommandsWithoutWindow.end(), command) ==
@@ -69,6 +70,7 @@ CTolvaneDlg::CTolvaneDlg(KeyboardImage& image, LanguageState& language, ProgramS
       }) {}
 
 CTolvaneDlg::~CTolvaneDlg() {
+    findDlg_.reset();
     transfer_.reset();
     m_pReadWorker.Stop();
     m_pWriteWorker.Stop();
@@ -394,6 +396,9 @@ void CTolvaneDlg::OnSwitchLanguage(InterfaceLanguage target) {
     }
     ApplyLanguage();
     RefreshAllButtons();
+    if (findDlg_ != nullptr) {
+        findDlg_->SetLanguage(language_.interfaceLanguage);
+    }
     if (!result.saved) {
         Inform(TextId::kLanguageNotSaved, MB_ICONWARNING);
     }
@@ -467,6 +472,12 @@ void CTolvaneDlg::RunCommand(Command command) {
             break;
         case Command::kRedo:
             OnRedo();
+            break;
+        case Command::kFind:
+            OnFind();
+            break;
+        case Command::kUnshownButtons:
+            OnUnshownButtons();
             break;
         case Command::kCopyButton:
             clipboard_.CopyButton(image_, FocusedKeyButton());

@@ -26,6 +26,7 @@
 #include "gui/win32/Toolbar.h"
 #include "tolvane/app/ButtonClipboard.h"
 #include "tolvane/app/FileLocations.h"
+#include "tolvane/app/FindInButtons.h"
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/files/DataFileCommands.h"
 #include "tolvane/image/KeyboardImage.h"
@@ -36,6 +37,8 @@
 #include "tolvane/link/TransferWorker.h"
 
 namespace tolvane::gui::win32 {
+
+class CFindDlg;
 
 // Device-change notices reach the window's thread as this message: wParam is the event.
 inline constexpr UINT kDeviceChangeMessage = WM_APP + 1;
@@ -75,12 +78,20 @@ class CTolvaneDlg : private TransferListener {
     bool TransferRunning() const { return transfer_ != nullptr; }
     const CProgressWnd* ProgressWindow() const;
     const EditSession& Session() const { return session_; }
+    const LegendLabels& Labels() const { return labels_; }
     int HotButton() const { return hotButton_; }
     const Toolbar& MainToolbar() const { return *toolbar_; }
 
     // The picture a picture control shows (1120, 1122), by its number.
     int PictureShown(int control) const;
     HWND KeyButton(int button) const;
+    // The Find window once Find has made it (hidden when closed), and the button it framed.
+    HWND FindWindowShown() const;
+    int FoundButton() const { return foundButton_; }
+
+    // The key programming dialog for a button on a layer: a click on a panel button, a
+    // double click in the list of the buttons not on the panel.
+    void OpenKeyDialog(int button, int layer);
 
   private:
     // One running transfer: the monitor the timer polls, the progress window over the main
@@ -159,12 +170,22 @@ class CTolvaneDlg : private TransferListener {
     void SetHotButton(int button);
     void AppendContextItems(HMENU menu) const;
     void OnContextMenu(POINT screenPoint);
+    void OnButtonContextMenu(int button, POINT screenPoint);
     int ChooseLayerEntry(POINT screenPoint);
     void OnPaste(int button);
+    void OnEditLegendLabel(int button);
     int FocusedKeyButton() const;
     void RefreshButtons(const std::vector<int>& buttons);
     void RefreshAllButtons();
     void OnKeyButtonClicked(int button);
+    void ShowLayer(int layer);
+    void OnUnshownButtons();
+
+    // Find (CTolvaneDlgFind.cpp).
+    void OnFind();
+    void PlaceBesideWindow(HWND find);
+    void ShowFindHit(const FindHit& hit);
+    void FrameFoundButton(int button);
 
     // Edits: undo and redo, the title and the question before unsaved changes are lost.
     void RecordStep(EditStep step, std::vector<std::string> arguments = {});
@@ -200,6 +221,8 @@ class CTolvaneDlg : private TransferListener {
     HICON icon_ = nullptr;
     std::array<HBITMAP, 2> pictures_{};  // layer and connection picture shown
     int hotButton_ = 0;
+    std::unique_ptr<CFindDlg> findDlg_;  // made on the first Find, owned by the window
+    int foundButton_ = 0;
     bool closed_ = false;
 };
 

@@ -7,12 +7,15 @@
 #include "gui/model/ButtonMenuEdits.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/model/Shortcuts.h"
+#include "gui/win32/CLegendLabelDlg.h"
 #include "gui/win32/CTolvaneDlg.h"
+#include "gui/win32/CUnshownButtonsDlg.h"
 #include "gui/win32/CXPButton.h"
 #include "gui/win32/Prompter.h"
 #include "gui/win32/RunKeyDialog.h"
 #include "gui/win32/Wide.h"
 #include "tolvane/app/ButtonPanel.h"
+#include "tolvane/legend/ReadableText.h"
 
 namespace tolvane::gui::win32 {
 
@@ -42,6 +45,11 @@ bool CTolvaneDlg::PreTranslateMessage(MSG& message) {
     if (transfer_ != nullptr && transfer_->progress != nullptr && message.message == WM_KEYDOWN &&
         message.wParam == VK_ESCAPE && message.hwnd == transfer_->progress->Window()) {
         transfer_->progress->Cancel();
+        return true;
+    }
+    // The Find window beside the main window takes its own Tab, Enter and Escape.
+    if (const HWND find = FindWindowShown();
+        find != nullptr && ::IsDialogMessageW(find, &message) != FALSE) {
         return true;
     }
     if (!IsOwnWindow(message.hwnd)) {
@@ -94,10 +102,7 @@ void CTolvaneDlg::OnHover(POINT screenPoint) {
     const std::wstring text =
         button == 0 ? std::wstring() : Wide(HoverText(image_, button, language_.interfaceLanguage));
     const HWND box = Control(ids::kKeyInfoBox);
-    std::wstring shown(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-    shown.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(box, shown.data(), static_cast<int>(shown.size()))));
-    if (shown != text) {
+    if (WindowText(box) != text) {
         ::SetWindowTextW(box, text.c_str());
     }
     // Only a button on show lights up; a hidden one still names its layers above.
@@ -129,7 +134,7 @@ void CTolvaneDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (look == ButtonLook::kPressed && hotButton_ == button) {
         hotButton_ = 0;  // not hot again until the pointer moves
     }
-    DrawXPButton(item, look);
+    DrawXPButton(item, look, button == foundButton_);
 }
 
 void CTolvaneDlg::OnLayerSelected() {
@@ -147,6 +152,11 @@ void CTolvaneDlg::OnLayerSelected() {
 }
 
 void CTolvaneDlg::OnKeyButtonClicked(int button) {
+    OpenKeyDialog(button, image_.selection.currentLayer);
+}
+
+void CTolvaneDlg::OpenKeyDialog(int button, int layer) {
+    ShowLayer(layer);
     PrepareKeyDialogForButton(image_, button);
     if (RunKeyDialogForButton(window_, image_, language_.interfaceLanguage, locations_, button)) {
         RefreshButtons({image_.selection.currentButton});
@@ -155,12 +165,26 @@ void CTolvaneDlg::OnKeyButtonClicked(int button) {
     RecordStep(EditStep::kKeyProgramming, {std::to_string(button)});
 }
 
+// As if the layer had been chosen in the selector.
+void CTolvaneDlg::ShowLayer(int layer) {
+    if (IsValidLayer(layer) && layer != image_.selection.currentLayer) {
+        ::SendMessageW(Control(ids::kLayerSelector), CB_SETCURSEL, static_cast<WPARAM>(layer - 1),
+                       0);
+        OnLayerSelected();
+    }
+}
+
+void CTolvaneDlg::OnUnshownButtons() {
+    CUnshownButtonsDlg dialog(
+        image_, language_.interfaceLanguage, [this](int button) { OnKeyButtonClicked(button); },
+        [this](int button, POINT at) { OnButtonContextMenu(button, at); });
+    dialog.DoModal(window_);
+}
+
 void CTolvaneDlg::AppendContextItems(HMENU menu) const {
     const InterfaceLanguage language = language_.interfaceLanguage;
     for (const MenuItem& item : ButtonContextMenu()) {
-        // The legend label's dialog comes with the Win32 dialogs.
-        const UINT state = item.id == ids::kContextLegendLabel ? MF_GRAYED : MF_ENABLED;
-        ::AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(item.id),
+        ::AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id),
                       Wide(MenuItemText(item, language)).c_str());
     }
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -175,10 +199,12 @@ void CTolvaneDlg::AppendContextItems(HMENU menu) const {
 }
 
 void CTolvaneDlg::OnContextMenu(POINT screenPoint) {
-    const int button = ButtonAt(screenPoint);
-    if (button == 0) {
-        return;
+    if (const int button = ButtonAt(screenPoint)) {
+        OnButtonContextMenu(button, screenPoint);
     }
+}
+
+void CTolvaneDlg::OnButtonContextMenu(int button, POINT screenPoint) {
     const HMENU menu = ::CreatePopupMenu();
     AppendContextItems(menu);
     const int chosen = Prompts().PopUp(window_, menu, screenPoint);
@@ -199,6 +225,9 @@ void CTolvaneDlg::OnContextMenu(POINT screenPoint) {
         case ids::kContextPaste:
             OnPaste(button);
             break;
+        case ids::kContextLegendLabel:
+            OnEditLegendLabel(button);
+            break;
         default:
             break;
     }
@@ -214,6 +243,21 @@ int CTolvaneDlg::ChooseLayerEntry(POINT screenPoint) {
     const int chosen = Prompts().PopUp(window_, layers, screenPoint);
     ::DestroyMenu(layers);
     return chosen;
+}
+
+// The label of the button on the current layer: not the keyboard's programming, but an edit
+// of the layout like any other, so one undo step.
+void CTolvaneDlg::OnEditLegendLabel(int button) {
+    const int layer = image_.selection.currentLayer;
+    CLegendLabelDlg dialog(
+        button, layer, labels_.Of(button, layer),
+        ReadableTextOf(image_.buttons[static_cast<std::size_t>(button)].Codes(layer)),
+        language_.interfaceLanguage);
+    if (dialog.DoModal(window_) == IDOK) {
+        labels_.Set(button, layer, dialog.Label());
+        RefreshButtons({button});
+        RecordStep(EditStep::kLegendLabel, {std::to_string(button)});
+    }
 }
 
 void CTolvaneDlg::OnPaste(int button) {

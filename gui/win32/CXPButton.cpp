@@ -67,6 +67,19 @@ void DrawHotRing(HDC dc, const RECT& ring) {
     RoundedOutline(dc, outside);
 }
 
+void DrawFoundFrame(HDC dc, const RECT& whole) {
+    const HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(HOLLOW_BRUSH));
+    const HPEN pen =
+        ::CreatePen(PS_INSIDEFRAME, kButtonFoundFrameWidth, Colour(kButtonFoundColour));
+    const HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    RECT frame = whole;
+    ::InflateRect(&frame, -1, -1);
+    ::RoundRect(dc, frame.left, frame.top, frame.right, frame.bottom, 4, 4);
+    ::SelectObject(dc, oldPen);
+    ::SelectObject(dc, oldBrush);
+    ::DeleteObject(pen);
+}
+
 std::wstring CaptionOf(HWND button) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(button)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
@@ -83,7 +96,7 @@ ButtonLook LookOf(const DRAWITEMSTRUCT& item, bool hot) {
     return hot ? ButtonLook::kHot : ButtonLook::kRest;
 }
 
-void DrawXPButton(const DRAWITEMSTRUCT& item, ButtonLook look) {
+void DrawXPButton(const DRAWITEMSTRUCT& item, ButtonLook look, bool found) {
     const HDC dc = item.hDC;
     const RECT& whole = item.rcItem;
     const int height = whole.bottom - whole.top;
@@ -101,6 +114,9 @@ void DrawXPButton(const DRAWITEMSTRUCT& item, ButtonLook look) {
     if (look == ButtonLook::kHot) {
         DrawHotRing(dc, inner);
         text = Colour(kButtonHotTextColour);
+    }
+    if (found) {
+        DrawFoundFrame(dc, whole);
     }
     ::SetTextColor(dc, text);
     std::wstring caption = CaptionOf(item.hwndItem);

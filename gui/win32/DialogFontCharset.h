@@ -20,8 +20,13 @@ class DialogFontCharset {
 
     // Gives every control of the dialog the font for the language (nothing to do for English).
     void Apply(HWND dialog, InterfaceLanguage language);
+    // Gives one control that font in either language: it shows what the user typed or the
+    // programming holds, which may be Chinese in an English interface.
+    void ApplyTo(HWND dialog, int control);
 
   private:
+    HFONT Font(HWND dialog);
+
     HFONT font_ = nullptr;
 };
 

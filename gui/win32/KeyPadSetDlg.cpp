@@ -200,8 +200,9 @@ void KeyPadSetDlg::SetKeyFonts() {
     }
 }
 
-std::unique_ptr<KeyPadList> KeyPadSetDlg::SetUpList(int id, std::span<const ListColumn> columns) {
-    auto list = std::make_unique<KeyPadList>(Item(id));
+std::unique_ptr<CListCtrl_CellNav> KeyPadSetDlg::SetUpList(int id,
+                                                           std::span<const ListColumn> columns) {
+    auto list = std::make_unique<CListCtrl_CellNav>(Item(id));
     list->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     int index = 0;
     for (const ListColumn& column : columns) {

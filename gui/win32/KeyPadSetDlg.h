@@ -25,14 +25,12 @@
 
 #include "gui/model/KeyPadLayout.h"
 #include "gui/model/KeyPadRules.h"
+#include "gui/win32/CListCtrl_CellNav.h"
 #include "gui/win32/DialogFontCharset.h"
-#include "gui/win32/KeyPadReportList.h"
 #include "gui/win32/TemplateDialog.h"
 #include "tolvane/keyprog/KeyPadSession.h"
 
 namespace tolvane::gui::win32 {
-
-using KeyPadList = KeyPadReportList;
 
 class KeyPadSetDlg final : public TemplateDialog {
   public:
@@ -44,9 +42,9 @@ class KeyPadSetDlg final : public TemplateDialog {
     HWND Item(int id) const { return ::GetDlgItem(window_, id); }
     HWND OnScreenKey(KeyCode code) const;
     // The lists, once the window is made.
-    KeyPadList& KeySettingList() const { return *keySettingList_; }
-    KeyPadList& SpecialKeyList() const { return *specialKeyList_; }
-    KeyPadList& UserKeyList() const { return *userKeyList_; }
+    CListCtrl_CellNav& KeySettingList() const { return *keySettingList_; }
+    CListCtrl_CellNav& SpecialKeyList() const { return *specialKeyList_; }
+    CListCtrl_CellNav& UserKeyList() const { return *userKeyList_; }
 
   private:
     static LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam,
@@ -57,7 +55,7 @@ class KeyPadSetDlg final : public TemplateDialog {
     void OnCommand(int id, int code);
 
     void SetKeyFonts();
-    std::unique_ptr<KeyPadList> SetUpList(int id, std::span<const ListColumn> columns);
+    std::unique_ptr<CListCtrl_CellNav> SetUpList(int id, std::span<const ListColumn> columns);
     void WatchControls();
 
     void ShowRows();
@@ -101,9 +99,9 @@ class KeyPadSetDlg final : public TemplateDialog {
     std::array<HFONT, 2> keyFonts_{};  // one-line and two-line legends
     bool ended_ = false;
 
-    std::unique_ptr<KeyPadList> keySettingList_;
-    std::unique_ptr<KeyPadList> specialKeyList_;
-    std::unique_ptr<KeyPadList> userKeyList_;
+    std::unique_ptr<CListCtrl_CellNav> keySettingList_;
+    std::unique_ptr<CListCtrl_CellNav> specialKeyList_;
+    std::unique_ptr<CListCtrl_CellNav> userKeyList_;
     // Which special key and user key group each listed row is, under the filters.
     std::vector<int> listedSpecialKeys_;
     std::vector<int> listedUserKeys_;

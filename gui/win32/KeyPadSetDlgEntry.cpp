@@ -104,13 +104,7 @@ LRESULT CALLBACK KeyPadSetDlg::HintedBoxProcedure(HWND box, UINT message, WPARAM
 
 std::wstring KeyPadSetDlg::BoxText(int id) const {
     const HWND box = Item(id);
-    if (box == nullptr) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return box != nullptr ? WindowText(box) : std::wstring();
 }
 
 bool KeyPadSetDlg::TakingKeys() const {

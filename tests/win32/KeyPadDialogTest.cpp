@@ -18,7 +18,7 @@ namespace tolvane::testing {
 namespace {
 
 namespace ids = gui::ids;
-using gui::win32::KeyPadList;
+using gui::win32::CListCtrl_CellNav;
 using gui::win32::KeyPadSetDlg;
 
 constexpr int kButton = 7;
@@ -73,28 +73,27 @@ class KeyPadDialogTest : public WindowFixture {
         Pump();
     }
     // The point of a row's second column, in the list's client area.
-    static LPARAM RowPoint(const KeyPadList& list, int row) {
-        RECT place{LVIR_BOUNDS, 0, 0, 0};
+    // Below the last row by `rowsBelow` rows' heights.
+    static LPARAM RowPoint(const CListCtrl_CellNav& list, int row, int rowsBelow = 0) {
+        RECT place{LVIR_BOUNDS, 1, 0, 0};
         ::SendMessageW(list.Window(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
                        reinterpret_cast<LPARAM>(&place));
-        place.top = 1;
-        place.left = LVIR_BOUNDS;
-        ::SendMessageW(list.Window(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                       reinterpret_cast<LPARAM>(&place));
-        return MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        const int below = rowsBelow * (place.bottom - place.top);
+        return MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2 + below);
     }
-    void DoubleClickRow(const KeyPadList& list, int row) {
-        ::SendMessageW(list.Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(list, row));
+    void DoubleClickAt(const CListCtrl_CellNav& list, LPARAM point) {
+        ::SendMessageW(list.Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, point);
         Pump();
     }
-    void RightClickRow(const KeyPadList& list, int row, int answer) {
+    void RightClickRow(const CListCtrl_CellNav& list, int row, int answer) {
         prompter_.popUpAnswers = {answer};
+        // The list waits for the button to come up before it tells of the click.
+        ::PostMessageW(list.Window(), WM_RBUTTONUP, 0, RowPoint(list, row));
         ::SendMessageW(list.Window(), WM_RBUTTONDOWN, MK_RBUTTON, RowPoint(list, row));
-        ::SendMessageW(list.Window(), WM_RBUTTONUP, 0, RowPoint(list, row));
         Pump();
     }
     // Each row of a list as its cells joined by "|".
-    static std::vector<std::string> Rows(const KeyPadList& list, int columns) {
+    static std::vector<std::string> Rows(const CListCtrl_CellNav& list, int columns) {
         std::vector<std::string> rows;
         for (int row = 0; row < list.RowCount(); ++row) {
             std::string cells;
@@ -197,13 +196,13 @@ TEST_F(KeyPadDialogTest, UserKeyGroupsAreAddedDeletedSavedAndReloadedAndFiltered
     EXPECT_EQ(UserRows(), (Strings{"0|Mute", "1|LCtrl+LAlt+Delete"}));
     Type(ids::kUserKeyFilter, L"del");
     EXPECT_EQ(UserRows(), (Strings{"1|LCtrl+LAlt+Delete"}));
-    DoubleClickRow(dialog_->UserKeyList(), 0);
+    DoubleClickAt(dialog_->UserKeyList(), RowPoint(dialog_->UserKeyList(), 0));
     EXPECT_EQ(KeyRows(), (Strings{"0|LCtrl|67|1", "1|LAlt|69|1", "2|Delete|84|1"}));
     Type(ids::kSpecialKeyFilter, L"静音");
     EXPECT_EQ(Rows(dialog_->SpecialKeyList(), 3), (Strings{"9|Mute|159"}));
     PressKey(Item(ids::kSpecialKeyFilter), VK_RETURN);  // adds the one listed
     EXPECT_EQ(KeyRows().back(), "3|Mute|159|1");
-    DoubleClickRow(dialog_->UserKeyList(), 5);  // below the last row
+    DoubleClickAt(dialog_->UserKeyList(), RowPoint(dialog_->UserKeyList(), 0, 3));  // below it
     EXPECT_EQ(KeyRows().size(), 4u);
     EXPECT_EQ(dialog_->Result(), 0);
 }
@@ -242,7 +241,7 @@ TEST_F(KeyPadDialogTest, DeleteAndBackspaceRemoveTheSelectedRowsAndCtrlArrowsMov
     image_->StoreKeyRecord(kButton, 1, std::vector<KeyCode>{kQ, 30, 31, kA});  // q w e a
     image_->DeriveLayerTexts(kButton, 1);
     Open();
-    KeyPadList& list = dialog_->KeySettingList();
+    CListCtrl_CellNav& list = dialog_->KeySettingList();
     list.SelectRow(1);
     LVITEMW alsoSelected{};
     alsoSelected.stateMask = alsoSelected.state = LVIS_SELECTED;

@@ -23,15 +23,7 @@ class PanelTest : public WindowFixture {
         Pump();
     }
     // The colour at a point of a button as the screen shows it.
-    COLORREF PixelOf(int button, int x, int y) {
-        ::RedrawWindow(Button(button), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        RECT place{};
-        ::GetWindowRect(Button(button), &place);
-        const HDC screen = ::GetDC(nullptr);
-        const COLORREF colour = ::GetPixel(screen, place.left + x, place.top + y);
-        ::ReleaseDC(nullptr, screen);
-        return colour;
-    }
+    COLORREF PixelOf(int button, int x, int y) { return ScreenPixel(Button(button), x, y); }
 };
 
 TEST_F(PanelTest, ContextMenuMakesALayerKeyAndDeletesWithUndoAndRedo) {

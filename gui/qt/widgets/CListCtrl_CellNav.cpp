@@ -9,7 +9,6 @@ namespace tolvane::gui {
 
 namespace {
 
-constexpr auto kSearchWindow = std::chrono::seconds(2);
 constexpr int kBorderWidth = 1;
 constexpr unsigned kAttachedStyle =
     kListDoubleBuffer | kListHeaderDragDrop | kListFullRowSelect | kListGridLines;
@@ -47,7 +46,7 @@ class FocusCellDelegate final : public QStyledItemDelegate {
 }  // namespace
 
 CListCtrl_CellNav::CListCtrl_CellNav(QWidget* parent, Clock clock)
-    : QTableWidget(parent), clock_(std::move(clock)) {
+    : QTableWidget(parent), navigation_(std::move(clock)) {
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -108,30 +107,56 @@ QString CListCtrl_CellNav::ItemText(int row, int column) const {
 }
 
 bool CListCtrl_CellNav::IsFocusCell(const QModelIndex& index) const {
-    return focusColumn_ >= 0 && index.isValid() && index.row() == currentRow() &&
-           index.column() == focusColumn_;
+    return FocusColumn() >= 0 && index.isValid() && index.row() == currentRow() &&
+           index.column() == FocusColumn();
 }
 
 // ---- Keys ----
 
-void CListCtrl_CellNav::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-        MoveFocusCell(event->key() == Qt::Key_Right);
-        event->accept();
-        return;
+namespace {
+
+ListKey ListKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Left:
+            return ListKey::kLeft;
+        case Qt::Key_Right:
+            return ListKey::kRight;
+        case Qt::Key_A:
+            return ListKey::kA;
+        default:
+            return ListKey::kOther;
     }
-    if (event->matches(QKeySequence::SelectAll)) {
-        if (selectionMode() == QAbstractItemView::ExtendedSelection ||
-            selectionMode() == QAbstractItemView::MultiSelection) {
-            selectAll();
-        }
-        QTableWidget::keyPressEvent(event);
+}
+
+}  // namespace
+
+std::vector<int> CListCtrl_CellNav::ShownOrder() const {
+    std::vector<int> order;
+    for (int shown = 0; shown < columnCount(); ++shown) {
+        order.push_back(horizontalHeader()->logicalIndex(shown));
+    }
+    return order;
+}
+
+void CListCtrl_CellNav::keyPressEvent(QKeyEvent* event) {
+    const ListKey key = ListKeyOf(*event);
+    const bool several = selectionMode() == QAbstractItemView::ExtendedSelection ||
+                         selectionMode() == QAbstractItemView::MultiSelection;
+    const ListKeyOutcome outcome = navigation_.OnKeyDown(
+        key, (event->modifiers() & Qt::ControlModifier) != 0, several, rowCount(), ShownOrder());
+    if (outcome.selectAll) {
+        selectAll();
+    }
+    if (!outcome.usualHandling) {
+        ScrollToFocusCell();
+        RedrawFocusedRow();
+        event->accept();
         return;
     }
     const QString typed = event->text();
     const bool character = !typed.isEmpty() && typed.front().isPrint() &&
                            (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-    if (character && focusColumn_ > 0) {
+    if (character && navigation_.SearchesFocusColumn()) {
         TypeAhead(typed);
         event->accept();
         return;
@@ -144,67 +169,25 @@ void CListCtrl_CellNav::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
-void CListCtrl_CellNav::MoveFocusCell(bool right) {
-    if (rowCount() == 0) {
-        focusColumn_ = -1;
-        return;
+void CListCtrl_CellNav::ScrollToFocusCell() {
+    if (FocusColumn() >= 0) {
+        scrollTo(model()->index(std::max(currentRow(), 0), FocusColumn()));
     }
-    const QHeaderView* header = horizontalHeader();
-    if (focusColumn_ < 0) {
-        if (!right) {
-            return;
-        }
-        focusColumn_ = header->logicalIndex(0);
-    } else {
-        const int next = header->visualIndex(focusColumn_) + (right ? 1 : -1);
-        if (next >= 0 && next < columnCount()) {
-            focusColumn_ = header->logicalIndex(next);
-        } else if (!right) {
-            focusColumn_ = -1;
-        }
-    }
-    if (focusColumn_ >= 0) {
-        scrollTo(model()->index(std::max(currentRow(), 0), focusColumn_));
-    }
-    RedrawFocusedRow();
 }
 
-// The search text grows while the user types within two seconds in the same column and
-// row; the same single letter again moves on to the next match instead.
 void CListCtrl_CellNav::TypeAhead(const QString& typed) {
-    const auto now = clock_();
-    if (now - lastKeyTime_ >= kSearchWindow || searchColumn_ != focusColumn_ ||
-        currentRow() != searchRow_) {
-        searchText_.clear();
-    }
-    searchColumn_ = focusColumn_;
-    lastKeyTime_ = now;
-    if (searchText_ != typed || searchText_.size() != 1) {
-        searchText_ += typed;
-    }
-    const int found = FindInColumn(focusColumn_, std::max(currentRow(), 0));
-    if (found < 0) {
+    const int column = FocusColumn();
+    const std::optional<int> found =
+        navigation_.TypeAhead(typed.toStdString(), currentRow(), rowCount(),
+                              [&](int row) { return ItemText(row, column).toStdString(); });
+    if (!found) {
         return;
     }
     selectionModel()->setCurrentIndex(
-        model()->index(found, focusColumn_),
+        model()->index(*found, column),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(currentIndex());
-    searchRow_ = found;
     RedrawFocusedRow();
-}
-
-// The rows after the start row to the end, then from the top round to the start row.
-int CListCtrl_CellNav::FindInColumn(int column, int startRow) const {
-    const int rows = rowCount();
-    for (int step = 1; step <= rows; ++step) {
-        const int row = (startRow + step) % rows;
-        const QString text = ItemText(row, column);
-        if (text.left(searchText_.size()).compare(searchText_, Qt::CaseInsensitive) == 0) {
-            return row;
-        }
-    }
-    return -1;
 }
 
 // ---- Mouse ----
@@ -214,9 +197,9 @@ void CListCtrl_CellNav::mousePressEvent(QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
     if (!right || hit.isValid()) {
         // Set before and after the list's own handling, which may redraw in between.
-        focusColumn_ = hit.isValid() ? hit.column() : -1;
+        navigation_.SetFocusColumn(hit.isValid() ? hit.column() : -1);
         QTableWidget::mousePressEvent(event);
-        focusColumn_ = hit.isValid() ? hit.column() : -1;
+        navigation_.SetFocusColumn(hit.isValid() ? hit.column() : -1);
         RedrawFocusedRow();
     } else {
         QTableWidget::mousePressEvent(event);
@@ -257,10 +240,10 @@ void CListCtrl_CellNav::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(viewport());
     const bool grid = (style_ & kListGridLines) != 0;
-    if (focusColumn_ >= 0) {
-        QRect cell = visualRect(model()->index(row, focusColumn_));
+    if (const int focusColumn = FocusColumn(); focusColumn >= 0) {
+        QRect cell = visualRect(model()->index(row, focusColumn));
         if (grid) {
-            const bool shownFirst = horizontalHeader()->visualIndex(focusColumn_) == 0;
+            const bool shownFirst = horizontalHeader()->visualIndex(focusColumn) == 0;
             cell.adjust(shownFirst ? 0 : kBorderWidth, 0, -kBorderWidth, 0);
         }
         DrawFocusRect(painter, *this, cell);

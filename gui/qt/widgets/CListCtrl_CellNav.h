@@ -15,6 +15,8 @@
 #include <functional>
 #include <vector>
 
+#include "gui/model/CellNavigation.h"
+
 namespace tolvane::gui {
 
 // Extended list styles, by the values the dialogs set them with.
@@ -48,7 +50,7 @@ class CListCtrl_CellNav : public QTableWidget {
 
     // The focus cell's column (as inserted, not as shown), -1 when the whole row has the
     // focus.
-    int FocusColumn() const { return focusColumn_; }
+    int FocusColumn() const { return navigation_.FocusColumn(); }
     bool IsFocusCell(const QModelIndex& index) const;
 
   signals:
@@ -63,20 +65,15 @@ class CListCtrl_CellNav : public QTableWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void MoveFocusCell(bool right);
+    std::vector<int> ShownOrder() const;
+    void ScrollToFocusCell();
     void TypeAhead(const QString& typed);
-    int FindInColumn(int column, int startRow) const;
     QRect RowRect(int row) const;
     void RedrawFocusedRow();
 
-    Clock clock_;
+    CellNavigation navigation_;
     unsigned style_ = 0;
     std::vector<Qt::Alignment> alignments_;
-    int focusColumn_ = -1;
-    QString searchText_;
-    std::chrono::steady_clock::time_point lastKeyTime_{};
-    int searchColumn_ = -1;
-    int searchRow_ = -1;
 };
 
 }  // namespace tolvane::gui

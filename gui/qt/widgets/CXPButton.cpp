@@ -30,14 +30,14 @@ const QColor CXPButton::kEdgeShadowColour = ToQColor(kButtonEdgeShadowColour);
 const QColor CXPButton::kGradientLight = ToQColor(kButtonGradientLight);
 const QColor CXPButton::kGradientDark = ToQColor(kButtonGradientDark);
 const QColor CXPButton::kDropTargetColour(47, 158, 68);
-const QColor CXPButton::kFoundColour(220, 0, 120);
+const QColor CXPButton::kFoundColour = ToQColor(kButtonFoundColour);
 const QColor CXPButton::kDiffersColour(230, 40, 20);
 
 namespace {
 
 constexpr int kHotRingWidth = kButtonHotRingWidth;
 constexpr int kDropFrameWidth = 3;
-constexpr int kFoundFrameWidth = 2;
+constexpr int kFoundFrameWidth = kButtonFoundFrameWidth;
 
 // The lower end of the hover ring, brightened for its upper end.
 QColor BrightenedHot() {

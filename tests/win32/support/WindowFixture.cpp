@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "gui/win32/CTolvaneApp.h"
+#include "gui/win32/Wide.h"
 
 namespace tolvane::testing {
 
@@ -25,13 +26,20 @@ std::filesystem::path FreshFolder() {
     return folder;
 }
 
+// Has the window draw itself and its children now, and that reach the screen.
+void DrawOnScreen(HWND window) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // Wine hands what the windows drew to the display when the thread looks for messages.
+    MSG waiting;
+    ::PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE);
+    ::GdiFlush();
+}
+
 }  // namespace
 
 std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return gui::win32::WindowText(window);
 }
 
 std::wstring MenuTitle(HMENU bar, int position) {
@@ -40,17 +48,22 @@ std::wstring MenuTitle(HMENU bar, int position) {
     return text;
 }
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    DrawOnScreen(window);
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    const HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, place.left + x, place.top + y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 void SaveScreenshot(HWND window, const std::string& name) {
-    ::RedrawWindow(window, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    DrawOnScreen(window);
     RECT place{};
     ::GetWindowRect(window, &place);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    // Wine hands what the windows drew to the display when the thread looks for messages.
-    MSG waiting;
-    ::PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE);
-    ::GdiFlush();
     // The screen's pixels: printing a window does not draw its children under wine.
     const HDC screen = ::GetDC(nullptr);
     const HDC memory = ::CreateCompatibleDC(screen);

@@ -23,6 +23,9 @@ std::wstring WindowText(HWND window);
 // The title of a pop-up's first item of a menu bar, and the number of its pop-ups.
 std::wstring MenuTitle(HMENU bar, int position);
 
+// The colour at a point of a window as the screen shows it, after the window has drawn.
+COLORREF ScreenPixel(HWND window, int x, int y);
+
 // Prints the window, as it is on the screen, into build/windows/screenshots/<name>.png.
 void SaveScreenshot(HWND window, const std::string& name);
 
