@@ -44,6 +44,53 @@ TEST_F(StoppedTransferTest, AStopRequestEndsTheTransferAsFailedWithItsWorkerStop
     EXPECT_EQ(image.status.transferMode.load(), kTransferIdle);
 }
 
+// A window polls from its own thread: the end of a transfer must not wait there for the
+// worker's thread, whose closing of the handle can take seconds. The outcome follows at the
+// first poll after the worker is done, and the image is not touched before.
+using SlowCloseTest = LinkFixture;
+
+TEST_F(SlowCloseTest, TheOutcomeWaitsForTheWorkerWithoutHoldingUpThePoll) {
+    struct Case {
+        TransferKind kind;
+        bool silent;
+        TransferOutcome outcome;
+    };
+    for (const Case& c : {Case{TransferKind::kWrite, false, TransferOutcome::kWriteSucceeded},
+                          Case{TransferKind::kRead, true, TransferOutcome::kFailed}}) {
+        SCOPED_TRACE(c.silent ? "a silent keyboard" : "a write that succeeds");
+        ASSERT_TRUE(image.StoreKeyRecord(9, 1, std::vector<KeyCode>{4}));
+        emulator::Faults faults;
+        faults.silent = c.silent;
+        keyboard->SetFaults(faults);
+        listener.outcomes.clear();
+        watch.DeviceCheck();
+        closes.Hold();
+        ASSERT_EQ(StartTransfer(c.kind, image, hid, worker, monitor), StartResult::kStarted);
+        if (c.silent) {
+            // The time-out counts polls, not time: it asks the worker, which has opened the
+            // keyboard and waits for its answer, to stop.
+            closes.WaitForAnOpen();
+            for (int poll = 0; poll < 1 + 201; ++poll) {
+                ASSERT_EQ(monitor.Poll(), TransferOutcome::kRunning);
+            }
+        }
+        closes.WaitForAClose();
+        EXPECT_EQ(monitor.Poll(), TransferOutcome::kRunning);
+        EXPECT_EQ(monitor.Poll(), TransferOutcome::kRunning);
+        EXPECT_TRUE(listener.outcomes.empty());
+        EXPECT_EQ(image.buttons[9].keyCount[1], 1);  // not cleared under the worker's feet
+        closes.Release();
+        TransferOutcome outcome = TransferOutcome::kRunning;
+        while (outcome == TransferOutcome::kRunning) {
+            outcome = monitor.Poll();
+        }
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(listener.outcomes, std::vector<TransferOutcome>{c.outcome});
+        EXPECT_FALSE(worker.Started());
+        EXPECT_EQ(image.buttons[9].keyCount[1], c.silent ? 0 : 1);
+    }
+}
+
 class RefusedWorkerTest : public LinkFixture {
   protected:
     int refusals = 0;

@@ -17,11 +17,15 @@ void TransferMonitor::Begin(TransferKind kind) {
     lastSeen_ = 0xFFFF;
     idlePolls_ = 1;
     ended_ = false;
+    ending_ = TransferOutcome::kRunning;
 }
 
 TransferOutcome TransferMonitor::Poll() {
     if (ended_) {
         return TransferOutcome::kRunning;
+    }
+    if (ending_ != TransferOutcome::kRunning) {
+        return FinishWhenWorkerDone();
     }
     // The poll that sees progress starts the count; each later poll without progress adds
     // one, so the transfer fails at the 201st of them, one poll interval after the 200th.
@@ -34,12 +38,28 @@ TransferOutcome TransferMonitor::Poll() {
         ++idlePolls_;
     }
     if (image_.status.transferDone.load() == 1) {
-        return Succeed();
+        return EndAs(kind_ == TransferKind::kRead ? TransferOutcome::kReadSucceeded
+                                                  : TransferOutcome::kWriteSucceeded);
     }
     if (idlePolls_ > kIdlePollLimit) {
-        return Fail();
+        return EndAs(TransferOutcome::kFailed);
     }
     return TransferOutcome::kRunning;
+}
+
+TransferOutcome TransferMonitor::EndAs(TransferOutcome outcome) {
+    ending_ = outcome;
+    if (outcome == TransferOutcome::kFailed) {
+        worker_.RequestStop();
+    }
+    return FinishWhenWorkerDone();
+}
+
+TransferOutcome TransferMonitor::FinishWhenWorkerDone() {
+    if (!worker_.Finished()) {
+        return TransferOutcome::kRunning;
+    }
+    return ending_ == TransferOutcome::kFailed ? Fail() : Succeed();
 }
 
 TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
@@ -49,7 +69,10 @@ TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
             return outcome;
         }
         if (!WaitOrStop(stop, kPollInterval)) {
-            return Fail();
+            // Waits for the worker: this caller has no window to keep alive. A transfer that
+            // had already ended keeps its outcome.
+            worker_.Stop();
+            return ending_ == TransferOutcome::kRunning ? Fail() : FinishWhenWorkerDone();
         }
     }
 }
@@ -57,10 +80,10 @@ TransferOutcome TransferMonitor::RunToEnd(std::stop_token stop) {
 TransferOutcome TransferMonitor::Succeed() {
     ended_ = true;
     worker_.Stop();  // it has finished; joining it makes the image ours again
-    TransferOutcome outcome = TransferOutcome::kWriteSucceeded;
+    const TransferOutcome outcome = kind_ == TransferKind::kRead ? TransferOutcome::kReadSucceeded
+                                                                 : TransferOutcome::kWriteSucceeded;
     if (kind_ == TransferKind::kRead) {
         image_.DeriveAllLayerTexts();
-        outcome = TransferOutcome::kReadSucceeded;
     }
     listener_.OnOutcome(outcome);
     return outcome;

@@ -6,6 +6,10 @@
 // successful read every display text is derived again; after a failed read the half-read
 // buttons are cleared. A failed transfer's worker is stopped for good in both directions:
 // the user has been told it failed, so it must not go on in the background.
+//
+// Poll never waits for the worker: once the end is decided, the outcome is announced at the
+// first poll that finds the worker's thread done (closing the transfer handle can take
+// seconds on some systems), so that a window polling from its own thread never stalls.
 #pragma once
 
 #include <chrono>
@@ -54,6 +58,9 @@ class TransferMonitor {
     static int Percent(std::uint32_t position);
 
   private:
+    // Decides how the transfer ends; the outcome follows once the worker is done.
+    TransferOutcome EndAs(TransferOutcome outcome);
+    TransferOutcome FinishWhenWorkerDone();
     TransferOutcome Succeed();
     TransferOutcome Fail();
 
@@ -64,6 +71,7 @@ class TransferMonitor {
     std::uint32_t lastSeen_ = 0xFFFF;
     int idlePolls_ = 1;
     bool ended_ = true;
+    TransferOutcome ending_ = TransferOutcome::kRunning;  // decided, not yet announced
 };
 
 enum class StartResult { kStarted, kNotConnected };

@@ -6,13 +6,15 @@ namespace tolvane {
 
 bool TransferWorker::Start(TransferKind kind, KeyboardImage& image, CHid& hid) {
     Stop();
-    thread_ = startThread_([kind, &image, &hid](std::stop_token stop) {
+    finished_.store(false);
+    thread_ = startThread_([this, kind, &image, &hid](std::stop_token stop) {
         if (kind == TransferKind::kRead) {
             ReadTransfer(image, hid, stop);
         } else {
             WriteTransfer(image, hid, stop);
         }
         hid.EndTransfer();
+        finished_.store(true);
     });
     return thread_.joinable();
 }

@@ -1,6 +1,7 @@
 // The thread that runs one read or write transfer.
 #pragma once
 
+#include <atomic>
 #include <thread>
 
 #include "tolvane/image/KeyboardImage.h"
@@ -29,10 +30,18 @@ class TransferWorker {
     // but the caller touches the image.
     void Stop();
 
+    // Asks the transfer to stop without waiting for it.
+    void RequestStop() { thread_.request_stop(); }
+
+    // Whether Stop() would return at once: no thread, or its body (and the closing of the
+    // transfer handle, which can take seconds on some systems) has ended.
+    bool Finished() const { return !thread_.joinable() || finished_.load(); }
+
     bool Started() const { return thread_.joinable(); }
 
   private:
     ThreadStarter startThread_;
+    std::atomic<bool> finished_{true};
     std::jthread thread_;
 };
 
