@@ -435,7 +435,7 @@ void CTolvaneDlg::RunCommand(Command command) {
             OnTransfer(TransferKind::kWrite);
             break;
         case Command::kCardReaderSettings:
-            CpellimoreDlg(image_, language_.interfaceLanguage).DoModal(window_);
+            CpellimoreDlg(image_, language_.interfaceLanguage, locations_).DoModal(window_);
             RecordStep(EditStep::kCardReaderSettings);
             break;
         case Command::kKeyboardSettings:

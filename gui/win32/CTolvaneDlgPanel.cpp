@@ -12,6 +12,7 @@
 #include "gui/win32/CUnshownButtonsDlg.h"
 #include "gui/win32/CXPButton.h"
 #include "gui/win32/Prompter.h"
+#include "gui/win32/RunKeyDialog.h"
 #include "gui/win32/Wide.h"
 #include "tolvane/app/ButtonPanel.h"
 #include "tolvane/legend/ReadableText.h"
@@ -155,14 +156,13 @@ void CTolvaneDlg::OnKeyButtonClicked(int button) {
 }
 
 void CTolvaneDlg::OpenKeyDialog(int button, int layer) {
-    // The key programming dialog comes with the Win32 dialogs; until then the button is
-    // shown on its layer and focused.
     ShowLayer(layer);
-    // Not from under a modal window, nor onto a button the panel does not show.
-    const HWND key = KeyButton(button);
-    if (::IsWindowEnabled(window_) && ::IsWindowVisible(key)) {
-        ::SetFocus(key);
+    PrepareKeyDialogForButton(image_, button);
+    if (RunKeyDialogForButton(window_, image_, language_.interfaceLanguage, locations_, button)) {
+        RefreshButtons({image_.selection.currentButton});
     }
+    // Cancel puts the button back as it was, so only a confirmed change makes a step.
+    RecordStep(EditStep::kKeyProgramming, {std::to_string(button)});
 }
 
 // As if the layer had been chosen in the selector.

@@ -11,6 +11,7 @@
 #include "gui/win32/DialogTemplate.h"
 #include "gui/win32/MainWindowTemplate.h"
 #include "gui/win32/Prompter.h"
+#include "gui/win32/RunKeyDialog.h"
 #include "gui/win32/Wide.h"
 
 namespace tolvane::gui::win32 {
@@ -65,8 +66,9 @@ DialogTemplate CardReaderTemplate(InterfaceLanguage language) {
 
 }  // namespace
 
-CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, InterfaceLanguage language)
-    : settings_(image), language_(language) {}
+CpellimoreDlg::CpellimoreDlg(KeyboardImage& image, InterfaceLanguage language,
+                             FileLocations locations)
+    : image_(image), settings_(image), language_(language), locations_(std::move(locations)) {}
 
 CpellimoreDlg::~CpellimoreDlg() {
     if (window_ != nullptr) {
@@ -152,6 +154,10 @@ bool CpellimoreDlg::OnPartKey(HWND edit, UINT message, WPARAM key) {
         return false;
     }
     const auto [track, which] = *part;
+    if (message == WM_LBUTTONDBLCLK) {
+        EditPart(track, which);
+        return true;
+    }
     if (message == WM_KEYDOWN && (key == VK_DELETE || key == VK_BACK)) {
         settings_.ErasePart(track, which);
     } else if (message == WM_CHAR && key >= L' ' && key != 0x7F) {
@@ -168,9 +174,16 @@ bool CpellimoreDlg::OnPartKey(HWND edit, UINT message, WPARAM key) {
     return true;
 }
 
+void CpellimoreDlg::EditPart(int track, TrackPart part) {
+    const bool confirmed =
+        RunKeyDialogForTrackPart(window_, image_, language_, locations_, track, part);
+    settings_.FinishPartEdit(track, part, confirmed);
+    ShowRow(track);
+}
+
 LRESULT CALLBACK CpellimoreDlg::PartEditProcedure(HWND edit, UINT message, WPARAM wParam,
                                                   LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    if ((message == WM_CHAR || message == WM_KEYDOWN) &&
+    if ((message == WM_CHAR || message == WM_KEYDOWN || message == WM_LBUTTONDBLCLK) &&
         reinterpret_cast<CpellimoreDlg*>(self)->OnPartKey(edit, message, wParam)) {
         return 0;
     }

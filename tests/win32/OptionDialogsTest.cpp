@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <type_traits>
 
 #include "gui/model/ResourceIds.h"
 #include "gui/win32/CKeyBoardSetDlg.h"
@@ -20,7 +21,12 @@ template <typename Dialog>
 class OptionDialogTest : public WindowFixture {
   protected:
     void Open(InterfaceLanguage language = InterfaceLanguage::kChinese) {
-        dialog_ = std::make_unique<Dialog>(*image_, language);
+        if constexpr (std::is_same_v<Dialog, gui::win32::CpellimoreDlg>) {
+            dialog_ = std::make_unique<Dialog>(*image_, language,
+                                               FileLocations(folder_, folder_ / "user"));
+        } else {
+            dialog_ = std::make_unique<Dialog>(*image_, language);
+        }
         ASSERT_TRUE(dialog_->Create(window_->Window()));
         ::ShowWindow(dialog_->Window(), SW_SHOW);
         Pump();

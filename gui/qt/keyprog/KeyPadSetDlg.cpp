@@ -1,4 +1,3 @@
-// UTF-8 source: the dialog's Chinese captions are written as they are shown.
 #include "gui/qt/keyprog/KeyPadSetDlg.h"
 
 #include <QKeyEvent>
@@ -6,6 +5,7 @@
 
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
+#include "gui/model/KeyPadRules.h"
 #include "gui/model/ResourceIds.h"
 #include "gui/qt/widgets/CLedCheckBox.h"
 #include "gui/qt/widgets/DialogCaptions.h"
@@ -14,25 +14,6 @@
 namespace tolvane::gui {
 
 namespace {
-
-constexpr const char* kDialogCaption = "keyboard";
-
-// The hidden OK button keeps its Chinese caption in English.
-constexpr std::array<DialogCaption, 7> kCaptions = {{
-    {ids::kKeySettingGroup, "按键设置列表", "Key Seting List"},
-    {ids::kSpecialKeyGroup, "特殊键码", "Special Key List"},
-    {ids::kUserKeyGroup, "常用组合键", "User Key List"},
-    {ids::kKeyPadConfirm, "确认设置", "Comfirm"},
-    {ids::kKeyPadCancel, "取消设置", "Cancel"},
-    {ids::kAddUserKey, "添加常用键", "Add User Key"},
-    {ids::kKeyPadOk, "确定", "确定"},
-}};
-
-constexpr std::array<std::pair<int, const char*>, 3> kLamps = {{
-    {ids::kNumLamp, "Num"},
-    {ids::kCapsLamp, "Caps"},
-    {ids::kScrollLamp, "Scroll"},
-}};
 
 // Grid lines and full-row selection; the dialog's lists keep their columns in place.
 constexpr unsigned kDialogListStyle = kListGridLines | kListFullRowSelect;
@@ -47,8 +28,7 @@ constexpr int kKeyLegendPoints = 8;
 constexpr int kTwoLineLegendPoints = 7;
 
 QString KeyLegend(KeyCode code) {
-    // "&" would mark a mnemonic.
-    return FromUtf8(OnScreenKeyCaption(code)).replace('&', QStringLiteral("&&"));
+    return FromUtf8(OnScreenKeyLegend(code));
 }
 
 // The legend as the key shows it, so a speech user can say what they see, with the key's own
@@ -67,13 +47,7 @@ KeyPadSetDlg::KeyPadSetDlg(KeyPadSession session, const LanguageState& language,
       language_(language.interfaceLanguage),
       converter_(ConverterFor(DialogFont())) {
     setObjectName(ObjectNameFor(ids::kKeyPadDialog));
-    // Which button and layer the dialog edits, since a technician who clicked the wrong
-    // button must see it before confirming.
-    const QString title = session_.Button() == 0
-                              ? QString(kDialogCaption)
-                              : FromUtf8(FillIn(tolvane::Text(TextId::kKeyDialogTitle, language_),
-                                                {kDialogCaption, std::to_string(session_.Button()),
-                                                 std::string(LayerName(session_.Layer()))}));
+    const QString title = FromUtf8(KeyPadTitle(session_, language_));
     setWindowTitle(title);
     setAccessibleName(title);
     setFont(DialogFont());
@@ -138,7 +112,7 @@ void KeyPadSetDlg::CreateKeys() {
 void KeyPadSetDlg::CreateControls() {
     for (const ControlPlace& place : KeyPadControls()) {
         QWidget* control = nullptr;
-        QString name = CaptionOf(kCaptions, place.id, language_);
+        QString name = CaptionOf(KeyPadCaptions(), place.id, language_);
         switch (place.id) {
             case ids::kKeySettingGroup:
             case ids::kSpecialKeyGroup:
@@ -163,11 +137,6 @@ void KeyPadSetDlg::CreateControls() {
             case ids::kNumLamp:
             case ids::kCapsLamp:
             case ids::kScrollLamp:
-                for (const auto& [id, lampCaption] : kLamps) {
-                    if (id == place.id) {
-                        name = lampCaption;
-                    }
-                }
                 control = new CLedCheckBox(name, this);
                 break;
             default: {
@@ -214,10 +183,12 @@ void KeyPadSetDlg::SetUpList(CListCtrl_CellNav& list, std::span<const ListColumn
 }
 
 void KeyPadSetDlg::FillSpecialKeyList() {
-    for (std::size_t row = 0; row < SpecialKeyTable.size(); ++row) {
-        const SpecialKeyEntry& entry = SpecialKeyTable[row];
-        specialKeyList_->AppendRow(
-            {QString::number(row), FromUtf8(entry.name), QString::number(entry.code)});
+    for (std::size_t row = 0; row < SpecialKeyListRowCount(); ++row) {
+        QStringList texts;
+        for (const std::string& text : SpecialKeyListRow(row)) {
+            texts << FromUtf8(text);
+        }
+        specialKeyList_->AppendRow(texts);
     }
 }
 
@@ -284,66 +255,37 @@ void KeyPadSetDlg::OnAddUserKey() {
     ShowUserKeyRows();
 }
 
-int KeyPadSetDlg::PopUpMenu(std::span<const MenuEntry> entries, const QPoint& position) {
+int KeyPadSetDlg::PopUpMenu(std::span<const KeyPadMenuItem> items, const QPoint& position) {
     QMenu menu(this);
-    for (const MenuEntry& entry : entries) {
-        QAction* action = menu.addAction(Text(entry.text));
-        action->setObjectName(ObjectNameFor(entry.id));
-        action->setEnabled(entry.enabled);
-        action->setData(entry.id);
+    for (const KeyPadMenuItem& item : items) {
+        QAction* action = menu.addAction(Text(item.text));
+        action->setObjectName(ObjectNameFor(item.id));
+        action->setData(item.id);
     }
     const QAction* chosen = Prompts().PopUp(menu, position);
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
-void KeyPadSetDlg::OnKeyListRightClick(int row, const QPoint& position) {
-    if (row < 0) {
-        return;
+void KeyPadSetDlg::Show(const KeyPadChange& change) {
+    Tell(change.message);
+    if (change.rows) {
+        ShowRows();
     }
-    // Special keys come from the keyboard's own table: "Add to the special key list" is
-    // offered as it always was and, chosen, does nothing.
-    const std::array<MenuEntry, 4> entries = {{
-        {ids::kKeyListDelete, TextId::kMenuDelete},
-        {ids::kKeyListDeleteAll, TextId::kMenuDeleteAll},
-        {ids::kKeyListAddToUserKeys, TextId::kMenuAddToUserKeyList},
-        {ids::kKeyListAddToSpecialKeys, TextId::kMenuAddToSpecialKeyList},
-    }};
-    switch (PopUpMenu(entries, position)) {
-        case ids::kKeyListDelete:
-            session_.DeleteRow(row);
-            ShowRows();
-            break;
-        case ids::kKeyListDeleteAll:
-            session_.DeleteAllRows();
-            ShowRows();
-            break;
-        case ids::kKeyListAddToUserKeys:
-            OnAddUserKey();
-            break;
-        default:
-            break;
+    if (change.userKeys) {
+        ShowUserKeyRows();
+    }
+}
+
+void KeyPadSetDlg::OnKeyListRightClick(int row, const QPoint& position) {
+    if (row >= 0) {
+        Show(RunKeySettingListItem(session_, PopUpMenu(KeySettingListMenu(), position), row));
     }
 }
 
 void KeyPadSetDlg::OnUserListRightClick(int row, const QPoint& position) {
-    if (row < 0) {
-        return;
+    if (row >= 0) {
+        Show(RunUserKeyListItem(session_, PopUpMenu(UserKeyListMenu(), position), row));
     }
-    const std::array<MenuEntry, 2> entries = {{
-        {ids::kUserListDelete, TextId::kMenuDelete},
-        {ids::kUserListDeleteAll, TextId::kMenuDeleteAll},
-    }};
-    switch (PopUpMenu(entries, position)) {
-        case ids::kUserListDelete:
-            Tell(session_.DeleteUserKeyGroup(row));
-            break;
-        case ids::kUserListDeleteAll:
-            Tell(session_.DeleteAllUserKeyGroups());
-            break;
-        default:
-            return;
-    }
-    ShowUserKeyRows();
 }
 
 // ---- Ending ----

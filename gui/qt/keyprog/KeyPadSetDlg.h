@@ -25,6 +25,7 @@
 
 #include "gui/kit/DialogUnits.h"
 #include "gui/model/KeyPadLayout.h"
+#include "gui/model/KeyPadRules.h"
 #include "gui/qt/widgets/CListCtrl_CellNav.h"
 #include "tolvane/app/LanguageState.h"
 #include "tolvane/keyprog/KeyPadSession.h"
@@ -63,13 +64,9 @@ class KeyPadSetDlg : public QDialog {
     void Tell(std::optional<TextId> message);
     QString Text(TextId id) const;
 
-    struct MenuEntry {
-        int id;
-        TextId text;
-        bool enabled = true;
-    };
     // Shows a pop-up menu at the pointer; the id of the chosen item, 0 for none.
-    int PopUpMenu(std::span<const MenuEntry> entries, const QPoint& position);
+    int PopUpMenu(std::span<const KeyPadMenuItem> items, const QPoint& position);
+    void Show(const KeyPadChange& change);
 
     void OnKeyClicked(KeyCode code);
     void OnKeyListRightClick(int row, const QPoint& position);

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <algorithm>
 
 #include "gui/kit/ControlNames.h"
 #include "gui/kit/DialogFont.h"
@@ -139,17 +138,17 @@ bool KeyPadSetDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyPadSetDlg::OnTypedTextEnter() {
-    if (typedText_->text().isEmpty()) {
+    if (EnterAction(KeyPadEnterPlace::kTextLine, typedText_->text().toStdString()) ==
+        KeyPadEnterAction::kConfirm) {
         accept();
     } else {
         OnAddText(true);
     }
 }
 
-// Enter in a filter box adds the first key or group it leaves shown, as a double click on it
-// would, rather than ending the dialog in the middle of a search; an empty box confirms.
 void KeyPadSetDlg::OnFilterEnter(QLineEdit& filter) {
-    if (filter.text().isEmpty()) {
+    if (EnterAction(KeyPadEnterPlace::kFilterBox, filter.text().toStdString()) ==
+        KeyPadEnterAction::kConfirm) {
         accept();
         return;
     }
@@ -190,10 +189,9 @@ bool KeyPadSetDlg::OnKeySettingListKey(const QKeyEvent& event) {
         if (rows.empty()) {
             return true;
         }
-        const int first = *std::min_element(rows.begin(), rows.end());
-        session_.DeleteRows(std::move(rows));
+        const std::optional<int> next = DeleteSelectedRows(session_, std::move(rows));
         ShowRows();
-        SelectKeySettingRow(std::min(first, keySettingList_->rowCount() - 1));
+        SelectKeySettingRow(next.value_or(-1));
         return true;
     }
     if ((event.key() == Qt::Key_Up || event.key() == Qt::Key_Down) &&
