@@ -26,9 +26,14 @@ constexpr wchar_t kSystemAboutText[] = L"关于 Tolvane(&A)...";
 constexpr wchar_t kHeitiFace[] = L"黑体";
 constexpr int kKeyInfoPoints = 12;
 
-// Commands whose windows this front end does not have yet: their items are shown greyed.
-constexpr std::array<Command, 3> kCommandsWithoutWindow = {
-    Command::kPrintLegends, Command::kExportLegends, Command::kToggleLegendLabels};
+// Commands this front end does not carry out yet: their items are shown greyed rather than
+// doing nothing when chosen.
+constexpr std::array<Command, 9> kCommandsWithoutWindow = {
+    Command::kPrintLegends,         Command::kExportLegends,
+    Command::kToggleLegendLabels,   Command::kRestoreBackup,
+    Command::kCompareWithKeyboard,  Command::kCompareWithFile,
+    Command::kClearDifferenceMarks, Command::kToggleVerifyAfterWrite,
+    Command::kToggleButtonNumbers};
 
 bool HasWindow(Command command) {
     return std::find(kCommandsWithoutWindow.begin(), kCommandsWithoutWindow.end(), command) ==
