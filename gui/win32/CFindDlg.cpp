@@ -55,8 +55,7 @@ void CFindDlg::OnInitDialog() {
     hitList_ = std::make_unique<CListCtrl_CellNav>(::GetDlgItem(window_, ids::kFindHitList));
     hitList_->SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     for (const FindColumn& column : FindHitColumns()) {
-        hitList_->InsertColumn(static_cast<int>(hitList_->ColumnOrder().size()), {}, column.width,
-                               LVCFMT_LEFT);
+        hitList_->InsertColumn(hitList_->ColumnCount(), {}, column.width, LVCFMT_LEFT);
     }
     // Any way to a row, pointer or arrow keys, shows it; so does a click on the row already
     // chosen, after the panel has been looked around.

@@ -93,9 +93,12 @@ void CListCtrl_CellNav::SetColumnTitle(int column, const std::string& titleUtf8)
                    reinterpret_cast<LPARAM>(&item));
 }
 
+int CListCtrl_CellNav::ColumnCount() const {
+    return std::max(Header_GetItemCount(ListView_GetHeader(list_)), 0);
+}
+
 std::vector<int> CListCtrl_CellNav::ColumnOrder() const {
-    const HWND header = ListView_GetHeader(list_);
-    std::vector<int> order(static_cast<std::size_t>(std::max(Header_GetItemCount(header), 0)));
+    std::vector<int> order(static_cast<std::size_t>(ColumnCount()));
     if (!order.empty()) {
         ::SendMessageW(list_, LVM_GETCOLUMNORDERARRAY, order.size(),
                        reinterpret_cast<LPARAM>(order.data()));
@@ -118,7 +121,7 @@ int CListCtrl_CellNav::AppendRow(const std::vector<std::string>& textsUtf8) {
     item.pszText = first.data();
     const int row = static_cast<int>(
         ::SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    const int columns = static_cast<int>(ColumnOrder().size());
+    const int columns = ColumnCount();
     for (int column = 1;
          row >= 0 && column < columns && static_cast<std::size_t>(column) < textsUtf8.size();
          ++column) {

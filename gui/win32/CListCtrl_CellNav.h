@@ -46,6 +46,7 @@ class CListCtrl_CellNav {
     // as a drag of the headers does.
     std::vector<int> ColumnOrder() const;
     void SetColumnOrder(const std::vector<int>& order);
+    int ColumnCount() const;
 
     int AppendRow(const std::vector<std::string>& textsUtf8);  // returns the row index
     void DeleteAllItems();
