@@ -38,8 +38,9 @@ bin="$unpacked/$top/bin"
 cp examples/till.dat "$unpacked/till.dat"
 (cd "$unpacked" && "$wine" "$bin/tolvane-cli.exe" --virtual-keyboard --quiet \
     write till.dat --verify) || fail "tolvane-cli.exe from the ZIP could not write and verify"
-# The console program ran without a display, and the desktop it made for the prefix lives as
-# long as the prefix's server: a windowed program started on it could make no window.
+# The prefix's desktop lives as long as its server, and was made without a display (by the
+# console program just now) or on one that has gone (by a window test left running): a
+# windowed program started on it could make no window. Ending the server ends both.
 WINEPREFIX="${WINEPREFIX:-${TMPDIR:-/tmp}/tolvane-wine-$(id -u)}" wineserver -k 2>/dev/null || true
 
 x86_64-w64-mingw32-g++-posix -std=c++17 -municode -static -Wall -Wextra -Werror \

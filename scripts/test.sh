@@ -26,8 +26,5 @@ cmake --build --preset "$preset" -j "$(nproc)"
 ctest --preset "$preset"
 
 if [ "$preset" = windows ]; then
-    # A wine program the tests left behind keeps the prefix's server, and with it a desktop on
-    # a virtual display that has gone, on which the ZIP's programs could show no window.
-    wineserver -k 2>/dev/null || true
     scripts/check-windows-zip.sh
 fi
